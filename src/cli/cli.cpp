@@ -1,0 +1,45 @@
+#include "cli/cli.h"
+
+#include <array>
+#include <string_view>
+
+#include "cli/commands.h"
+
+namespace jovi::cli {
+
+namespace {
+
+constexpr std::array kCommands = {
+    Command{"jd", "jd YYYY/MM/DD [hh:mm:ss]   Julian date of a UT instant", JulianDateCommand},
+    Command{"date", "date JD                    UT calendar date and time of a Julian date",
+            CalendarDateCommand},
+    Command{"deltat", "deltat JD                  TDT - UT in seconds", DeltaTCommand},
+};
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: jovitrack-cli COMMAND ARGS...\n";
+  for (const Command& c : kCommands) out << "  " << c.usage << '\n';
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    PrintUsage(args.empty() ? err : out);
+    return args.empty() ? 2 : 0;
+  }
+  for (const Command& c : kCommands) {
+    if (args[0] != c.name) continue;
+    try {
+      c.run(Args(args.begin() + 1, args.end()), out);
+      return 0;
+    } catch (const UsageError& e) {
+      err << "jovitrack-cli " << c.name << ": " << e.what() << '\n';
+      return 2;
+    }
+  }
+  err << "jovitrack-cli: unknown command '" << args[0] << "' (try --help)\n";
+  return 2;
+}
+
+}  // namespace jovi::cli

@@ -1,0 +1,40 @@
+// Shared pieces of the command-line sub-commands: argument parsing and output formats.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/date_time.h"
+
+namespace jovi::cli {
+
+// Bad input: the message becomes the one line on stderr, and the exit status 2.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+using Args = std::vector<std::string>;
+
+// A whole argument as a finite number, or nothing.
+std::optional<long double> ParseNumber(std::string_view text);
+
+// A Julian date the calendar can hold (years -4000 to 8000); throws UsageError.
+long double ParseJD(std::string_view text);
+
+// "YYYY/MM/DD" and an optional "hh:mm:ss" as a UT record; throws UsageError.
+DateTimeRec ParseDateTime(std::string_view date, std::string_view time);
+
+// "YYYY/MM/DD hh:mm:ss" of a UT Julian date, to the nearest second.
+std::string DateTimeText(long double jd);
+
+// Fixed notation with the given decimals.
+std::string Fixed(long double value, int decimals);
+
+// Throws UsageError unless args has between min and max entries.
+void ExpectCount(const Args& args, std::size_t min, std::size_t max, std::string_view usage);
+
+}  // namespace jovi::cli

@@ -1,0 +1,23 @@
+// The sub-commands of jovitrack-cli. Each takes its arguments (after its own name), writes
+// its answer to `out` and throws UsageError for bad input.
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+#include "cli/cli_support.h"
+
+namespace jovi::cli {
+
+struct Command {
+  std::string_view name;
+  std::string_view usage;
+  void (*run)(const Args& args, std::ostream& out);
+};
+
+// Time scales and calendar.
+void JulianDateCommand(const Args& args, std::ostream& out);
+void CalendarDateCommand(const Args& args, std::ostream& out);
+void DeltaTCommand(const Args& args, std::ostream& out);
+
+}  // namespace jovi::cli

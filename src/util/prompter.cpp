@@ -1,0 +1,28 @@
+#include "util/prompter.h"
+
+namespace jovi {
+
+Answer SilentPrompter::Ask(std::string_view, std::string_view, Buttons buttons, Icon) {
+  switch (buttons) {
+    case Buttons::Ok:
+    case Buttons::OkCancel:
+      return Answer::Ok;
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel:
+      return Answer::Yes;
+  }
+  return Answer::None;
+}
+
+namespace {
+SilentPrompter silent_prompter;
+Prompter* program_prompter = &silent_prompter;
+}  // namespace
+
+Prompter& ProgramPrompter() { return *program_prompter; }
+
+void SetProgramPrompter(Prompter* prompter) {
+  program_prompter = prompter ? prompter : &silent_prompter;
+}
+
+}  // namespace jovi
