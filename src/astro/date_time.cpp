@@ -45,9 +45,10 @@ long long Scaled(long double value, long long scale) {
 std::string FixedTwoDigits(long long units, int decimals, long long scale) {
   std::string text = TwoDigits(units / scale);
   if (decimals > 0) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, ".%0*lld", decimals, units % scale);
-    text += buf;
+    const std::string digits = std::to_string(units % scale);
+    text += '.';
+    text.append(static_cast<std::size_t>(decimals) - digits.size(), '0');
+    text += digits;
   }
   return text;
 }
