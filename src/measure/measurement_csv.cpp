@@ -1,0 +1,120 @@
+#include "measure/measurement_csv.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace jovi {
+
+namespace {
+
+constexpr long double kNotANumber = 100.0L;
+
+std::string Fixed(long double v, int decimals) {
+  char buf[96];
+  std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
+  return buf;
+}
+
+std::string ValueField(float value, bool included) {
+  if (!(value < kNoMeasurement)) return {};  // not measured (NaN included)
+  std::string text = Fixed(value, 2);
+  if (included) return text;
+  text += '*';
+  if (text.size() < 10) text.insert(0, 10 - text.size(), ' ');
+  return text;
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+long double DecimalOr100(std::string_view text) {
+  text = TrimBlanks(text);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  long double v = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) {
+    return kNotANumber;
+  }
+  return v;
+}
+
+}  // namespace
+
+std::vector<std::string> CsvHeadingLines(const DateTimeRec& written) {
+  return {
+      "Jupiter Satellite Measurements - " + NumericDateText(written) + " " +
+          TimeTextHM(written.LocalTime, 0, ":", ""),
+      "",
+      "Measurement unit is Jupiter diameters.",
+      "East is negative (-).",
+      "",
+      "Julian Date,      Io,  Europa,Ganymede, Callisto",
+  };
+}
+
+std::string CsvRecordLine(const MeasurementRecord& record) {
+  std::string line = Fixed(record.JulianDay, 5);
+  for (std::size_t m = 0; m < 4; ++m) {
+    line += ',';
+    line += ValueField(record.Offset[m], record.Included[m]);
+  }
+  return line;
+}
+
+std::string CsvText(const DateTimeRec& written, const std::vector<MeasurementRecord>& records) {
+  std::string text;
+  for (const std::string& line : CsvHeadingLines(written)) text += line + "\r\n";
+  for (const MeasurementRecord& r : records) text += CsvRecordLine(r) + "\r\n";
+  return text;
+}
+
+long double TakeCsvField(std::string& line, std::string_view separator, bool& included) {
+  const std::size_t start = line.find_first_not_of(' ');
+  line.erase(0, start == std::string::npos ? line.size() : start);
+  const std::size_t end = line.find(separator);
+  std::string field = line.substr(0, end);
+  line.erase(0, end == std::string::npos ? line.size() : end + separator.size());
+  included = true;
+  if (field.empty()) return kNotANumber;
+  if (const std::size_t star = field.find('*'); star != std::string::npos) {
+    included = false;
+    field.erase(star, 1);
+  }
+  return DecimalOr100(field);
+}
+
+bool ParseCsvRecord(std::string line, MeasurementRecord& record) {
+  bool included = true;
+  const long double date = TakeCsvField(line, ",", included);
+  record.JulianDay = date == kNotANumber ? 0 : date;
+  for (std::size_t m = 0; m < 4; ++m) {
+    const long double v = TakeCsvField(line, ",", included);
+    // A value a single cannot hold reads as not measured.
+    record.Offset[m] = std::fabs(v) < 1.0e30L ? static_cast<float>(v) : kNoMeasurement;
+    record.Included[m] = included;
+  }
+  return true;
+}
+
+std::vector<MeasurementRecord> ReadCsvRecords(const std::vector<std::string>& lines) {
+  std::vector<MeasurementRecord> records;
+  bool heading_seen = false;
+  for (const std::string& raw : lines) {
+    std::string_view line = raw;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!heading_seen) {
+      heading_seen = line.find("Julian Date") != std::string_view::npos;
+      continue;
+    }
+    if (line.empty()) continue;
+    MeasurementRecord record;
+    if (ParseCsvRecord(std::string(line), record)) records.push_back(record);
+  }
+  return records;
+}
+
+}  // namespace jovi
