@@ -1,5 +1,7 @@
 #include "measure/measurement_csv.h"
 
+#include "astro/date_serial.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -48,7 +50,7 @@ TEST(MeasurementCsv, RecordLines) {
 
 TEST(MeasurementCsv, WrittenFileReadsBack) {
   DateTimeRec written;
-  SetFromSerial(written, 40243.604166666664);  // 2010 March 5, 14:30 local
+  SetFromSerial(written, SerialFromCivil({2010, 3, 5, 14, 30, 0, 0}));
   const std::vector<MeasurementRecord> records = {
       Record(2455260.75L, {0.53f, -1.2f, 3.004f, -12.345f}),
       Record(2455260.5L, {100.0f, 2.5f, 100.0f, 100.0f}),
