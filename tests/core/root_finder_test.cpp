@@ -1,0 +1,139 @@
+#include "phenomena/root_finder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <regex>
+#include <stdexcept>
+#include <vector>
+
+#include "support/recording_prompter.h"
+
+namespace jovi {
+namespace {
+
+// A root finder over any function, remembering where it was evaluated.
+class Finder : public RFRootOBJ {
+ public:
+  Finder(std::function<long double(long double)> f, Prompter* p) : RFRootOBJ(p), f_(std::move(f)) {}
+  long double Func(long double x) override {
+    calls.push_back(x);
+    return f_(x);
+  }
+  std::vector<long double> calls;
+
+ private:
+  std::function<long double(long double)> f_;
+};
+
+TEST(RootFinder, BracketsAndSolves) {
+  struct Case {
+    const char* name;
+    std::function<long double(long double)> f;
+    long double x0, step, root;
+  };
+  const Case cases[] = {
+      {"sign change within the first step", [](long double x) { return x - 0.3L; }, 0, 1, 0.3L},
+      {"onwards: the first step brought it nearer", [](long double x) { return x - 7; }, 0, 1, 7},
+      {"backwards: the first step went the wrong way", [](long double x) { return x + 5; }, 0, 1,
+       -5},
+      {"a curved function", [](long double x) { return std::cos(x / 3); }, 1, 0.5L,
+       3 * std::acos(-0.0L)},
+  };
+  for (const Case& c : cases) {
+    test::RecordingPrompter messages;
+    Finder finder(c.f, &messages);
+    ASSERT_TRUE(finder.InitBracket(true, 1e-9L, c.step, c.x0)) << c.name;
+    EXPECT_FALSE(finder.Failed) << c.name;
+    EXPECT_LE(finder.BracketF[0] * finder.BracketF[1], 0) << c.name;
+    const long double root = finder.FindRoot();
+    EXPECT_FALSE(finder.Failed) << c.name;
+    EXPECT_NEAR(static_cast<double>(root), static_cast<double>(c.root), 1e-7) << c.name;
+    EXPECT_TRUE(messages.messages.empty()) << c.name;
+  }
+}
+
+TEST(RootFinder, ExpansionStepsGrowBy1Point6AwayFromAWrongFirstStep) {
+  test::RecordingPrompter messages;
+  Finder finder([](long double x) { return x + 20; }, &messages);
+  ASSERT_TRUE(finder.InitBracket(false, 0, 1, 0));
+  // f(0), f(1), then x0 - 1.6, then each anchor minus 1.6 times the last step.
+  const std::vector<long double> expected_x = {0, 1, -1.6L, -1.6L - 2.56L, -1.6L - 2.56L - 4.096L};
+  ASSERT_GE(finder.calls.size(), expected_x.size());
+  for (std::size_t i = 0; i < expected_x.size(); ++i) {
+    EXPECT_NEAR(static_cast<double>(finder.calls[i]), static_cast<double>(expected_x[i]), 1e-12) << i;
+  }
+  EXPECT_LT(finder.BracketX[0], finder.BracketX[1]);  // ordered smaller first
+  EXPECT_LE(finder.BracketX[0], -20);
+  EXPECT_GE(finder.BracketX[1], -20);
+}
+
+TEST(RootFinder, ToleranceRules) {
+  Finder finder([](long double x) { return x - 1; }, nullptr);
+  finder.InitBracket(false, 0, 0.5L, 0);
+  EXPECT_EQ(finder.Tolerance, RFRootOBJ::kDefaultTolerance);
+  finder.InitBracket(false, -1e-3L, 0.5L, 0);
+  EXPECT_EQ(finder.Tolerance, 1e-3L);
+}
+
+TEST(RootFinder, AnExactZeroEndsTheIteration) {
+  Finder finder([](long double x) { return x - 0.5L; }, nullptr);
+  ASSERT_TRUE(finder.InitBracket(false, 1e-30L, 1, 0));  // bracket 1 and 0: the secant hits 0.5
+  finder.calls.clear();
+  EXPECT_EQ(finder.FindRoot(), 0.5L);
+  EXPECT_EQ(finder.calls.size(), 1u);
+  EXPECT_FALSE(finder.Failed);
+}
+
+TEST(RootFinder, FailuresAreReportedWithTheirTexts) {
+  const std::string caption = "*** RFRootOBJ Error ***";
+  {  // no root to bracket
+    test::RecordingPrompter messages;
+    Finder finder([](long double x) { return x * x + 1; }, &messages);
+    EXPECT_FALSE(finder.InitBracket(true, 0, 1, 0));
+    EXPECT_TRUE(finder.Failed);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "Error Occurred in Regula-Falsi Initialization.\r\n\r\nCannot Bracket Root!");
+    EXPECT_EQ(messages.messages[0].caption, caption);
+    EXPECT_EQ(messages.messages[0].icon, Icon::Stop);
+    finder.FindRoot();  // nothing to solve: no further message
+    EXPECT_TRUE(finder.Failed);
+    EXPECT_EQ(messages.messages.size(), 1u);
+  }
+  {  // a slow convergence: asked twice, continued once, then declined
+    test::RecordingPrompter messages;
+    messages.answers = {Answer::Yes, Answer::No};
+    Finder finder([](long double x) { return std::pow(x, 9.0L) - 1e-9L; }, &messages);
+    ASSERT_TRUE(finder.InitBracket(true, 1e-30L, 3, -1));
+    finder.FindRoot();
+    EXPECT_TRUE(finder.Failed);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(messages.messages[0].icon, Icon::Exclamation);
+    EXPECT_NE(messages.messages[0].text.find("Number of Iterations = 30\r\n"), std::string::npos);
+    EXPECT_NE(messages.messages[1].text.find("Number of Iterations = 60\r\n"), std::string::npos);
+    const std::string prefix =
+        "Maximum Iterations Exceeded in RF_Root!\r\nCurrent Value of Function = ";
+    const std::string& text = messages.messages[0].text;
+    ASSERT_EQ(text.compare(0, prefix.size(), prefix), 0) << text;
+    const std::string value = text.substr(prefix.size(), text.find('\r', prefix.size()) - prefix.size());
+    // 8 significant digits and a signed exponent of at least two digits: "-3.7348687E-02".
+    EXPECT_TRUE(std::regex_match(value, std::regex(R"(-?[0-9]\.[0-9]{7}E[-+][0-9]{2,})"))) << value;
+  }
+  {  // the function fails
+    test::RecordingPrompter messages;
+    Finder finder([](long double x) -> long double {
+      if (x > 2) throw std::runtime_error("Floating point overflow");
+      return x - 3;
+    }, &messages);
+    EXPECT_FALSE(finder.InitBracket(true, 0, 1, 0));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "Error Occurred in Regula-Falsi Initialization.\r\n\r\nFloating point overflow.");
+  }
+}
+
+}  // namespace
+}  // namespace jovi
