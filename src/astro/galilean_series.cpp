@@ -9,6 +9,7 @@
 
 #include "kGalileanArgumentsCsv.inc"
 #include "kGalileanTermsCsv.inc"
+#include "util/trig.h"
 
 namespace jovi {
 
@@ -183,7 +184,7 @@ long double EvaluateSeries(const Series& series, const GalileanAngles& angles) {
     for (std::uint8_t i = 0; i < term.part_count; ++i) {
       argument += term.parts[i].multiple * angles[static_cast<std::size_t>(term.parts[i].angle)];
     }
-    sum += term.coefficient * (term.sine ? std::sin(argument) : std::cos(argument));
+    sum += term.coefficient * (term.sine ? Sin(argument) : Cos(argument));
   }
   return sum;
 }
