@@ -1,0 +1,68 @@
+// The cost of the Sun and Jupiter per scene, and of one full VSOP87D evaluation (the unit of
+// work of the coefficient-file generator and of the fidelity tests).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "astro/planet_body.h"
+#include "astro/sun_body.h"
+#include "astro/vsop87.h"
+
+namespace jovi {
+namespace {
+
+void BM_SunLongitudeAndRadius(benchmark::State& state) {
+  const SunBody sun(kApparent);
+  long double jd = 2460000.5L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(SunLongitude(sun, jd) + SunRadius(sun, jd));
+    jd += 0.01L;
+  }
+}
+BENCHMARK(BM_SunLongitudeAndRadius);
+
+// Within one block: no file access, as while the clock steps through a session.
+void BM_JupiterGeocentricInTheHeldBlock(benchmark::State& state) {
+  PlanetBody jupiter(kGeometric);
+  PositionRec pos;
+  long double delta = 0;
+  long double jd = 2448000.5L;
+  for (auto _ : state) {
+    jupiter.GeocentricPosition(jd, pos, delta);
+    benchmark::DoNotOptimize(delta);
+    jd += 0.001L;
+  }
+}
+BENCHMARK(BM_JupiterGeocentricInTheHeldBlock);
+
+// A fresh body each time, reading its record from the shipped file.
+void BM_JupiterHeliocentricFromTheFile(benchmark::State& state) {
+  PositionRec pos;
+  long double r = 0;
+  for (auto _ : state) {
+    PlanetBody jupiter(kGeometric);
+    jupiter.HeliocentricPosition(2460000.5L, pos, r);
+    benchmark::DoNotOptimize(r);
+  }
+}
+BENCHMARK(BM_JupiterHeliocentricFromTheFile);
+
+void BM_Vsop87JupiterFullSeries(benchmark::State& state) {
+  // The series lie in the source tree, beside this folder.
+  const auto root = std::filesystem::path(__FILE__).parent_path().parent_path();
+  const Vsop87Load load =
+      Vsop87Series::Load((root / "data" / "reference" / "vsop87d" / "jupiter.txt").string());
+  if (!load.Ok()) {
+    state.SkipWithError(load.error.c_str());
+    return;
+  }
+  long double jde = 2451545.0L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(load.series.At(jde).Longitude);
+    jde += 1.0L;
+  }
+}
+BENCHMARK(BM_Vsop87JupiterFullSeries);
+
+}  // namespace
+}  // namespace jovi

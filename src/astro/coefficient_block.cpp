@@ -1,0 +1,45 @@
+#include "astro/coefficient_block.h"
+
+namespace jovi {
+
+namespace {
+
+void WriteSet(LeWriter& out, const Coefficients& c) {
+  for (float v : c) out.F32(v);
+}
+
+Coefficients ReadSet(LeReader& in) {
+  Coefficients c{};
+  for (float& v : c) v = in.F32();
+  return c;
+}
+
+}  // namespace
+
+void WriteCoefficientBlock(LeWriter& out, const CoefficientBlock& block) {
+  out.F32(block.StartMJD);
+  WriteSet(out, block.Longitude);
+  WriteSet(out, block.Latitude);
+  WriteSet(out, block.Radius);
+}
+
+CoefficientBlock ReadCoefficientBlock(LeReader& in) {
+  CoefficientBlock block;
+  block.StartMJD = in.F32();
+  block.Longitude = ReadSet(in);
+  block.Latitude = ReadSet(in);
+  block.Radius = ReadSet(in);
+  return block;
+}
+
+long double EvaluateCoefficients(const Coefficients& c, long double t) {
+  long double sum = 0;
+  for (std::size_t i = c.size(); i-- > 0;) sum = sum * t + static_cast<long double>(c[i]);
+  return sum;
+}
+
+long double BlockTimeArgument(const CoefficientBlock& block, long double jde) {
+  return (jde - kMJDOrigin - static_cast<long double>(block.StartMJD)) / kDaysPerTimeUnit;
+}
+
+}  // namespace jovi

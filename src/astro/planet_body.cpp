@@ -1,0 +1,180 @@
+#include "astro/planet_body.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "astro/angles.h"
+#include "astro/coefficient_file.h"
+#include "astro/date_time.h"
+#include "astro/nutation_precession.h"
+#include "astro/sun_body.h"
+#include "astro/time_scales.h"
+
+namespace jovi {
+
+namespace {
+
+constexpr const char* kOutOfRangeCaption = "*** Planetary Ephemeris Not Available ***";
+constexpr const char* kFileErrorCaption = "*** Outer Planets Coefficients File Error ***";
+
+// Jupiter from 1990 January 1, 0h TDT (MJD 47892.0) to 1995 January 1: the same span as record
+// 1198 of the coefficient file. These coefficients were fitted from that start: evaluated from
+// it they follow the planet to half an arcsecond, whereas an evaluation from MJD 48000.0
+// (1990 April 19) would put Jupiter some 9 degrees off for the five years.
+CoefficientBlock BuiltInJupiterBlock() {
+  CoefficientBlock block;
+  block.StartMJD = 47892.0f;
+  block.Longitude = {1.678682f, 2.956725f, -0.414596f, 0.004826f, 0.299734f, -0.151349f, 0.029315f};
+  block.Latitude = {-0.001669f, 0.067083f, -0.000759f, -0.10976f, 0.078191f, -0.029462f, 0.00711f};
+  block.Radius = {5.150778f, 0.717884f, 0.187303f, -1.133334f, 0.310164f, 0.141854f, -0.042529f};
+  return block;
+}
+
+void SetBlockSpan(PlanetBody& planet) {
+  planet.BlockStart = static_cast<long double>(planet.Block.StartMJD) + kMJDOrigin;
+  planet.BlockEnd = BlockEndJD(planet.BlockStart);
+}
+
+std::string OutOfRangeText(const PlanetBody& planet) {
+  return "Epoch Date Out of Range for Planet " + planet.Name +
+         "\r\n Available Ranges:\r\n Jupiter, Saturn -> +100.0..+2800.0"
+         "\r\n Uranus, Neptune -> +1600.0..+2800.0";
+}
+
+std::string FileErrorText(const std::string& path) {
+  return path +
+         " Not Accessible!\r\nEphemerides for Jupiter, Saturn, Uranus & Neptune"
+         "\r\nAvailable only for 1-1-90 thru 12-31-94";
+}
+
+}  // namespace
+
+PlanetBody::PlanetBody(std::uint8_t kind, Prompter* prompter)
+    : CelestialBody(kind),
+      CachedJD(std::numeric_limits<long double>::quiet_NaN()),
+      Block(BuiltInJupiterBlock()),
+      prompter_(prompter) {
+  SetBlockSpan(*this);
+}
+
+Prompter& PlanetBody::Messages() const { return prompter_ ? *prompter_ : ProgramPrompter(); }
+
+long double PlanetTimeArgument(PlanetBody& planet, long double jd) {
+  planet.OutOfRange = false;
+  planet.FileError = false;
+  const long double jde = jd + DeltaT(jd);
+  if (planet.BlockStart <= jde && jde <= planet.BlockEnd) {
+    return BlockTimeArgument(planet.Block, jde);
+  }
+  const std::int32_t year = CalendarYear(jde);
+  const OuterPlanetRange* range = FindOuterPlanet(planet.PlanetIndex);
+  if (!range || year < range->FirstYear || year >= kEndYear) {
+    planet.OutOfRange = true;
+    planet.Messages().Tell(OutOfRangeText(planet), kOutOfRangeCaption, Icon::Stop);
+    return 0;
+  }
+  const std::string path = CoefficientFile();
+  if (!ReadCoefficientRecord(path, CoefficientRecordNumber(*range, year), planet.Block)) {
+    planet.FileError = true;
+    planet.Messages().Tell(FileErrorText(path), kFileErrorCaption, Icon::Stop);
+    return 0;
+  }
+  SetBlockSpan(planet);
+  return BlockTimeArgument(planet.Block, jde);
+}
+
+void PlanetBody::HeliocentricPosition(long double jd, PositionRec& pos, long double& r) {
+  SetHeader(pos, jd);
+  const long double t = PlanetTimeArgument(*this, jd);
+  pos.Longitude = ReduceToTwoPi(EvaluateCoefficients(Block.Longitude, t));
+  pos.Latitude = EvaluateCoefficients(Block.Latitude, t);
+  r = EvaluateCoefficients(Block.Radius, t);
+}
+
+void PlanetBody::GeocentricPosition(long double jd, PositionRec& pos, long double& dist) {
+  CachedJD = jd;
+  PositionRec helio;
+  long double r = 0;
+  HeliocentricPosition(jd, helio, r);
+  HelioDistance = r;
+
+  const SunBody sun(kGeometric);
+  const long double sun_longitude = SunLongitude(sun, jd);
+  const long double R = SunRadius(sun, jd);
+  SunDistance = R;
+
+  const long double x =
+      r * std::cos(helio.Latitude) * std::cos(helio.Longitude) + R * std::cos(sun_longitude);
+  const long double y =
+      r * std::cos(helio.Latitude) * std::sin(helio.Longitude) + R * std::sin(sun_longitude);
+  const long double z = r * std::sin(helio.Latitude);
+  const long double rho = std::sqrt(x * x + y * y);
+
+  SetHeader(pos, jd);
+  pos.Longitude = std::atan2(y, x);
+  if (pos.Longitude == -kPi) pos.Longitude = kPi;  // atan2 of a negative zero
+  pos.Latitude = std::atan2(z, rho);
+  dist = std::sqrt(x * x + y * y + z * z);
+  GeoDistance = dist;
+
+  if (Kind == kApparent) {
+    pos.Longitude += LongitudeCorrection(jd) + NutationInLongitude(jd);
+    pos.Latitude += LatitudeCorrection(jd);
+  }
+}
+
+bool PlanetBody::IsAvailable(long double jd) {
+  PlanetTimeArgument(*this, jd);
+  return !OutOfRange && !FileError;
+}
+
+long double PlanetBody::LongitudeCorrection(long double jd) {
+  const long double U = TenMillenniaSinceJ2000(jd);
+  return (-527.0L + 978.0L * std::cos(1.154L + 57533.849L * U) +
+          89.0L * std::cos(2.3L + 115067.7L * U) + 46.0L * std::cos(4.64L + 62830.76L * U) +
+          45.0L * std::cos(0.76L + 52236.94L * U)) *
+         1.0e-7L;
+}
+
+long double PlanetBody::LatitudeCorrection(long double) { return 0; }
+
+void PlanetBody::UpdateGeometry(long double jd) {
+  if (jd != CachedJD) {
+    // The geocentric position evaluates the heliocentric one itself; evaluating it once more
+    // beforehand would only repeat a failure message.
+    PositionRec pos;
+    long double distance = 0;
+    GeocentricPosition(jd, pos, distance);
+    SunDistance = SunRadius(SunBody(kGeometric), jd);
+  }
+  const long double r = HelioDistance;
+  const long double delta = GeoDistance;
+  const long double R = SunDistance;
+  CosPhase = (r * r + delta * delta - R * R) / (2 * r * delta);
+  FiveLogRDelta = 5 * std::log(r * delta) / std::log(10.0L);
+}
+
+long double PlanetBody::Magnitude(long double jd) {
+  UpdateGeometry(jd);
+  const long double i = std::acos(std::clamp(CosPhase, -1.0L, 1.0L)) / kRadiansPerDegree;
+  return MagnitudeV0 + FiveLogRDelta + MagnitudeA1 * i + MagnitudeA2 * i * i +
+         MagnitudeA3 * i * i * i;
+}
+
+void PlanetBody::EstimateConjunctionOpposition(long double jd) {
+  DateTimeRec rec;
+  rec.ZoneOffset = 0;
+  SetFromJD(rec, jd);
+  const long double j0 = DayOfYear(rec) + rec.Year * 365.2425L + 1721060.0L;
+  const long double ko = std::nearbyint((j0 - OppositionEpoch) / SynodicPeriod);
+  const long double kc = std::nearbyint((j0 - ConjunctionEpoch) / SynodicPeriod);
+  NextOpposition = ko * SynodicPeriod + OppositionEpoch;
+  NextConjunction = kc * SynodicPeriod + ConjunctionEpoch;
+  if (NextConjunction > NextOpposition) NextOpposition = (ko + 1) * SynodicPeriod + OppositionEpoch;
+  const long double d = std::fabs(NextOpposition - NextConjunction);
+  BracketLow = NextOpposition - d;
+  BracketHigh = NextOpposition + d;
+}
+
+}  // namespace jovi
