@@ -14,6 +14,14 @@ constexpr std::array kCommands = {
     Command{"date", "date JD                    UT calendar date and time of a Julian date",
             CalendarDateCommand},
     Command{"deltat", "deltat JD                  TDT - UT in seconds", DeltaTCommand},
+    Command{"sun",
+            "sun JD [--apparent]        the Sun's longitude (rad) and distance (AU) at a "
+            "dynamical JD",
+            SunCommand},
+    Command{"jupiter",
+            "jupiter JD                 Jupiter at a dynamical JD: l b r, lambda beta Delta, "
+            "System I and II",
+            JupiterCommand},
 };
 
 void PrintUsage(std::ostream& out) {

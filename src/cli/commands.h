@@ -20,4 +20,8 @@ void JulianDateCommand(const Args& args, std::ostream& out);
 void CalendarDateCommand(const Args& args, std::ostream& out);
 void DeltaTCommand(const Args& args, std::ostream& out);
 
+// The Sun and Jupiter.
+void SunCommand(const Args& args, std::ostream& out);
+void JupiterCommand(const Args& args, std::ostream& out);
+
 }  // namespace jovi::cli
