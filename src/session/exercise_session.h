@@ -1,0 +1,132 @@
+// ExerciseSession: the state of one run of the program behind the main window, and every
+// decision of its start-up, login, session configuration, Run and quitting. The window shows
+// what this decides (MainMenuState, the picture to paint) and opens the dialogs it asks for.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "astro/date_time.h"
+#include "config/options_object.h"
+#include "config/student_info.h"
+#include "config/usage_log.h"
+#include "session/exercise_mode.h"
+#include "session/main_menu_state.h"
+#include "session/print_header.h"
+#include "session/session_settings.h"
+#include "session/session_window.h"
+#include "util/prompter.h"
+
+namespace jovi {
+
+enum class ViewState : std::uint8_t { Splash = 0, Title = 1, Telescope = 2 };
+
+// The picture the window paints outside the telescope view.
+struct WindowPicture {
+  enum class Placement { None, AtOrigin, Stretched };
+  std::string path;  // empty with Placement::None
+  Placement placement = Placement::None;
+};
+
+// The telescope field the moons are drawn on.
+inline constexpr int kTelescopeImageWidth = 630;
+inline constexpr int kTelescopeImageHeight = 326;
+
+class ExerciseSession {
+ public:
+  explicit ExerciseSession(Prompter& prompter);
+  ~ExerciseSession();
+  ExerciseSession(const ExerciseSession&) = delete;
+  ExerciseSession& operator=(const ExerciseSession&) = delete;
+
+  // The main window's creation: options and folders, the help items, the first observation
+  // time (0h UT today) and the exercise named on the command line (`arguments` as argv).
+  // False when the program must end.
+  bool Start(const std::vector<std::string>& arguments, StorageEnvironment& environment);
+
+  // File > "&Log In...". False when the program must end (no user folder).
+  bool LogIn(SessionWindow& window);
+  // The set-up after login and after each use of the options dialog. False when the
+  // program must end.
+  bool ConfigureSession(SessionWindow& window);
+  // File > "&Run..." (the date dialog comes first once it exists).
+  void Run();
+  // Preferences > "&Options and Parameters...". False when the program must end.
+  bool OptionsAndParameters(SessionWindow& window);
+  // The options dialog closed with OK: take the master record over and offer to save it.
+  void AcceptEditedOptions();
+  // Preferences > "&Save Updates", and the question after every change of the options.
+  void SaveUpdatedOptions();
+  void OfferAdminDefaults();
+
+  // The quit questions, in order; true when the window may close.
+  bool CloseQuery(SessionWindow& window);
+  // The window closes: the usage log's logout block, then the log is discarded.
+  void Close();
+
+  // The heading of a printed page; the layout is kept for the caller.
+  const PrintHeaderLayout& PrintPageHeader(PrintSurface& surface);
+
+  WindowPicture Picture() const;
+
+  const MainMenuState& Menu() const { return menu_; }
+  ExerciseMode Mode() const { return mode_; }
+  ViewState View() const { return view_; }
+  bool LoggedIn() const { return logged_in_; }
+  bool QuitConfirmed() const { return quit_confirmed_; }
+  bool OptionsAccess() const { return options_access_; }
+  bool OptionsModified() const { return options_modified_; }
+  bool AdminSavePending() const { return admin_save_pending_; }
+  const StudentInfo& Students() const { return students_; }
+  const OptsRec& Options() const { return working_; }
+  OptsObj& MasterOptions() { return *options_; }
+  const DateTimeRec& ObservationTime() const { return observation_time_; }
+  const TimingSettings& Timing() const { return timing_; }
+  FeatureSettings& Features() { return features_; }
+  const CloudState& Clouds() const { return clouds_; }
+  bool ShowEclipseZone() const { return show_eclipse_zone_; }
+  int ImageCentreX() const { return image_centre_x_; }
+  int ImageCentreY() const { return image_centre_y_; }
+  const LogFileObj* Log() const { return log_.get(); }
+
+  // The measurement flags, kept by the measurement table.
+  bool DataSaved() const { return data_saved_; }
+  bool NothingPending() const { return nothing_pending_; }
+  void SetDataSaved(bool saved) { data_saved_ = saved; }
+  void SetNothingPending(bool nothing) { nothing_pending_ = nothing; }
+
+ private:
+  void SetHelpItems(bool topics_from_main_list, SessionWindow* window);
+  void ApplyExercise(SessionWindow& window);
+  bool AskToQuit();
+
+  Prompter& prompter_;
+  std::unique_ptr<OptsObj> options_;
+  OptsRec working_;
+  MainMenuState menu_;
+  ExerciseMode mode_ = ExerciseMode::None;
+  ViewState view_ = ViewState::Splash;
+  StudentInfo students_;
+  bool logged_in_ = false;
+  bool quit_confirmed_ = false;
+  bool data_saved_ = true;
+  bool nothing_pending_ = true;
+  bool options_access_ = false;
+  bool options_modified_ = false;
+  bool admin_save_pending_ = false;
+  bool show_eclipse_zone_ = false;
+  DateTimeRec observation_time_;
+  TimingSettings timing_;
+  FeatureSettings features_;
+  CloudState clouds_;
+  int image_centre_x_ = 0;
+  int image_centre_y_ = 0;
+  std::unique_ptr<LogFileObj> log_;
+  PrintHeaderLayout print_layout_;
+};
+
+// 0h UT of the day the Julian date `jd` falls in (its fraction .5 at midnight).
+long double StartOfUtDay(long double jd);
+
+}  // namespace jovi

@@ -1,0 +1,36 @@
+// The settings of one observing session that the dialogs of the telescope read and change.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace jovi {
+
+// Step sizes and the animation timer, set from the options after login.
+struct TimingSettings {
+  long double ObservationStep = 0;  // hours, one press of Next
+  long double AnimationStep = 0;    // hours, one animation tick
+  std::uint16_t TimerInterval = 0;  // milliseconds between ticks
+};
+
+// The five feature switches; only the features dialog sets them.
+struct FeatureSettings {
+  bool Animation = false;
+  bool UseIDColors = false;
+  bool ShowTopView = false;
+  bool StopOnEclipse = false;
+  bool ShowEclipsedMoon = false;
+};
+
+// Random clouds over the telescope field.
+struct CloudState {
+  bool CloudsEnabled = false;
+  long double CloudChance = 0;  // fraction of cloudy nights, 0..1
+  long double CloudHours = 0;   // how long a cloud stays
+  bool Clouded = false;
+  long double CloudStart = 0;   // Julian dates
+  long double CloudEnd = 0;
+  std::string CloudFile;        // the cloud picture in use
+};
+
+}  // namespace jovi
