@@ -1,16 +1,20 @@
-#include <QApplication>
-
+#include "app/jovi_application.h"
 #include "app/message_box_prompter.h"
 #include "app/sat_lab_form.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  jovi::JoviApplication app(argc, argv);
   jovi::MessageBoxPrompter prompter;
   jovi::SetProgramPrompter(&prompter);
-  jovi::TSatLabForm1 form;
-  prompter.SetParent(&form);
-  form.show();
-  const int status = QApplication::exec();
+  int status = 1;
+  {
+    jovi::TSatLabForm1 form(QCoreApplication::arguments());
+    if (form.Started()) {
+      prompter.SetParent(&form);
+      form.show();
+      status = QApplication::exec();
+    }
+  }
   jovi::SetProgramPrompter(nullptr);
   return status;
 }

@@ -1,17 +1,12 @@
 #include "app/message_box_prompter.h"
 
 #include <QMessageBox>
-#include <QString>
+
+#include "app/qt_text.h"
 
 namespace jovi {
 
 namespace {
-
-QString FromView(std::string_view s) {
-  QString text = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return text;
-}
 
 QMessageBox::StandardButtons ButtonsOf(Buttons b) {
   switch (b) {
@@ -47,7 +42,8 @@ Answer AnswerOf(int button) {
 
 Answer MessageBoxPrompter::Ask(std::string_view text, std::string_view caption, Buttons buttons,
                                Icon icon) {
-  QMessageBox box(IconOf(icon), FromView(caption), FromView(text), ButtonsOf(buttons), parent_);
+  QMessageBox box(IconOf(icon), MessageToQt(caption), MessageToQt(text), ButtonsOf(buttons),
+                  parent_);
   return AnswerOf(box.exec());
 }
 
