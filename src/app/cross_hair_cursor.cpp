@@ -1,16 +1,12 @@
 #include "app/cross_hair_cursor.h"
 
-#include <QFileInfo>
-#include <QPixmap>
+#include "session/ui/cursor_file.h"
 
 namespace jovi {
 
 QCursor LoadCrossHairCursor(const QString& program_dir) {
-  const QString path = program_dir + QStringLiteral("XPXHAIR.CUR");
-  if (!QFileInfo::exists(path)) return QCursor(Qt::CrossCursor);
-  const QPixmap picture(path, "ICO");
-  if (picture.isNull()) return QCursor(Qt::CrossCursor);
-  return QCursor(picture, picture.width() / 2, picture.height() / 2);
+  if (auto cursor = LoadCursorFile(program_dir + QStringLiteral("XPXHAIR.CUR"))) return *cursor;
+  return QCursor(Qt::CrossCursor);
 }
 
 }  // namespace jovi

@@ -6,7 +6,7 @@
 
 namespace jovi {
 
-// The cursor in "XPXHAIR.CUR" in `program_dir`, with its hot spot at the picture's centre;
+// The cursor in "XPXHAIR.CUR" in `program_dir`, with the hot spot the file names;
 // the toolkit's cross cursor when the file is missing or unreadable.
 QCursor LoadCrossHairCursor(const QString& program_dir);
 

@@ -28,6 +28,7 @@
 #include "lists/ui/search_string_dialog.h"
 #include "lists/ui/string_input_dialog.h"
 #include "platform/program_dir.h"
+#include "platform/windows_cursor_format.h"
 #include "session/ui/exercise_form.h"
 #include "support/file_helpers.h"
 #include "support/home_sandbox.h"
@@ -138,6 +139,12 @@ class MainWindowTest : public QObject {
   void startsWithTheLogoAndTheSplashMenus() {
     WindowSetup setup;
     setup.options.OnHelpFile = "OnHelp.txt";
+    const std::vector<std::uint32_t> cross(16 * 16, 0xFF00FF00u);
+    const std::vector<std::uint8_t> cursor =
+        jovi::EncodeIconFile(jovi::IconFileKind::Cursor, 16, 16, cross, 3, 5);
+    std::ofstream(setup.Program() + "XPXHAIR.CUR", std::ios::binary)
+        .write(reinterpret_cast<const char*>(cursor.data()),
+               static_cast<std::streamsize>(cursor.size()));
     auto form = setup.Open();
     QVERIFY(form && form->Started());
     QCOMPARE(form->centralWidget()->size(), QSize(632, 434));
@@ -152,6 +159,7 @@ class MainWindowTest : public QObject {
     QVERIFY(Item(*form, "OnHelp1")->isVisible() && Item(*form, "OnHelpSep")->isVisible());
     QVERIFY(!Item(*form, "User1")->isVisible() && !Item(*form, "UserSep")->isVisible());
     QVERIFY(!form->Client().Panel1->isVisible());
+    QCOMPARE(form->CrossHairCursor().hotSpot(), QPoint(3, 5));
     // The logo keeps its own size at the top left.
     QCOMPARE(PixelAt(*form, {5, 5}), kLogoColour);
     QVERIFY(PixelAt(*form, {400, 300}) != kLogoColour);
@@ -159,12 +167,13 @@ class MainWindowTest : public QObject {
     QVERIFY(setup.prompts.prompter.messages.empty());
   }
 
-  void aMissingLogoPaintsNothingAndSaysNothing() {
+  void aMissingLogoOrCursorPaintsNothingAndSaysNothing() {
     WindowSetup setup;
     setup.options.LogoBmp = "absent.bmp";
     auto form = setup.Open({QStringLiteral("NEWTON")});
     QVERIFY(form && form->Started());
     QVERIFY(form->Client().Picture().isNull());
+    QCOMPARE(form->CrossHairCursor().shape(), Qt::CrossCursor);  // no cursor file either
     QVERIFY(setup.prompts.prompter.messages.empty());
   }
 
