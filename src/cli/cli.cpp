@@ -22,6 +22,18 @@ constexpr std::array kCommands = {
             "jupiter JD                 Jupiter at a dynamical JD: l b r, lambda beta Delta, "
             "System I and II",
             JupiterCommand},
+    Command{"scene", "scene JD [--tdt]           the four moons at a UT (or dynamical) JD",
+            SceneCommand},
+    Command{"table",
+            "table FROM TO STEP_HOURS   what a perfect observer measures, as measurement CSV",
+            TableCommand},
+    Command{"events",
+            "events FROM TO [--moon N]  the instants (UT) moons enter and leave Jupiter's shadow",
+            EventsCommand},
+    Command{"phenomena",
+            "phenomena JD               Jupiter's opposition, conjunction and quadratures near a "
+            "UT JD",
+            PhenomenaCommand},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -24,4 +24,12 @@ void DeltaTCommand(const Args& args, std::ostream& out);
 void SunCommand(const Args& args, std::ostream& out);
 void JupiterCommand(const Args& args, std::ostream& out);
 
+// The Galilean satellites.
+void SceneCommand(const Args& args, std::ostream& out);
+void TableCommand(const Args& args, std::ostream& out);
+void EventsCommand(const Args& args, std::ostream& out);
+
+// Jupiter's phenomena.
+void PhenomenaCommand(const Args& args, std::ostream& out);
+
 }  // namespace jovi::cli

@@ -8,21 +8,13 @@
 #include "astro/sun_body.h"
 #include "cli/cli.h"
 #include "cli/cli_support.h"
+#include "support/cli_run.h"
 
 namespace jovi {
 namespace {
 
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliResult RunCli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = cli::Run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using test::CliResult;
+constexpr auto RunCli = test::RunCliCommand;
 
 std::string Lines(std::initializer_list<long double> values) {
   std::string text;

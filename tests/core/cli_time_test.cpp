@@ -4,22 +4,17 @@
 
 #include "astro/time_scales.h"
 #include "cli/cli.h"
+#include "support/cli_run.h"
 #include "platform/program_dir.h"
 
 namespace jovi {
 namespace {
 
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::CliResult;
 
 CliResult RunCli(const std::vector<std::string>& args) {
   SetLeapSecondFile(ProgramDir() + "Leap Seconds.txt");
-  std::ostringstream out, err;
-  const int status = cli::Run(args, out, err);
-  return {status, out.str(), err.str()};
+  return test::RunCliCommand(args);
 }
 
 TEST(CliTime, Answers) {

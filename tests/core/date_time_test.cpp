@@ -5,20 +5,13 @@
 #include <cmath>
 
 #include "astro/date_serial.h"
+#include "support/civil_dates.h"
 
 namespace jovi {
 namespace {
 
 DateTimeRec Date(std::int32_t y, int m, int d, int h = 0, int mi = 0, float s = 0) {
-  DateTimeRec rec;
-  rec.Year = y;
-  rec.Month = static_cast<std::uint8_t>(m);
-  rec.Day = static_cast<std::uint8_t>(d);
-  rec.UTTime.Hour = static_cast<std::uint8_t>(h);
-  rec.UTTime.Minute = static_cast<std::uint8_t>(mi);
-  rec.UTTime.Second = s;
-  RecomputeSerial(rec);
-  return rec;
+  return test::CivilDate(y, m, d, h, mi, s);
 }
 
 TEST(Calendar, JulianDatesOfCivilDates) {

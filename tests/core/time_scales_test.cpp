@@ -9,21 +9,14 @@
 
 #include "astro/date_time.h"
 #include "platform/program_dir.h"
+#include "support/civil_dates.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
 
 namespace jovi {
 namespace {
 
-long double JD(std::int32_t y, int m, int d, int h = 0) {
-  DateTimeRec rec;
-  rec.Year = y;
-  rec.Month = static_cast<std::uint8_t>(m);
-  rec.Day = static_cast<std::uint8_t>(d);
-  rec.UTTime.Hour = static_cast<std::uint8_t>(h);
-  RecomputeSerial(rec);
-  return ToJD(rec);
-}
+long double JD(std::int32_t y, int m, int d, int h = 0) { return test::CivilJD(y, m, d, h); }
 
 double Seconds(long double days) { return static_cast<double>(days * 86400.0L); }
 

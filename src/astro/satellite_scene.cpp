@@ -1,0 +1,264 @@
+#include "astro/satellite_scene.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "astro/planet_body.h"
+#include "astro/sun_body.h"
+
+namespace jovi {
+
+namespace {
+
+constexpr long double kDegree = std::numbers::pi_v<long double> / 180.0L;
+constexpr long double kTwoPi = 2 * std::numbers::pi_v<long double>;
+constexpr long double kLightDaysPerAU = 0.0057755183L;
+constexpr std::array<long double, 4> kMeanDistance = {5.9073L, 9.39912L, 14.9924L, 26.3699L};
+constexpr std::array<long double, 4> kLightTimeK = {17295, 21819, 27558, 36548};
+
+long double Argument(const SecularArgument& a, long double t) {
+  return (a.constant_deg + a.rate_deg_per_day * t) * kDegree;
+}
+
+// Passes on the first message of a computation and drops the repeats of the light-time loop.
+class FirstMessageOnly final : public Prompter {
+ public:
+  explicit FirstMessageOnly(Prompter& target) : target_(target) {}
+  Answer Ask(std::string_view text, std::string_view caption, Buttons buttons,
+             Icon icon) override {
+    if (shown_) return Answer::Ok;
+    shown_ = true;
+    return target_.Ask(text, caption, buttons, icon);
+  }
+
+ private:
+  Prompter& target_;
+  bool shown_ = false;
+};
+
+struct Vector3 {
+  long double a, b, c;
+};
+
+// From Jupiter's equator to the sky of a viewer in direction (lambda, beta) of Jupiter.
+struct FrameRotation {
+  long double cosI, sinI, cosPhi, sinPhi, cosi, sini, cosOmega, sinOmega;
+
+  Vector3 ToEcliptic(long double x, long double y, long double z) const {
+    const long double A1 = x;
+    const long double B1 = y * cosI - z * sinI;
+    const long double C1 = y * sinI + z * cosI;
+    const long double A2 = A1 * cosPhi - B1 * sinPhi;
+    const long double B2 = A1 * sinPhi + B1 * cosPhi;
+    const long double C2 = C1;
+    const long double A3 = A2;
+    const long double B3 = B2 * cosi - C2 * sini;
+    const long double C3 = B2 * sini + C2 * cosi;
+    const long double A4 = A3 * cosOmega - B3 * sinOmega;
+    const long double B4 = A3 * sinOmega + B3 * cosOmega;
+    return {A4, B4, C3};
+  }
+};
+
+Vector3 ToViewer(const Vector3& v, long double lambda, long double beta) {
+  const long double A5 = v.a * std::sin(lambda) - v.b * std::cos(lambda);
+  const long double B5 = v.a * std::cos(lambda) + v.b * std::sin(lambda);
+  const long double C5 = v.c;
+  const long double B6 = C5 * std::sin(beta) + B5 * std::cos(beta);
+  const long double C6 = C5 * std::cos(beta) - B5 * std::sin(beta);
+  return {A5, B6, C6};
+}
+
+long double DifferentialLightTime(long double x, long double z, long double radius,
+                                  long double k) {
+  const long double q = x / radius;
+  return x + (std::fabs(z) / k) * std::sqrt(std::fmax(0.0L, 1 - q * q));
+}
+
+}  // namespace
+
+bool InsideDisc(long double x, long double y) {
+  const long double fy = kDiscFlattening * y;
+  return x * x + fy * fy <= 1;
+}
+
+void SetDiscFlags(SatelliteState& s) {
+  s.Occulted = s.Z > 0 && InsideDisc(s.X, s.Y);
+  s.Eclipsed = s.SunZ > 0 && InsideDisc(s.SunX, s.SunY);
+  s.ShadowOnDisc = s.SunZ < 0 && InsideDisc(s.SunX, s.SunY);
+}
+
+void ObservationScene::Compute(long double jde, Prompter& prompter) {
+  SceneWorkingValues& w = working_;
+  w = SceneWorkingValues{};
+  FirstMessageOnly once(prompter);
+
+  // 1. The Sun, geometric, referred to the mean equinox of date.
+  SunBody sun(0);
+  const long double sun_longitude = SunLongitude(sun, jde);
+  const long double R = SunRadius(sun, jde);
+  const long double X0 = R * std::cos(sun_longitude);
+  const long double Y0 = R * std::sin(sun_longitude);
+  const long double Z0 = 0;
+
+  // 2. Light time: Jupiter where it was when the light left it.
+  PlanetBody jupiter(0, &once);
+  if (JupiterDistance == 0) JupiterDistance = 5.0L;
+  long double delta = JupiterDistance;
+  long double x = 0, y = 0, z = 0, xh = 0, yh = 0, zh = 0;
+  for (;;) {
+    const long double tau = kLightDaysPerAU * delta;
+    PositionRec pos;
+    long double r = 0;
+    jupiter.HeliocentricPosition(jde - tau, pos, r);
+    ++w.light_time_passes;
+    if (jupiter.OutOfRange || jupiter.FileError) {
+      w.jupiter_failed = true;
+      break;
+    }
+    const long double l = pos.Longitude;
+    const long double b = pos.Latitude;
+    xh = r * std::cos(b) * std::cos(l);
+    yh = r * std::cos(b) * std::sin(l);
+    zh = r * std::sin(b);
+    x = xh + X0;
+    y = yh + Y0;
+    z = zh + Z0;
+    const long double new_delta = std::sqrt(x * x + y * y + z * z);
+    const long double change = std::fabs(delta - new_delta);
+    delta = new_delta;
+    if (change < 0.01L) break;
+  }
+  if (!w.jupiter_failed) JupiterDistance = delta;
+
+  // 3. Jupiter's direction from the Earth and from the Sun.
+  if (!w.jupiter_failed) {
+    w.lambda0 = std::atan2(y, x);
+    w.beta0 = std::atan(z / std::sqrt(x * x + y * y));
+    w.lambdaH = std::atan2(yh, xh);
+    w.betaH = std::atan(zh / std::sqrt(xh * xh + yh * yh));
+  }
+
+  // 4.-5. Time argument and secular arguments.
+  const long double tau = kLightDaysPerAU * delta;
+  const long double t = jde - 2443000.5L - tau;
+  w.t = t;
+  const GalileanArguments& args = GalileanSecularArguments();
+  GalileanAngles angles{};
+  auto set = [&angles](GalileanAngle a, long double v) {
+    angles[static_cast<std::size_t>(a)] = v;
+  };
+  for (std::size_t k = 0; k < 4; ++k) {
+    w.l[k] = Argument(args.l[k], t);
+    w.pi[k] = Argument(args.pi[k], t);
+    w.w[k] = Argument(args.w[k], t);
+    set(static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::l1) + k), w.l[k]);
+    set(static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::pi1) + k), w.pi[k]);
+    set(static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::w1) + k), w.w[k]);
+  }
+  w.PhiLambda = Argument(args.phi_lambda, t);
+  w.psi = Argument(args.psi, t);
+  w.Gdash = Argument(args.g_dash, t);
+  w.Gamma = (0.33033L * std::sin((163.679L + 0.0010512L * t) * kDegree) +
+             0.03439L * std::sin((34.486L - 0.0161731L * t) * kDegree)) *
+            kDegree;
+  w.G = (30.23756L + 0.0830925701L * t) * kDegree + w.Gamma;
+  w.PI = 13.469942L * kDegree;
+  set(GalileanAngle::PHI_lambda, w.PhiLambda);
+  set(GalileanAngle::psi, w.psi);
+  set(GalileanAngle::Gdash, w.Gdash);
+  set(GalileanAngle::G, w.G);
+  set(GalileanAngle::PI, w.PI);
+
+  // 6.-7. The periodic series and each moon's longitude, latitude and distance.
+  const GalileanSeries& series = GalileanTerms();
+  for (std::size_t k = 0; k < 4; ++k) {
+    w.longitude_sum[k] = EvaluateSeries(series.longitude[k], angles);
+    set(static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::S1) + k),
+        w.longitude_sum[k]);
+  }
+  for (std::size_t k = 0; k < 4; ++k) {
+    SatelliteState& s = satellites_[k];
+    s.Longitude = std::fmod(w.l[k] + w.longitude_sum[k], kTwoPi);
+    set(static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::L1) + k), s.Longitude);
+    w.latitude_sum[k] = EvaluateSeries(series.latitude[k], angles);
+    w.radius_sum[k] = EvaluateSeries(series.radius[k], angles);
+    s.Latitude = std::atan(w.latitude_sum[k]);
+    s.Radius = kMeanDistance[k] * (1 + w.radius_sum[k]);
+  }
+
+  // 8. Frame angles: precession, inclinations and nodes.
+  const long double T0 = (jde - 2433282.4235L) / 36525;
+  const long double P = (1.3966626L * T0 + 0.0003088L * T0 * T0) * kDegree;
+  w.psi += P;
+  const long double T1 = (jde - 2415020.3135L) / 36525;
+  const long double I = (3.120262L + 0.0006L * T1) * kDegree;
+  const long double T = (jde - 2451545.0L) / 36525;
+  w.Omega = (100.464441L + 1.020955L * T + 0.00040117L * T * T + 0.000000569L * T * T * T) *
+            kDegree;
+  w.i = (1.30327L - 0.0054966L * T + 0.00000465L * T * T - 0.000000004L * T * T * T) * kDegree;
+  w.Phi = w.psi - w.Omega;
+
+  for (SatelliteState& s : satellites_) s.Longitude += P;
+
+  if (w.jupiter_failed) {
+    // Without Jupiter's place there is no view: every moon is put behind the centre of the
+    // disc, so nothing is drawn or measured, and every value stays finite.
+    for (SatelliteState& s : satellites_) {
+      s.X = s.Y = s.Z = s.SunX = s.SunY = s.SunZ = 0;
+      s.Occulted = true;
+      s.Eclipsed = s.ShadowOnDisc = false;
+    }
+    return;
+  }
+
+  // 9. Rotation into the two viewers' skies: the pole point first, then the moons.
+  const FrameRotation rot{std::cos(I),      std::sin(I),      std::cos(w.Phi),
+                          std::sin(w.Phi),  std::cos(w.i),    std::sin(w.i),
+                          std::cos(w.Omega), std::sin(w.Omega)};
+  const Vector3 pole = rot.ToEcliptic(0, 0, 1);
+  const Vector3 pole_earth = ToViewer(pole, w.lambda0, w.beta0);
+  const Vector3 pole_sun = ToViewer(pole, w.lambdaH, w.betaH);
+  const long double D = std::atan2(pole_earth.a, pole_earth.c);
+  const long double Dh = std::atan2(pole_sun.a, pole_sun.c);
+
+  for (std::size_t k = 4; k-- > 0;) {
+    SatelliteState& s = satellites_[k];
+    const long double L = s.Longitude;
+    const Vector3 v = rot.ToEcliptic(s.Radius * std::cos(L - w.psi) * std::cos(s.Latitude),
+                                     s.Radius * std::sin(L - w.psi) * std::cos(s.Latitude),
+                                     s.Radius * std::sin(s.Latitude));
+    const Vector3 e = ToViewer(v, w.lambda0, w.beta0);
+    const Vector3 h = ToViewer(v, w.lambdaH, w.betaH);
+    s.X = e.a * std::cos(D) - e.c * std::sin(D);
+    s.Y = e.a * std::sin(D) + e.c * std::cos(D);
+    s.Z = e.b;
+    s.SunX = h.a * std::cos(Dh) - h.c * std::sin(Dh);
+    s.SunY = h.a * std::sin(Dh) + h.c * std::cos(Dh);
+    s.SunZ = h.b;
+
+    // 10. Differential light time.
+    s.X = DifferentialLightTime(s.X, s.Z, s.Radius, kLightTimeK[k]);
+    s.SunX = DifferentialLightTime(s.SunX, s.SunZ, s.Radius, kLightTimeK[k]);
+
+    // 11. Perspective, both with the Earth-Jupiter distance.
+    const long double W = delta / (delta + s.Z / 2095);
+    s.X *= W;
+    s.Y *= W;
+    const long double Ws = delta / (delta + s.SunZ / 2095);
+    s.SunX *= Ws;
+    s.SunY *= Ws;
+
+    // 12. Occultation, eclipse and shadow transit.
+    SetDiscFlags(s);
+  }
+}
+
+ObservationScene& ProgramScene() {
+  static ObservationScene scene;
+  return scene;
+}
+
+void ComputeScene(long double jde) { ProgramScene().Compute(jde, ProgramPrompter()); }
+
+}  // namespace jovi

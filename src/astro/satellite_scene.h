@@ -1,0 +1,74 @@
+// The four Galilean satellites at one instant, as seen from the Earth and from the Sun.
+//
+// Offsets are in Jupiter equatorial radii: X towards the west (decreasing ecliptic longitude),
+// Y towards Jupiter's north pole as projected on the sky, Z away from the viewer. The same three
+// for a viewer at the Sun drive the eclipse and shadow tests.
+#pragma once
+
+#include <array>
+
+#include "astro/galilean_series.h"
+#include "util/prompter.h"
+
+namespace jovi {
+
+struct SatelliteState {
+  long double X = 0, Y = 0, Z = 0;
+  long double SunX = 0, SunY = 0, SunZ = 0;
+  long double Longitude = 0;  // L, radians, precession to the date included
+  long double Latitude = 0;   // B, radians
+  long double Radius = 0;     // R, Jupiter equatorial radii
+  bool Occulted = false;      // behind the disc as seen from the Earth
+  bool Eclipsed = false;      // inside Jupiter's shadow
+  bool ShadowOnDisc = false;  // its shadow falls on the disc
+};
+
+// Intermediate values of the last computation, kept for inspection.
+struct SceneWorkingValues {
+  long double t = 0;                      // days from 1976 August 10.0 TD, light time removed
+  long double lambda0 = 0, beta0 = 0;     // Jupiter's geocentric direction
+  long double lambdaH = 0, betaH = 0;     // Jupiter's heliocentric direction
+  long double Gamma = 0, PhiLambda = 0, psi = 0, Phi = 0, Omega = 0, i = 0;
+  long double G = 0, Gdash = 0, PI = 0;
+  std::array<long double, 4> l{}, pi{}, w{};
+  std::array<long double, 4> longitude_sum{}, latitude_sum{}, radius_sum{};
+  int light_time_passes = 0;  // how often the Jupiter ephemeris ran
+  bool jupiter_failed = false;
+};
+
+class ObservationScene {
+ public:
+  // Computes the scene at jde (dynamical time). Messages of the Jupiter ephemeris go to
+  // `prompter`, at most one per call.
+  void Compute(long double jde, Prompter& prompter);
+
+  // Moon k = 1 Io, 2 Europa, 3 Ganymede, 4 Callisto.
+  const SatelliteState& Satellite(int k) const { return satellites_[static_cast<std::size_t>(k - 1)]; }
+  const std::array<SatelliteState, 4>& Satellites() const { return satellites_; }
+  const SceneWorkingValues& Working() const { return working_; }
+
+  // Earth-Jupiter distance (AU) of the last computation; the next light-time iteration starts
+  // from it (from 5.0 AU when it is 0).
+  long double JupiterDistance = 0;
+
+ private:
+  std::array<SatelliteState, 4> satellites_{};
+  SceneWorkingValues working_{};
+};
+
+// The program-wide scene, and its computation (messages to ProgramPrompter()).
+ObservationScene& ProgramScene();
+void ComputeScene(long double jde);
+
+// Disc flattening applied to north-south offsets in the disc tests.
+inline constexpr long double kDiscFlattening = 1.071374L;
+
+// Inside the (flattened) disc, the limb included.
+bool InsideDisc(long double x, long double y);
+
+// Occulted, Eclipsed and ShadowOnDisc from the offsets: behind the disc seen from the Earth,
+// behind it seen from the Sun, in front of it seen from the Sun. A moon exactly level with
+// Jupiter (Z or SunZ 0) gets none of them.
+void SetDiscFlags(SatelliteState& s);
+
+}  // namespace jovi

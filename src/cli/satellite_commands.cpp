@@ -1,0 +1,140 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "astro/date_time.h"
+#include "astro/satellite_scene.h"
+#include "astro/time_scales.h"
+#include "cli/commands.h"
+#include "measure/measurement_csv.h"
+
+namespace jovi::cli {
+
+namespace {
+
+// The observation dates the program serves (years 100 to 2800).
+constexpr long double kFirstObservationJD = 1757582.5L;
+constexpr long double kEndObservationJD = 2743738.495L;
+// Eclipses are looked for in steps this long, then narrowed down by bisection.
+constexpr long double kEventStepDays = 2.0L / 1440.0L;
+constexpr long double kEventPrecisionDays = 0.1L / 86400.0L;
+constexpr long double kLongestEventSearchDays = 3660;
+constexpr long double kMostTableRows = 100000;
+
+long double ObservationJD(std::string_view text) {
+  const long double jd = ParseJD(text);
+  if (jd < kFirstObservationJD || jd >= kEndObservationJD) {
+    throw UsageError("Julian date outside the years 100 to 2800: " + std::string(text));
+  }
+  return jd;
+}
+
+const ObservationScene& SceneAtUT(long double jd) {
+  ComputeScene(TDTFromUT(jd));
+  return ProgramScene();
+}
+
+void RequireOrder(long double from, long double to) {
+  if (to < from) throw UsageError("the end comes before the start");
+}
+
+}  // namespace
+
+void SceneCommand(const Args& args, std::ostream& out) {
+  ExpectCount(args, 1, 2, "jovitrack-cli scene JD [--tdt]");
+  const bool tdt = args.size() == 2;
+  if (tdt && args[1] != "--tdt") throw UsageError("unknown option: " + args[1]);
+  const long double jd = ObservationJD(args[0]);
+  ComputeScene(tdt ? jd : TDTFromUT(jd));
+  for (int k = 1; k <= 4; ++k) {
+    const SatelliteState& s = ProgramScene().Satellite(k);
+    out << k << ' ' << Fixed(s.X, 6) << ' ' << Fixed(s.Y, 6) << ' ' << Fixed(s.Z, 6) << ' '
+        << Fixed(s.SunX, 6) << ' ' << Fixed(s.SunY, 6) << ' ' << Fixed(s.SunZ, 6) << ' '
+        << s.Occulted << ' ' << s.Eclipsed << ' ' << s.ShadowOnDisc << '\n';
+  }
+}
+
+void TableCommand(const Args& args, std::ostream& out) {
+  ExpectCount(args, 3, 3, "jovitrack-cli table FROM_JD TO_JD STEP_HOURS");
+  const long double from = ObservationJD(args[0]);
+  const long double to = ObservationJD(args[1]);
+  RequireOrder(from, to);
+  const auto step_hours = ParseNumber(args[2]);
+  if (!step_hours || *step_hours <= 0) throw UsageError("the step must be a positive number of hours");
+  const long double step = *step_hours / 24;
+  const long double rows = std::floor((to - from) / step) + 1;
+  if (rows > kMostTableRows) throw UsageError("more than 100000 instants: take a longer step");
+
+  std::vector<MeasurementRecord> records;
+  for (long double i = 0; i < rows; ++i) {
+    MeasurementRecord record;
+    record.JulianDay = from + i * step;
+    const ObservationScene& scene = SceneAtUT(record.JulianDay);
+    for (int k = 1; k <= 4; ++k) {
+      const SatelliteState& s = scene.Satellite(k);
+      // What a perfect observer measures: half the offset in radii, west positive; a moon behind
+      // the disc or in the shadow cannot be seen.
+      if (!s.Occulted && !s.Eclipsed) record.Offset[static_cast<std::size_t>(k - 1)] =
+          static_cast<float>(s.X / 2);
+    }
+    records.push_back(record);
+  }
+  DateTimeRec now;
+  SetZoneAndNow(now, 0);
+  out << CsvText(now, records);
+}
+
+void EventsCommand(const Args& args, std::ostream& out) {
+  ExpectCount(args, 2, 4, "jovitrack-cli events FROM_JD TO_JD [--moon N]");
+  const long double from = ObservationJD(args[0]);
+  const long double to = ObservationJD(args[1]);
+  RequireOrder(from, to);
+  if (to - from > kLongestEventSearchDays) throw UsageError("the span is longer than 3660 days");
+  int only = 0;
+  if (args.size() > 2) {
+    if (args.size() != 4 || args[2] != "--moon") throw UsageError("usage: events FROM_JD TO_JD [--moon N]");
+    if (args[3].size() != 1 || args[3][0] < '1' || args[3][0] > '4') {
+      throw UsageError("the moon is 1, 2, 3 or 4: " + args[3]);
+    }
+    only = args[3][0] - '0';
+  }
+
+  auto eclipsed = [](long double jd) {
+    std::array<bool, 4> e{};
+    const ObservationScene& scene = SceneAtUT(jd);
+    for (std::size_t k = 0; k < 4; ++k) e[k] = scene.Satellites()[k].Eclipsed;
+    return e;
+  };
+
+  std::array<bool, 4> before = eclipsed(from);
+  const long double steps = std::ceil((to - from) / kEventStepDays);
+  for (long double i = 1; i <= steps; ++i) {
+    const long double a = from + (i - 1) * kEventStepDays;
+    const long double b = std::fmin(from + i * kEventStepDays, to);
+    const std::array<bool, 4> after = eclipsed(b);
+    struct Event {
+      long double at;
+      std::size_t moon;
+    };
+    std::vector<Event> found;
+    for (std::size_t k = 0; k < 4; ++k) {
+      if (after[k] == before[k] || (only != 0 && only != static_cast<int>(k) + 1)) continue;
+      long double lo = a, hi = b;
+      while (hi - lo > kEventPrecisionDays) {
+        const long double mid = (lo + hi) / 2;
+        (eclipsed(mid)[k] == before[k] ? lo : hi) = mid;
+      }
+      found.push_back({(lo + hi) / 2, k});
+    }
+    std::sort(found.begin(), found.end(), [](const Event& x, const Event& y) { return x.at < y.at; });
+    for (const Event& e : found) {
+      out << e.moon + 1 << ' ' << (after[e.moon] ? "enter" : "leave") << ' ' << Fixed(e.at, 6)
+          << ' ' << DateTimeText(e.at) << '\n';
+    }
+    before = after;
+  }
+}
+
+}  // namespace jovi::cli

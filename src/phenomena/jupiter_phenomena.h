@@ -1,0 +1,52 @@
+// Jupiter's opposition, conjunction and quadratures nearest an observation time, and the
+// Earth-Jupiter distance at that time.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "astro/date_time.h"
+#include "astro/planet_body.h"
+#include "astro/sun_body.h"
+#include "phenomena/root_finder.h"
+
+namespace jovi {
+
+// The elongation error of Jupiter from the Sun at a dynamical date, for a target elongation.
+class JupConjOppObj : public RFRootOBJ {
+ public:
+  explicit JupConjOppObj(Prompter* prompter = nullptr);
+  long double Func(long double x) override;
+
+  PlanetBody Jupiter;  // apparent
+  SunBody Sun;         // apparent
+  long double TargetElongation = 0;  // pi opposition, 0 conjunction, -+pi/2 quadratures
+};
+
+class TJupPhenomObj {
+ public:
+  explicit TJupPhenomObj(Prompter* prompter = nullptr);
+
+  // Fills every result for the observation time (UT).
+  void ComputePhenomena(const DateTimeRec& observation_time);
+
+  // The sixteen lines of the phenomena list.
+  std::vector<std::string> Lines() const;
+
+  DateTimeRec OppositionTime, ConjunctionTime, WestQuadratureTime, EastQuadratureTime;
+  long double EarthJupiterDistance = 0;  // AU, light time included
+  // Whether each event's root was found (opposition, conjunction, west, east), and the distance.
+  std::array<bool, 4> Found{};
+  bool DistanceFound = false;
+  JupConjOppObj Finder;
+
+ private:
+  DateTimeRec observation_time_;
+  Prompter* prompter_;
+};
+
+// The light-time corrected Earth-Jupiter distance (AU) at a dynamical date; NaN when the
+// Jupiter ephemeris does not serve it.
+long double EarthJupiterDistanceAt(long double jde, Prompter* prompter = nullptr);
+
+}  // namespace jovi
