@@ -6,6 +6,7 @@
 #include "astro/angles.h"
 #include "astro/sun_series.h"
 #include "astro/time_scales.h"
+#include "util/trig.h"
 
 namespace jovi {
 
@@ -27,7 +28,7 @@ long double SunLongitude(const SunBody& sun, long double jd) {
   long double sum = 0;
   for (std::size_t n = 0; n < Terms(sun.LongitudeTerms); ++n) {
     const SunSeriesTerm& term = kSunSeries[n];
-    sum += static_cast<long double>(term.Longitude) * std::sin(Argument(term, U));
+    sum += static_cast<long double>(term.Longitude) * Sin(Argument(term, U));
   }
   long double lambda = 4.9353929L + 62833.196168L * U + 1.0e-7L * sum;
   if (sun.Kind == kApparent) {
@@ -43,7 +44,7 @@ long double SunRadius(const SunBody& sun, long double jd) {
   for (std::size_t n = 0; n < Terms(sun.RadiusTerms); ++n) {
     const SunSeriesTerm& term = kSunSeries[n];
     if (term.Radius == 0.0f) continue;
-    sum += static_cast<long double>(term.Radius) * std::cos(Argument(term, U));
+    sum += static_cast<long double>(term.Radius) * Cos(Argument(term, U));
   }
   return 1.0001026L + 1.0e-7L * sum;
 }
