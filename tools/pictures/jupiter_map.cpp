@@ -73,7 +73,7 @@ double SpotWeight(double radius, double softness = 0.25) {
 
 constexpr Rgb kZoneWhite{234, 228, 214};
 constexpr Rgb kFestoonGrey{104, 106, 116};
-constexpr Rgb kBargeBrown{124, 90, 76};
+constexpr Rgb kBargeBrown{120, 88, 68};
 
 // How strongly the latitude of the bands is stirred: most in the two equatorial belts and
 // the polar regions.
@@ -93,8 +93,8 @@ Rgb RedSpot(Rgb c, double lon, double lat) {
   c = Mix(c, kZoneWhite, 0.5 * wake * Gauss(lat, -15.0, 2.8) * SmoothStep(-0.1, 0.5, swirl));
 
   const double r = SpotRadius(lon, lat, 0.0, -22.0, 6.0, 3.5);
-  const Rgb core{210, 130, 100};
-  const Rgb rim{190, 108, 84};
+  const Rgb core{208, 124, 100};
+  const Rgb rim{188, 104, 84};
   const Rgb spot = Mix(core, rim, SmoothStep(0.3, 0.95, r)) *
                    static_cast<float>(1.0 + 0.04 * Fractal(lon / 1.5, lat / 1.0, 2, 78, 240));
   return Mix(c, spot, 0.88 * SpotWeight(r, 0.3));
@@ -118,7 +118,7 @@ Rgb Festoons(Rgb c, double lon, double lat) {
       c = Mix(c, kFestoonGrey, strength * Gauss(LonDiff(lon, centre), 0, width));
     }
     const double knot = SpotRadius(lon, lat, base - 0.5, 7.8, 2.6, 1.2);
-    c = Mix(c, Rgb{100, 90, 92}, 0.4 * SpotWeight(knot, 0.6));
+    c = Mix(c, Rgb{98, 86, 78}, 0.4 * SpotWeight(knot, 0.6));
     const double plume = SpotRadius(lon, lat, base + 180.0 / kCount, 6.0, 3.0, 2.4);
     c = Mix(c, kZoneWhite, 0.4 * SpotWeight(plume, 0.6));
   }
