@@ -35,3 +35,18 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)
+
+.PHONY: install pictures-sheet
+
+# Installs the program (as the `jovitrack` launcher), its data, its icon and its menu entry
+# under PREFIX. The program finds its installed data through the prefix it was built for, so
+# the build is configured for PREFIX first.
+PREFIX ?= /usr/local
+install: deps $(BUILD)/build.ninja
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD) -j $(JOBS)
+	cmake --install $(BUILD)
+
+# One picture of the generated pictures, for a person to look over.
+pictures-sheet: build
+	cmake --build $(BUILD) --target jovi_pictures_sheet
