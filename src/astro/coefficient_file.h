@@ -18,7 +18,7 @@ void SetCoefficientFile(const std::string& path);  // empty restores the default
 // False, with `block` untouched, when the file cannot be opened or holds no such record.
 bool ReadCoefficientRecord(const std::string& path, std::int32_t number, CoefficientBlock& block);
 
-// How many times ReadCoefficientRecord has tried to open a file since the program started.
+// How many records have been asked of the file (ReadCoefficientRecord calls) since the start.
 std::uint64_t CoefficientFileOpenings();
 
 }  // namespace jovi

@@ -5,6 +5,7 @@
 
 #include "astro/planet_body.h"
 #include "astro/sun_body.h"
+#include "util/trig.h"
 
 namespace jovi {
 
@@ -61,11 +62,11 @@ struct FrameRotation {
 };
 
 Vector3 ToViewer(const Vector3& v, long double lambda, long double beta) {
-  const long double A5 = v.a * std::sin(lambda) - v.b * std::cos(lambda);
-  const long double B5 = v.a * std::cos(lambda) + v.b * std::sin(lambda);
+  const long double A5 = v.a * Sin(lambda) - v.b * Cos(lambda);
+  const long double B5 = v.a * Cos(lambda) + v.b * Sin(lambda);
   const long double C5 = v.c;
-  const long double B6 = C5 * std::sin(beta) + B5 * std::cos(beta);
-  const long double C6 = C5 * std::cos(beta) - B5 * std::sin(beta);
+  const long double B6 = C5 * Sin(beta) + B5 * Cos(beta);
+  const long double C6 = C5 * Cos(beta) - B5 * Sin(beta);
   return {A5, B6, C6};
 }
 
@@ -97,8 +98,8 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
   SunBody sun(0);
   const long double sun_longitude = SunLongitude(sun, jde);
   const long double R = SunRadius(sun, jde);
-  const long double X0 = R * std::cos(sun_longitude);
-  const long double Y0 = R * std::sin(sun_longitude);
+  const long double X0 = R * Cos(sun_longitude);
+  const long double Y0 = R * Sin(sun_longitude);
   const long double Z0 = 0;
 
   // 2. Light time: Jupiter where it was when the light left it.
@@ -118,9 +119,9 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
     }
     const long double l = pos.Longitude;
     const long double b = pos.Latitude;
-    xh = r * std::cos(b) * std::cos(l);
-    yh = r * std::cos(b) * std::sin(l);
-    zh = r * std::sin(b);
+    xh = r * Cos(b) * Cos(l);
+    yh = r * Cos(b) * Sin(l);
+    zh = r * Sin(b);
     x = xh + X0;
     y = yh + Y0;
     z = zh + Z0;
@@ -159,8 +160,8 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
   w.PhiLambda = Argument(args.phi_lambda, t);
   w.psi = Argument(args.psi, t);
   w.Gdash = Argument(args.g_dash, t);
-  w.Gamma = (0.33033L * std::sin((163.679L + 0.0010512L * t) * kDegree) +
-             0.03439L * std::sin((34.486L - 0.0161731L * t) * kDegree)) *
+  w.Gamma = (0.33033L * Sin((163.679L + 0.0010512L * t) * kDegree) +
+             0.03439L * Sin((34.486L - 0.0161731L * t) * kDegree)) *
             kDegree;
   w.G = (30.23756L + 0.0830925701L * t) * kDegree + w.Gamma;
   w.PI = 13.469942L * kDegree;
@@ -213,9 +214,9 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
   }
 
   // 9. Rotation into the two viewers' skies: the pole point first, then the moons.
-  const FrameRotation rot{std::cos(I),      std::sin(I),      std::cos(w.Phi),
-                          std::sin(w.Phi),  std::cos(w.i),    std::sin(w.i),
-                          std::cos(w.Omega), std::sin(w.Omega)};
+  const FrameRotation rot{Cos(I),      Sin(I),      Cos(w.Phi),
+                          Sin(w.Phi),  Cos(w.i),    Sin(w.i),
+                          Cos(w.Omega), Sin(w.Omega)};
   const Vector3 pole = rot.ToEcliptic(0, 0, 1);
   const Vector3 pole_earth = ToViewer(pole, w.lambda0, w.beta0);
   const Vector3 pole_sun = ToViewer(pole, w.lambdaH, w.betaH);
@@ -225,16 +226,16 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
   for (std::size_t k = 4; k-- > 0;) {
     SatelliteState& s = satellites_[k];
     const long double L = s.Longitude;
-    const Vector3 v = rot.ToEcliptic(s.Radius * std::cos(L - w.psi) * std::cos(s.Latitude),
-                                     s.Radius * std::sin(L - w.psi) * std::cos(s.Latitude),
-                                     s.Radius * std::sin(s.Latitude));
+    const Vector3 v = rot.ToEcliptic(s.Radius * Cos(L - w.psi) * Cos(s.Latitude),
+                                     s.Radius * Sin(L - w.psi) * Cos(s.Latitude),
+                                     s.Radius * Sin(s.Latitude));
     const Vector3 e = ToViewer(v, w.lambda0, w.beta0);
     const Vector3 h = ToViewer(v, w.lambdaH, w.betaH);
-    s.X = e.a * std::cos(D) - e.c * std::sin(D);
-    s.Y = e.a * std::sin(D) + e.c * std::cos(D);
+    s.X = e.a * Cos(D) - e.c * Sin(D);
+    s.Y = e.a * Sin(D) + e.c * Cos(D);
     s.Z = e.b;
-    s.SunX = h.a * std::cos(Dh) - h.c * std::sin(Dh);
-    s.SunY = h.a * std::sin(Dh) + h.c * std::cos(Dh);
+    s.SunX = h.a * Cos(Dh) - h.c * Sin(Dh);
+    s.SunY = h.a * Sin(Dh) + h.c * Cos(Dh);
     s.SunZ = h.b;
 
     // 10. Differential light time.

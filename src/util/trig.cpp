@@ -1,6 +1,8 @@
 #include "util/trig.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace jovi {
 
@@ -14,10 +16,43 @@ constexpr long double kP3 = 0xc51701b839a25205p-144L;
 constexpr long double kTwoOverPi = 0.636619772367581343075535053490057448L;
 constexpr long double kLargest = 2.6e7L;
 
+// (-1)^(n/2) / n! for n = first, first - 2, ..., last: the Taylor coefficients of sine (odd n)
+// or cosine (even n), highest first. n! is exact for n <= 25, so each is rounded once.
+template <std::size_t N>
+constexpr std::array<long double, N> TaylorCoefficients(int first) {
+  std::array<long double, N> c{};
+  for (std::size_t k = 0; k < N; ++k) {
+    const int n = first - 2 * static_cast<int>(k);
+    long double factorial = 1;
+    for (int i = 2; i <= n; ++i) factorial *= i;
+    c[k] = ((n / 2) % 2 ? -1 : 1) / factorial;
+  }
+  return c;
+}
+
+// Terms up to r^23 and r^24: the first ones left out, (pi/4)^25/25! and (pi/4)^26/26!, are below
+// 2e-28, far under the type's last bit on |r| <= pi/4.
+constexpr auto kSinTerms = TaylorCoefficients<11>(23);  // r^23 ... r^3
+constexpr auto kCosTerms = TaylorCoefficients<12>(24);  // r^24 ... r^2
+
+long double KernelSin(long double r) {
+  const long double z = r * r;
+  long double p = kSinTerms[0];
+  for (std::size_t k = 1; k < kSinTerms.size(); ++k) p = p * z + kSinTerms[k];
+  return r + r * z * p;
+}
+
+long double KernelCos(long double r) {
+  const long double z = r * r;
+  long double p = kCosTerms[0];
+  for (std::size_t k = 1; k < kCosTerms.size(); ++k) p = p * z + kCosTerms[k];
+  return 1 + z * p;
+}
+
 // x = n pi/2 + r with |r| <= pi/4 (a hair more at the rounding edge); false when too large.
 bool Reduce(long double x, long double& r, long long& n) {
   if (!(std::fabs(x) < kLargest)) return false;
-  const long double q = std::nearbyint(x * kTwoOverPi);
+  const long double q = std::rint(x * kTwoOverPi);  // to nearest, halves to even
   n = static_cast<long long>(q);
   r = ((x - q * kP1) - q * kP2) - q * kP3;
   return true;
@@ -33,8 +68,8 @@ void SinCos(long double x, long double& sine, long double& cosine) {
     cosine = std::cos(x);
     return;
   }
-  const long double s = std::sin(r);
-  const long double c = std::cos(r);
+  const long double s = KernelSin(r);
+  const long double c = KernelCos(r);
   switch (n & 3) {
     case 0: sine = s; cosine = c; break;
     case 1: sine = c; cosine = -s; break;
@@ -48,10 +83,10 @@ long double Sin(long double x) {
   long long n = 0;
   if (!Reduce(x, r, n)) return std::sin(x);
   switch (n & 3) {
-    case 0: return std::sin(r);
-    case 1: return std::cos(r);
-    case 2: return -std::sin(r);
-    default: return -std::cos(r);
+    case 0: return KernelSin(r);
+    case 1: return KernelCos(r);
+    case 2: return -KernelSin(r);
+    default: return -KernelCos(r);
   }
 }
 
@@ -60,10 +95,10 @@ long double Cos(long double x) {
   long long n = 0;
   if (!Reduce(x, r, n)) return std::cos(x);
   switch (n & 3) {
-    case 0: return std::cos(r);
-    case 1: return -std::sin(r);
-    case 2: return -std::cos(r);
-    default: return std::sin(r);
+    case 0: return KernelCos(r);
+    case 1: return -KernelSin(r);
+    case 2: return -KernelCos(r);
+    default: return KernelSin(r);
   }
 }
 

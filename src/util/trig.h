@@ -3,8 +3,8 @@
 //
 // The C library reduces every long double argument beyond pi/4 with its multi-precision method,
 // which costs far more than the sine itself. Here arguments below about 2.6e7 rad are reduced by
-// subtracting the nearest multiple of pi/2 in three exact-product parts (Cody and Waite), and
-// the library's sine or cosine does the rest on [-pi/4, pi/4]; larger ones go to the library.
+// subtracting the nearest multiple of pi/2 in three exact-product parts (Cody and Waite), then
+// a Taylor series on [-pi/4, pi/4] gives the result; larger ones go to the library.
 #pragma once
 
 namespace jovi {
