@@ -1,0 +1,82 @@
+#include "session/event_record.h"
+
+#include <cstdio>
+
+#include "astro/time_scales.h"
+#include "phenomena/jupiter_phenomena.h"
+
+namespace jovi {
+
+namespace {
+
+std::string Format(const char* format, long double value) {
+  char buf[96];
+  std::snprintf(buf, sizeof buf, format, value);
+  return buf;
+}
+
+std::string TwoDigit(int v) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d", v);
+  return buf;
+}
+
+// The same instant on a zone-0 record, whose date fields are then the UT date.
+DateTimeRec UniversalTime(const DateTimeRec& rec) {
+  DateTimeRec ut;
+  SetFromJD(ut, ToJD(rec));
+  return ut;
+}
+
+}  // namespace
+
+std::string KilometresText(long double au) { return Format("%.5LE", au * kKilometresInAU); }
+
+EventRecord MakeEventRecord(const DateTimeRec& observation_time) {
+  EventRecord record;
+  record.DateTime = observation_time.Serial;
+  record.DistanceAU = EarthJupiterDistanceAt(TDTFromUT(ToJD(observation_time)));
+  return record;
+}
+
+EventDialogFields DialogFields(const DateTimeRec& observation_time, const EventRecord& record) {
+  const DateTimeRec t = UniversalTime(observation_time);
+  EventDialogFields f;
+  f.JulianDate = JDText(t, 6);
+  f.Date = std::to_string(t.Year) + "/" + TwoDigit(t.Month) + "/" + TwoDigit(t.Day);
+  f.Time = TwoDigit(t.UTTime.Hour) + ":" + TwoDigit(t.UTTime.Minute) + ":" +
+           TwoDigit(static_cast<int>(t.UTTime.Second));
+  f.AU = Format("%.5Lf", record.DistanceAU);
+  f.Km = KilometresText(record.DistanceAU);
+  return f;
+}
+
+void AppendEvent(EventList& list, EventRecord record, const std::string& event_text) {
+  record.Event = event_text.substr(0, kEventTextLength);
+  list.ItemAt(list.LastIndex());  // on the last record (no cursor when the list is empty)
+  list.InsertAfterCursor(record);
+}
+
+std::string EventSavedText() {
+  return "Event data recorded.  Select \"File\"->\"Observation Date\"->\r\n"
+         "\"View/Print Saved Events\" from main menu to access.";
+}
+
+std::vector<std::string> EventListLines(const EventList& list, float zone_hours) {
+  std::vector<std::string> lines;
+  list.ForEach([&](const EventRecord& r) {
+    DateTimeRec session_time;
+    session_time.ZoneOffset = zone_hours / 24.0L;
+    SetFromSerial(session_time, r.DateTime);
+    const DateTimeRec t = UniversalTime(session_time);
+    lines.push_back(LongDateText(t) + " " + TimeText(t.UTTime, 0, ":", ":", "") + " UT (JD: " +
+                    JDText(t, 6) + ")");
+    lines.push_back("Jupiter-Earth Distance: " + Format("%.5Lf", r.DistanceAU) + " AU (" +
+                    KilometresText(r.DistanceAU) + " Km)");
+    if (!r.Event.empty()) lines.push_back("Event: " + r.Event);
+    lines.emplace_back();
+  });
+  return lines;
+}
+
+}  // namespace jovi

@@ -1,0 +1,63 @@
+// The light-time exercise's event records: the observation instant, the Earth-Jupiter distance
+// at that instant and what the student saw ("Io is entering eclipse.").
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "astro/date_time.h"
+#include "util/ordered_list.h"
+
+namespace jovi {
+
+inline constexpr std::size_t kEventTextLength = 80;
+inline constexpr long double kKilometresInAU = 149597870.66L;
+
+struct EventRecord {
+  double DateTime = 0;         // the instant's date-time serial (local clock of the session)
+  std::string Event;           // at most 80 characters
+  long double DistanceAU = 0;  // Earth-Jupiter distance
+};
+
+// Records keep the order in which they were made; the list is never sorted.
+struct EventOrder {
+  static bool Equal(const EventRecord& a, const EventRecord& b) { return a.DateTime == b.DateTime; }
+  static bool Greater(const EventRecord& a, const EventRecord& b) { return a.DateTime > b.DateTime; }
+};
+using EventList = OrderedList<EventRecord, EventOrder>;
+
+// The choices offered for the event text.
+inline const std::vector<std::string>& EventChoices() {
+  static const std::vector<std::string> choices = {"Io is entering eclipse.",
+                                                   "Io is leaving Eclipse."};
+  return choices;
+}
+
+// What the event record dialog shows for an observation time (UT record of the session).
+struct EventDialogFields {
+  std::string JulianDate;  // 6 decimals
+  std::string Date;        // YYYY/MM/DD, UT
+  std::string Time;        // hh:mm:ss, UT
+  std::string AU;          // 5 decimals
+  std::string Km;          // "6.28825E+08"
+};
+
+// The record for an observation time, its distance from the phenomena calculator's routine.
+EventRecord MakeEventRecord(const DateTimeRec& observation_time);
+EventDialogFields DialogFields(const DateTimeRec& observation_time, const EventRecord& record);
+
+// Appends a copy of the record with the event text (cut to 80 characters) after the last one.
+void AppendEvent(EventList& list, EventRecord record, const std::string& event_text);
+
+// "Event data recorded.  Select ..." shown after OK, and its caption.
+std::string EventSavedText();
+inline constexpr const char* kEventSavedCaption = "Event Data Saved";
+
+// The event list window's lines: per record the instant, the distance, the event (when there
+// is one) and an empty line. `zone_hours` is the session's time-zone difference.
+std::vector<std::string> EventListLines(const EventList& list, float zone_hours);
+
+// "6.28825E+08": six significant digits, a signed exponent of at least two digits.
+std::string KilometresText(long double au);
+
+}  // namespace jovi
