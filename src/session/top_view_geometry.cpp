@@ -1,0 +1,97 @@
+#include "session/top_view_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "astro/planet_body.h"
+#include "astro/sun_body.h"
+
+namespace jovi {
+
+namespace {
+
+constexpr long double kPi = std::numbers::pi_v<long double>;
+
+// Rounding to the nearest pixel, halves to even.
+int Round(long double v) { return static_cast<int>(std::nearbyint(v)); }
+
+}  // namespace
+
+TopViewLayout NormalTopView() { return {5.5L, 304, 344, 151, 151, false}; }
+
+TopViewLayout LargeTopView(int main_client_width) {
+  const int w = main_client_width;
+  return {10.0L, w, w, w / 2, w / 2 - 40, true};
+}
+
+std::array<ViewBox, 5> OrbitBoxes(const TopViewLayout& layout) {
+  std::array<ViewBox, 5> boxes{};
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    const int r = Round(kOrbitRadius[i] * layout.Scale);
+    boxes[i] = {static_cast<std::int16_t>(layout.CentreX - r),
+                static_cast<std::int16_t>(layout.CentreY - r),
+                static_cast<std::int16_t>(layout.CentreX + r),
+                static_cast<std::int16_t>(layout.CentreY + r)};
+  }
+  return boxes;
+}
+
+ViewPoint MoonPosition(const TopViewLayout& layout, const SatelliteState& moon) {
+  return {Round(moon.X * layout.Scale) + layout.CentreX,
+          Round(-moon.Z * layout.Scale) + layout.CentreY};
+}
+
+long double TopViewAngle(long double sun_earth, long double sun_jupiter, long double earth_jupiter,
+                         long double jupiter_longitude, long double sun_longitude) {
+  const long double cosine = (sun_jupiter * sun_jupiter + earth_jupiter * earth_jupiter -
+                              sun_earth * sun_earth) /
+                             (2 * sun_jupiter * earth_jupiter);
+  const long double angle = std::acos(std::clamp(cosine, -1.0L, 1.0L));
+  long double d = jupiter_longitude - sun_longitude;
+  if (std::fabs(d) > kPi) d -= 2 * kPi * (d > 0 ? 1 : -1);
+  if (d == 0) return 0;
+  return d > 0 ? angle : -angle;
+}
+
+long double TopViewAngleAt(long double jde) {
+  PlanetBody jupiter(kApparent);
+  SunBody sun(kApparent);
+  jupiter.UpdateGeometry(jde);
+  PositionRec pos;
+  long double delta = 0;
+  jupiter.GeocentricPosition(jde, pos, delta);
+  return TopViewAngle(jupiter.SunDistance, jupiter.HelioDistance, jupiter.GeoDistance,
+                      pos.Longitude, SunLongitude(sun, jde));
+}
+
+ArrowPlacement PlaceArrow(const TopViewLayout& layout, int icon_width, int icon_height) {
+  ArrowPlacement a;
+  a.Icon.X = layout.CentreX + 1 - icon_width / 2;
+  a.Icon.Y = layout.Height - (icon_height + (layout.Large ? 30 : 5));
+  a.Text = {a.Icon.X + 40, a.Icon.Y + 5};
+  a.ZoneLength = Round(layout.Scale * kOrbitRadius[4] + (layout.Large ? 10 : 5));
+  return a;
+}
+
+std::array<ViewLine, 2> EclipseZoneLines(const TopViewLayout& layout, long double angle,
+                                         int zone_length) {
+  const long double R = layout.Scale * kOrbitRadius[0];
+  const ViewPoint back = {Round(zone_length * std::sin(angle)), Round(zone_length * std::cos(angle))};
+  std::array<ViewLine, 2> lines{};
+  for (int side = 0; side < 2; ++side) {
+    const long double limb = angle + (side == 0 ? kPi / 2 : -kPi / 2);
+    const ViewPoint p = {layout.CentreX + Round(R * std::sin(limb)),
+                         layout.CentreY + Round(R * std::cos(limb))};
+    lines[static_cast<std::size_t>(side)] = {{p.X - back.X, p.Y - back.Y}, p};
+  }
+  return lines;
+}
+
+MoonGlyph TopViewGlyph(bool eclipsed, EclipseDisplay display, bool show_orbits) {
+  if (eclipsed && display == EclipseDisplay::Plus) return {MoonMark::Plus, 3};
+  if (eclipsed && display == EclipseDisplay::Hide) return {MoonMark::Nothing, 0};
+  return {MoonMark::Dot, show_orbits ? 2 : 1};
+}
+
+}  // namespace jovi
