@@ -13,9 +13,9 @@ namespace jovi {
 enum class IconFileKind : std::uint16_t { Icon = 1, Cursor = 2 };
 
 struct IconDirectoryEntry {
-  int width = 0;   // pixels, 1..256 (the file stores 256 as 0)
+  int width = 0;  // pixels, 1..256 (the file stores 256 as 0)
   int height = 0;
-  int hot_x = 0;   // a cursor's hot spot, pixels from the image's top left; 0, 0 for an icon
+  int hot_x = 0;  // a cursor's hot spot, pixels from the image's top left; 0, 0 for an icon
   int hot_y = 0;
   std::uint32_t data_offset = 0;  // where the image's bytes start in the file
   std::uint32_t data_size = 0;

@@ -61,8 +61,8 @@ TEST(WindowsCursorFormat, IconHasNoHotSpotAndStoresTheLargestSizeAsZero) {
   EXPECT_EQ(dir->entries[0].hot_x, 0);  // those bytes hold the planes and bits per pixel
   EXPECT_EQ(dir->entries[0].hot_y, 0);
 
-  const Bytes large = EncodeIconFile(IconFileKind::Icon, 256, 1,
-                                     std::vector<std::uint32_t>(256, 0xFF000000));
+  const Bytes large =
+      EncodeIconFile(IconFileKind::Icon, 256, 1, std::vector<std::uint32_t>(256, 0xFF000000));
   EXPECT_EQ(large[6], 0);
   const auto big = ParseIconDirectory(large);
   ASSERT_TRUE(big.has_value());
@@ -72,8 +72,8 @@ TEST(WindowsCursorFormat, IconHasNoHotSpotAndStoresTheLargestSizeAsZero) {
 
 TEST(WindowsCursorFormat, EncoderRefusesSizesItCannotStore) {
   EXPECT_TRUE(EncodeIconFile(IconFileKind::Icon, 0, 1, {}).empty());
-  EXPECT_TRUE(EncodeIconFile(IconFileKind::Icon, 257, 1,
-                             std::vector<std::uint32_t>(257, 0)).empty());
+  EXPECT_TRUE(
+      EncodeIconFile(IconFileKind::Icon, 257, 1, std::vector<std::uint32_t>(257, 0)).empty());
   EXPECT_TRUE(EncodeIconFile(IconFileKind::Icon, 32, 32, std::vector<std::uint32_t>(31)).empty());
 }
 

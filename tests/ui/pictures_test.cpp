@@ -1,10 +1,9 @@
 // The pictures shipped beside the program, read from the program folder as the program reads
 // them: Jupiter's rotation set, the cloudy skies, the title pictures, the cursor and the arrow.
-#include <QtTest>
-
 #include <QCursor>
 #include <QImage>
 #include <QPixmap>
+#include <QtTest>
 #include <optional>
 
 #include "platform/program_dir.h"
@@ -115,11 +114,13 @@ class PicturesTest : public QObject {
     QList<QImage> skies;
     for (int n = 1; n <= 7; ++n) {
       const QString path = Shipped(QStringLiteral("Cloud BMPs/Clouds %1.bmp").arg(n));
-      const QImage sky = QImage(path).scaled(630, 326, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      const QImage sky =
+          QImage(path).scaled(630, 326, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
       QVERIFY2(!sky.isNull(), qPrintable(path));
       for (int y = 163 - 40; y <= 163 + 40; ++y) {
         for (int x = 315 - 44; x <= 315 + 44; ++x) {
-          QVERIFY2(!IsClearSky(sky.pixel(x, y)), qPrintable(QStringLiteral("%1 at %2, %3").arg(path).arg(x).arg(y)));
+          QVERIFY2(!IsClearSky(sky.pixel(x, y)),
+                   qPrintable(QStringLiteral("%1 at %2, %3").arg(path).arg(x).arg(y)));
         }
       }
       int clear = 0;

@@ -33,7 +33,8 @@ class Sheet {
     font.setBold(true);
     painter_.setFont(font);
     painter_.setPen(QColor(230, 230, 230));
-    painter_.drawText(QRect(kMargin, y, kWidth - 2 * kMargin, 24), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter_.drawText(QRect(kMargin, y, kWidth - 2 * kMargin, 24), Qt::AlignLeft | Qt::AlignVCenter,
+                      text);
   }
 
   // `picture` scaled into `box` (or a red box when it is missing), with `label` under it.
@@ -51,8 +52,8 @@ class Sheet {
     font.setPixelSize(12);
     painter_.setFont(font);
     painter_.setPen(QColor(210, 210, 210));
-    painter_.drawText(QRect(at, QSize(kWidth - at.x(), kLabel - 2)), Qt::AlignLeft | Qt::AlignVCenter,
-                      text);
+    painter_.drawText(QRect(at, QSize(kWidth - at.x(), kLabel - 2)),
+                      Qt::AlignLeft | Qt::AlignVCenter, text);
   }
 
   // An icon or cursor file read as the program reads it: enlarged on a chequer so that its
@@ -64,13 +65,15 @@ class Sheet {
     const int side = 32 * kZoom;
     for (int y = 0; y < side; y += 2 * kZoom) {
       for (int x = 0; x < side; x += 2 * kZoom) {
-        const QColor a = (x / (2 * kZoom) + y / (2 * kZoom)) % 2 ? QColor(90, 90, 96) : QColor(60, 60, 66);
+        const QColor a =
+            (x / (2 * kZoom) + y / (2 * kZoom)) % 2 ? QColor(90, 90, 96) : QColor(60, 60, 66);
         painter_.fillRect(at.x() + x, at.y() + y, 2 * kZoom, 2 * kZoom, a);
       }
     }
     QString text = label;
     if (read) {
-      painter_.drawImage(QRect(at, QSize(picture.width() * kZoom, picture.height() * kZoom)), picture);
+      painter_.drawImage(QRect(at, QSize(picture.width() * kZoom, picture.height() * kZoom)),
+                         picture);
       text += QStringLiteral(", %1 × %2").arg(picture.width()).arg(picture.height());
       if (read->kind == IconFileKind::Cursor) {
         painter_.setPen(QPen(QColor(0, 255, 120), 1));
@@ -117,18 +120,25 @@ QImage ContactSheet(const QString& data_dir, const QString& icon_dir) {
   const int pointer_top = title_top + title_height + kLabel + kGap + 28;
   Sheet sheet(pointer_top + 32 * 5 + kLabel + kMargin);
 
-  sheet.Heading(y, QStringLiteral("Rotation BMPs: every 24th picture (Jup062 has the Red Spot on the central meridian)"));
+  sheet.Heading(
+      y,
+      QStringLiteral(
+          "Rotation BMPs: every 24th picture (Jup062 has the Red Spot on the central meridian)"));
   for (int k = 1, i = 0; k <= kRotationPictures; k += 24, ++i) {
     const QRect box(kMargin + (i % kColumns) * (kRotationPictureWidth + kGap),
-                    rotation_top + (i / kColumns) * (rotation_height + kGap), kRotationPictureWidth, 231);
-    sheet.Tile(box, Load(data_dir + "/Rotation BMPs/" + RotationPictureName(k)), RotationPictureName(k));
+                    rotation_top + (i / kColumns) * (rotation_height + kGap), kRotationPictureWidth,
+                    231);
+    sheet.Tile(box, Load(data_dir + "/Rotation BMPs/" + RotationPictureName(k)),
+               RotationPictureName(k));
   }
 
-  sheet.Heading(cloud_top - 28, QStringLiteral("Cloud BMPs, each stretched over the 630 × 326 field"));
+  sheet.Heading(cloud_top - 28,
+                QStringLiteral("Cloud BMPs, each stretched over the 630 × 326 field"));
   for (int n = 1; n <= kCloudPictures; ++n) {
     const QString name = QStringLiteral("Clouds %1.bmp").arg(n);
-    sheet.Tile(QRect(kMargin + (n - 1) * (cloud_width + kGap), cloud_top, cloud_width, cloud_height),
-               Load(data_dir + "/Cloud BMPs/" + name), name);
+    sheet.Tile(
+        QRect(kMargin + (n - 1) * (cloud_width + kGap), cloud_top, cloud_width, cloud_height),
+        Load(data_dir + "/Cloud BMPs/" + name), name);
   }
 
   sheet.Heading(title_top - 28, QStringLiteral("Title pictures"));
@@ -138,14 +148,17 @@ QImage ContactSheet(const QString& data_dir, const QString& icon_dir) {
                Load(data_dir + "/" + name), QString::fromLatin1(name));
   }
 
-  sheet.Heading(pointer_top - 28, QStringLiteral("Cursor (hot spot outlined in green), arrow icon and desktop icon"));
+  sheet.Heading(pointer_top - 28,
+                QStringLiteral("Cursor (hot spot outlined in green), arrow icon and desktop icon"));
   sheet.Pointer({kMargin, pointer_top}, data_dir + "/XPXHAIR.CUR", QStringLiteral("XPXHAIR.CUR"));
-  sheet.Pointer({kMargin + 480, pointer_top}, data_dir + "/REDARROW.ICO", QStringLiteral("REDARROW.ICO"));
+  sheet.Pointer({kMargin + 480, pointer_top}, data_dir + "/REDARROW.ICO",
+                QStringLiteral("REDARROW.ICO"));
   int x = kMargin + 960;
   for (int size : {256, 64, 48, 32, 16}) {
     const QString path = icon_dir + QStringLiteral("/hicolor/%1x%1/apps/jovitrack.png").arg(size);
     const int shown = std::min(size, 160);
-    sheet.Tile(QRect(x, pointer_top, shown, shown), QImage(path), QStringLiteral("%1 px").arg(size));
+    sheet.Tile(QRect(x, pointer_top, shown, shown), QImage(path),
+               QStringLiteral("%1 px").arg(size));
     x += shown + kGap + 20;
   }
   return sheet.Finish();

@@ -85,8 +85,8 @@ QImage JupiterDisc::Render(const JupiterMap& map, double cm_deg) const {
     Rgb sum;
     for (int s = first_[i]; s < first_[i + 1]; ++s) {
       const Sample& sample = samples_[static_cast<std::size_t>(s)];
-      const Rgb c = map.Texel(static_cast<float>(cm_column - sample.west), sample.row,
-                              sample.row_fraction);
+      const Rgb c =
+          map.Texel(static_cast<float>(cm_column - sample.west), sample.row, sample.row_fraction);
       const float grey = 0.3f * c.r + 0.55f * c.g + 0.15f * c.b;
       sum = sum + Mix(c, Rgb{grey, grey, grey * 1.02f}, sample.greyness) * sample.light;
     }
@@ -105,9 +105,9 @@ QImage JupiterDisc::Render(const JupiterMap& map, double cm_deg) const {
         continue;
       }
       const int alpha = Channel(cover[i] * 255.0f);
-      line[px] = qRgba(std::min<int>(Channel(seen[i].r), alpha),
-                       std::min<int>(Channel(seen[i].g), alpha),
-                       std::min<int>(Channel(seen[i].b), alpha), alpha);
+      line[px] =
+          qRgba(std::min<int>(Channel(seen[i].r), alpha), std::min<int>(Channel(seen[i].g), alpha),
+                std::min<int>(Channel(seen[i].b), alpha), alpha);
     }
   }
   return image;

@@ -30,15 +30,15 @@ class JupiterDisc {
 
  private:
   struct Sample {
-    int row;          // the map rows either side of the sample's latitude: row and row + 1,
+    int row;             // the map rows either side of the sample's latitude: row and row + 1,
     float row_fraction;  // and how far it lies between them
-    float west;       // map columns west of the central meridian
-    float light;      // limb darkening and the share of the pixel
-    float greyness;   // how much the colour fades to grey toward the limb
+    float west;          // map columns west of the central meridian
+    float light;         // limb darkening and the share of the pixel
+    float greyness;      // how much the colour fades to grey toward the limb
   };
   int width_;
   int height_;
-  std::vector<int> first_;  // pixel i's samples are samples_[first_[i] .. first_[i + 1])
+  std::vector<int> first_;    // pixel i's samples are samples_[first_[i] .. first_[i + 1])
   std::vector<float> cover_;  // the share of pixel i that the disc covers
   std::vector<Sample> samples_;
 };

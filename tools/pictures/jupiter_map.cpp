@@ -25,17 +25,17 @@ constexpr std::array kProfile = {
     Knot{25.2, {168, 142, 118}},  Knot{24.0, {224, 214, 196}},  // NTrZ
     Knot{19.4, {222, 210, 190}},  Knot{18.0, {162, 124, 94}},   // NEB
     Knot{12.5, {144, 108, 82}},   Knot{8.2, {152, 114, 86}},
-    Knot{7.0, {220, 204, 176}},   Knot{2.0, {222, 206, 178}},   // EZ
-    Knot{0.0, {208, 194, 170}},   Knot{-2.0, {222, 208, 182}},  // equatorial band
-    Knot{-6.6, {224, 210, 186}},  Knot{-7.8, {154, 116, 88}},   // SEB north component
-    Knot{-10.5, {162, 124, 94}},  Knot{-12.8, {184, 152, 120}}, // SEB zone
-    Knot{-15.5, {178, 146, 114}}, Knot{-18.0, {160, 122, 92}},  // SEB south component
-    Knot{-19.6, {158, 120, 90}},  Knot{-20.8, {226, 216, 198}}, // STrZ
-    Knot{-26.0, {222, 212, 194}}, Knot{-27.4, {174, 150, 128}}, // STB
-    Knot{-32.0, {176, 152, 130}}, Knot{-33.4, {210, 200, 182}}, // STZ
-    Knot{-37.0, {204, 194, 176}}, Knot{-38.6, {176, 160, 142}}, // SSTB
-    Knot{-42.0, {178, 162, 144}}, Knot{-43.8, {190, 180, 164}}, // SSTZ
-    Knot{-48.0, {146, 138, 128}}, Knot{-64.0, {118, 112, 106}}, // south polar region
+    Knot{7.0, {220, 204, 176}},   Knot{2.0, {222, 206, 178}},    // EZ
+    Knot{0.0, {208, 194, 170}},   Knot{-2.0, {222, 208, 182}},   // equatorial band
+    Knot{-6.6, {224, 210, 186}},  Knot{-7.8, {154, 116, 88}},    // SEB north component
+    Knot{-10.5, {162, 124, 94}},  Knot{-12.8, {184, 152, 120}},  // SEB zone
+    Knot{-15.5, {178, 146, 114}}, Knot{-18.0, {160, 122, 92}},   // SEB south component
+    Knot{-19.6, {158, 120, 90}},  Knot{-20.8, {226, 216, 198}},  // STrZ
+    Knot{-26.0, {222, 212, 194}}, Knot{-27.4, {174, 150, 128}},  // STB
+    Knot{-32.0, {176, 152, 130}}, Knot{-33.4, {210, 200, 182}},  // STZ
+    Knot{-37.0, {204, 194, 176}}, Knot{-38.6, {176, 160, 142}},  // SSTB
+    Knot{-42.0, {178, 162, 144}}, Knot{-43.8, {190, 180, 164}},  // SSTZ
+    Knot{-48.0, {146, 138, 128}}, Knot{-64.0, {118, 112, 106}},  // south polar region
     Knot{-90.0, {100, 97, 96}},
 };
 
@@ -56,9 +56,7 @@ double Gauss(double x, double centre, double width) {
 }
 
 // Longitude difference brought into [-180, 180).
-double LonDiff(double lon, double lon0) {
-  return std::remainder(lon - lon0, 360.0);
-}
+double LonDiff(double lon, double lon0) { return std::remainder(lon - lon0, 360.0); }
 
 // The elliptical radius of a place from a spot's centre, in units of the spot's semi-axes.
 double SpotRadius(double lon, double lat, double lon0, double lat0, double semi_lon,
@@ -139,9 +137,8 @@ Rgb SpotRow(Rgb c, double lon, double lat, double row_lat, int count, double sem
 
 Rgb PaintCloudTops(double lon, double lat) {
   // The bands, their edges stirred by turbulence on two scales.
-  const double stir =
-      TurbulenceDegrees(lat) * (0.55 * Fractal(lon / 30.0, lat / 8.0, 2, 10, 12) +
-                                0.45 * Fractal(lon / 9.0, lat / 3.0, 4, 11, 40));
+  const double stir = TurbulenceDegrees(lat) * (0.55 * Fractal(lon / 30.0, lat / 8.0, 2, 10, 12) +
+                                                0.45 * Fractal(lon / 9.0, lat / 3.0, 4, 11, 40));
   const Rgb band = Profile(lat + stir);
   const Rgb zone = Profile(lat > 0 ? 21.5 : -23.0);
   const double belt = SmoothStep(205, 165, band.g);  // 1 in a dark belt, 0 in a bright zone

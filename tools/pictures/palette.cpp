@@ -72,7 +72,8 @@ struct Box {
 
 // The 4 × 4 ordered-dither offset at a pixel, spanning one step of the reduced scale.
 int Dither(int x, int y) {
-  static constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+  static constexpr int kBayer[4][4] = {
+      {0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
   return kBayer[y & 3][x & 3] * kStep / 16 - kStep / 2;
 }
 
@@ -112,9 +113,10 @@ QImage ToIndexed8(const QImage& image) {
   // that small features of their own colour (the Red Spot, the festoons) keep it.
   while (!boxes.empty() && boxes.size() < 255) {
     const bool by_pixels = boxes.size() < 128;
-    const auto widest = std::max_element(boxes.begin(), boxes.end(), [&](const Box& a, const Box& b) {
-      return by_pixels ? a.range * a.pixels < b.range * b.pixels : a.range < b.range;
-    });
+    const auto widest =
+        std::max_element(boxes.begin(), boxes.end(), [&](const Box& a, const Box& b) {
+          return by_pixels ? a.range * a.pixels < b.range * b.pixels : a.range < b.range;
+        });
     if (widest->range == 0) break;
     boxes.push_back(widest->Split());
   }

@@ -35,8 +35,9 @@ QImage CrossHairImage() {
     for (int x = 0; x < kPointerSize; ++x) {
       if (on_line(x, y)) {
         image.setPixel(x, y, qRgba(255, 255, 255, 255));
-      } else if (x != cx && y != cy && (on_line(x - 1, y) || on_line(x + 1, y) ||
-                                        on_line(x, y - 1) || on_line(x, y + 1))) {
+      } else if (x != cx && y != cy &&
+                 (on_line(x - 1, y) || on_line(x + 1, y) || on_line(x, y - 1) ||
+                  on_line(x, y + 1))) {
         image.setPixel(x, y, qRgba(0, 0, 0, 150));  // keeps the lines visible on light ground
       }
     }
@@ -50,7 +51,7 @@ QImage RedArrowImage() {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const double axis = 15.5;  // the middle of column 15
-  const QPolygonF arrow{{axis - 3.5, 2.0},  {axis + 3.5, 2.0},  {axis + 3.5, 16.0},
+  const QPolygonF arrow{{axis - 3.5, 2.0},   {axis + 3.5, 2.0}, {axis + 3.5, 16.0},
                         {axis + 10.5, 16.0}, {axis, 29.5},      {axis - 10.5, 16.0},
                         {axis - 3.5, 16.0}};
   QLinearGradient shade(axis - 10, 0, axis + 10, 0);

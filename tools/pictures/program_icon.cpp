@@ -14,11 +14,11 @@ namespace {
 // One drawing step of the icon, in the units of the 64 × 64 canvas.
 struct Shape {
   enum Kind { Ellipse, Band, Line } kind;
-  double a, b, c, d;      // ellipse: centre x, y, radii x, y; band: top and bottom (clipped
-                          // to the planet); line: from x, y to x, y
-  QColor fill;            // ellipses and bands
-  QColor fill_edge;       // when valid, the ellipse's fill fades radially from `fill` to it
-  QColor stroke;          // lines and ellipse outlines; invalid for none
+  double a, b, c, d;  // ellipse: centre x, y, radii x, y; band: top and bottom (clipped
+                      // to the planet); line: from x, y to x, y
+  QColor fill;        // ellipses and bands
+  QColor fill_edge;   // when valid, the ellipse's fill fades radially from `fill` to it
+  QColor stroke;      // lines and ellipse outlines; invalid for none
   double stroke_width = 0;
 };
 
@@ -30,10 +30,12 @@ const std::vector<Shape>& Shapes() {
     const QColor none;
     std::vector<Shape> s;
     // The eyepiece's field.
-    s.push_back({Shape::Ellipse, 32, 32, 30.5, 30.5, {28, 38, 66}, {6, 9, 20}, {92, 108, 140}, 1.5});
+    s.push_back(
+        {Shape::Ellipse, 32, 32, 30.5, 30.5, {28, 38, 66}, {6, 9, 20}, {92, 108, 140}, 1.5});
     // Jupiter: cream zones, brown belts, darker poles, the Red Spot; south is up as in the
     // telescope.
-    s.push_back({Shape::Ellipse, kPlanetX, kPlanetY, kPlanetRx, kPlanetRy, {232, 218, 190}, none, none});
+    s.push_back(
+        {Shape::Ellipse, kPlanetX, kPlanetY, kPlanetRx, kPlanetRy, {232, 218, 190}, none, none});
     s.push_back({Shape::Band, 0, 19.5, 0, 0, {150, 138, 124}, none, none});
     s.push_back({Shape::Band, 21.0, 22.6, 0, 0, {184, 156, 128}, none, none});
     s.push_back({Shape::Band, 25.2, 29.6, 0, 0, {166, 120, 86}, none, none});
@@ -42,8 +44,14 @@ const std::vector<Shape>& Shapes() {
     s.push_back({Shape::Band, 44.6, 64, 0, 0, {150, 138, 124}, none, none});
     s.push_back({Shape::Ellipse, 37.5, 23.6, 3.4, 2.0, {200, 104, 72}, none, none});
     // Darkening toward the limb.
-    s.push_back({Shape::Ellipse, kPlanetX, kPlanetY, kPlanetRx, kPlanetRy, {0, 0, 0, 0},
-                 {20, 10, 0, 150}, none});
+    s.push_back({Shape::Ellipse,
+                 kPlanetX,
+                 kPlanetY,
+                 kPlanetRx,
+                 kPlanetRy,
+                 {0, 0, 0, 0},
+                 {20, 10, 0, 150},
+                 none});
     // The moons along the equator, and the cross-hair on the outer one to the right.
     for (const auto& [x, r] : {std::pair{7.5, 1.7}, std::pair{11.5, 1.5}, std::pair{53.5, 1.9}}) {
       s.push_back({Shape::Ellipse, x, 32, r, r, {240, 232, 212}, none, none});
@@ -89,8 +97,9 @@ QString ProgramIconSvg() {
           stroke = QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\"")
                        .arg(SvgColour(s.stroke), N(s.stroke_width));
         }
-        body += QStringLiteral("  <ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\" fill=\"%5\"%6%7/>\n")
-                    .arg(N(s.a), N(s.b), N(s.c), N(s.d), fill, opacity, stroke);
+        body +=
+            QStringLiteral("  <ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\" fill=\"%5\"%6%7/>\n")
+                .arg(N(s.a), N(s.b), N(s.c), N(s.d), fill, opacity, stroke);
         break;
       }
       case Shape::Band:
@@ -112,7 +121,8 @@ QString ProgramIconSvg() {
              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" "
              "viewBox=\"0 0 64 64\">\n"
              "  <defs>\n"
-             "    <clipPath id=\"planet\"><ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\"/></clipPath>\n"
+             "    <clipPath id=\"planet\"><ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" "
+             "ry=\"%4\"/></clipPath>\n"
              "%5  </defs>\n%6</svg>\n")
       .arg(N(kPlanetX), N(kPlanetY), N(kPlanetRx), N(kPlanetRy), defs, body);
 }

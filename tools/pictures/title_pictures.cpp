@@ -103,8 +103,8 @@ QImage LogoPicture(const JupiterMap& map) {
   Caption(p, QRectF(36, 30, 560, 30), Qt::AlignLeft | Qt::AlignVCenter, kFamilyName,
           Font("DejaVu Serif", 19, false, false, 1.5), kGold);
   Rule(p, 20, 612, 70, QColor(226, 204, 150, 200));
-  Caption(p, QRectF(32, 98, 560, 90), Qt::AlignLeft | Qt::AlignVCenter,
-          QStringLiteral("Jovitrack"), Font("DejaVu Serif", 74, true, false, 1.0), kIvory);
+  Caption(p, QRectF(32, 98, 560, 90), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Jovitrack"),
+          Font("DejaVu Serif", 74, true, false, 1.0), kIvory);
   Caption(p, QRectF(38, 186, 560, 28), Qt::AlignLeft | Qt::AlignVCenter,
           QStringLiteral("Jupiter and its moons through the telescope"),
           Font("DejaVu Serif", 17, false, true), kPaleBlue);
@@ -117,7 +117,7 @@ QImage OrbitsTitlePicture(const JupiterMap& map) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   const QPointF centre(316, 300);
-  constexpr double kOrbit[4] = {82, 124, 178, 262};  // drawn, not to scale
+  constexpr double kOrbit[4] = {82, 124, 178, 262};   // drawn, not to scale
   constexpr double kPhase[4] = {0.4, 2.6, 5.4, 3.7};  // each moon's place on its orbit, radians
   constexpr double kTilt = 0.24;                      // the orbits seen a little from above
 
@@ -135,7 +135,8 @@ QImage OrbitsTitlePicture(const JupiterMap& map) {
   half(true);
   QPointF moons[4];
   for (int i = 0; i < 4; ++i) {
-    moons[i] = centre + QPointF(kOrbit[i] * std::cos(kPhase[i]), kOrbit[i] * kTilt * std::sin(kPhase[i]));
+    moons[i] =
+        centre + QPointF(kOrbit[i] * std::cos(kPhase[i]), kOrbit[i] * kTilt * std::sin(kPhase[i]));
   }
   DrawMoons(p, moons);
 

@@ -9,8 +9,7 @@ namespace jovi {
 std::optional<QCursor> LoadCursorFile(const QString& path) {
   const auto picture = ReadIconFile(path);
   if (!picture || picture->kind != IconFileKind::Cursor) return std::nullopt;
-  return QCursor(QPixmap::fromImage(picture->image), picture->hot_spot.x(),
-                 picture->hot_spot.y());
+  return QCursor(QPixmap::fromImage(picture->image), picture->hot_spot.x(), picture->hot_spot.y());
 }
 
 }  // namespace jovi

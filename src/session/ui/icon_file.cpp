@@ -13,9 +13,9 @@ std::optional<IconFileImage> ReadIconFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   QByteArray bytes = file.readAll();
-  const auto dir = ParseIconDirectory(std::span<const std::uint8_t>(
-      reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-      static_cast<std::size_t>(bytes.size())));
+  const auto dir = ParseIconDirectory(
+      std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                    static_cast<std::size_t>(bytes.size())));
   if (!dir) return std::nullopt;
   const std::size_t index = PickIconEntry(*dir, 32, 32);
   const IconDirectoryEntry& entry = dir->entries[index];
