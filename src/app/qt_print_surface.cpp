@@ -1,6 +1,7 @@
 #include "app/qt_print_surface.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
 
@@ -62,6 +63,16 @@ void QtPrintSurface::TextOut(int x, int y, std::string_view text) {
   if (!painter_) return;
   // Like the text output of a printer canvas: (x, y) is the top left of the text.
   painter_->drawText(QPoint(x, y + QFontMetrics(font_, &printer_).ascent()), ToQt(text));
+}
+
+void QtPrintSurface::StretchImage(int x, int y, int width, int height, const PrintImage& image) {
+  if (!painter_ || image.width <= 0 || image.height <= 0 ||
+      image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) {
+    return;
+  }
+  const QImage picture(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
+                       image.height, image.width * 4, QImage::Format_ARGB32);
+  painter_->drawImage(QRect(x, y, width, height), picture);
 }
 
 }  // namespace jovi

@@ -29,6 +29,7 @@ class QtPrintSurface final : public PrintSurface {
   int TextWidth(std::string_view text) const override;
   int TextHeight(std::string_view text) const override;
   void TextOut(int x, int y, std::string_view text) override;
+  void StretchImage(int x, int y, int width, int height, const PrintImage& image) override;
 
  private:
   QPrinter& printer_;

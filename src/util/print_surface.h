@@ -3,8 +3,10 @@
 // Coordinates are device pixels from the top left of the printable page.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace jovi {
 
@@ -16,6 +18,13 @@ struct PrintFont {
 };
 
 enum class PageOrientation { Portrait, Landscape };
+
+// A picture to print: rows from the top, each pixel 0xAARRGGBB.
+struct PrintImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+};
 
 class PrintSurface {
  public:
@@ -32,6 +41,10 @@ class PrintSurface {
   virtual int TextWidth(std::string_view text) const = 0;
   virtual int TextHeight(std::string_view text) const = 0;
   virtual void TextOut(int x, int y, std::string_view text) = 0;
+  // The picture stretched onto the box with its top left at (x, y). A surface without
+  // pictures leaves it out.
+  virtual void StretchImage(int /*x*/, int /*y*/, int /*width*/, int /*height*/,
+                            const PrintImage& /*image*/) {}
 };
 
 }  // namespace jovi

@@ -9,6 +9,12 @@
 
 namespace jovi::test {
 
+struct PrintedImage {
+  int x, y, width, height;
+  int image_width, image_height;
+  int page;  // 0 for the first page of the document
+};
+
 struct PrintedText {
   int x;
   int y;
@@ -38,6 +44,9 @@ class RecordingPrintSurface final : public PrintSurface {
   void TextOut(int x, int y, std::string_view text) override {
     printed.push_back({x, y, std::string(text), font});
   }
+  void StretchImage(int x, int y, int width, int height, const PrintImage& image) override {
+    images.push_back({x, y, width, height, image.width, image.height, pages});
+  }
 
   std::string job_title;
   PageOrientation orientation = PageOrientation::Portrait;
@@ -45,6 +54,7 @@ class RecordingPrintSurface final : public PrintSurface {
   int pages = 0;
   std::string font;
   std::vector<PrintedText> printed;
+  std::vector<PrintedImage> images;
 };
 
 }  // namespace jovi::test

@@ -1,0 +1,22 @@
+#include "analysis/residual_display.h"
+
+#include "analysis/analysis_text.h"
+
+namespace jovi {
+
+std::string RmsDisplayText(long double rms) { return "    " + ExponentText(rms, 8) + "  "; }
+
+ResidualShown ShowResidual(long double rms, long double& previous, bool monochrome) {
+  ResidualShown shown;
+  shown.Text = RmsDisplayText(rms);
+  shown.Worse = previous != 0 && rms > previous;
+  if (shown.Worse) {
+    shown.Colour = monochrome ? PlotColour{192, 192, 192} : PlotColour{255, 0, 0};
+  } else {
+    shown.Colour = ReadoutColour(monochrome);
+  }
+  previous = rms;
+  return shown;
+}
+
+}  // namespace jovi

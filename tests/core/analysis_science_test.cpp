@@ -1,0 +1,131 @@
+// The lab's science, worked through the analysis core: forty nights of a perfect observer's
+// offsets from the satellite theory, a sine curve fitted with the window's own sliders and
+// residual, and Jupiter's mass from Kepler's third law.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+#include "analysis/analysis_text.h"
+#include "analysis/orbit_analysis.h"
+#include "astro/coefficient_file.h"
+#include "astro/satellite_scene.h"
+#include "astro/time_scales.h"
+#include "platform/program_dir.h"
+#include "support/recording_prompter.h"
+
+namespace jovi {
+namespace {
+
+constexpr long double kFirstNight = 2459830.75L;  // 2022 September 8, 6h UT
+constexpr int kNights = 40;
+constexpr long double kJupiterDiameterM = 142984e3L;
+constexpr long double kGravitation = 6.6743e-11L;
+constexpr long double kJupiterMassKg = 1.898e27L;
+
+// What `jovitrack-cli table` writes for a perfect observer: half the offset in radii, west
+// positive; a moon behind the disc or in the shadow is not measured.
+MeasurementTable AnswerKey() {
+  SetLeapSecondFile(ProgramDir() + "Leap Seconds.txt");
+  SetCoefficientFile(ProgramDir() + "Outer_Pl_Tbl.dat");
+  MeasurementTable table;
+  for (int night = 0; night < kNights; ++night) {
+    MeasurementRecord r;
+    r.JulianDay = kFirstNight + night;
+    ComputeScene(TDTFromUT(r.JulianDay));
+    for (int k = 1; k <= 4; ++k) {
+      const SatelliteState& s = ProgramScene().Satellite(k);
+      if (!s.Occulted && !s.Eclipsed) {
+        r.Offset[static_cast<std::size_t>(k - 1)] = static_cast<float>(s.X / 2);
+      }
+    }
+    table.InsertOrdered(r);
+  }
+  return table;
+}
+
+long double Residual(OrbitAnalysis& a) {
+  a.Frame();
+  return a.Sine(a.SelectedMoon()).RmsResidual;
+}
+
+// The student's way: a starting curve, then each slider in turn to where the residual is
+// least, its reset, coarse rounds and then fine ones.
+void FitByHand(OrbitAnalysis& a, int moon, long double period) {
+  a.SelectMoon(moon);
+  const MoonPlotState& s = a.PlotState(moon);
+  const long double amplitude = s.MaxAbsOffset;
+  // T-zero read off the plot to a twentieth of a period.
+  long double best_tzero = 0, best = INFINITY;
+  for (int k = 0; k < 20; ++k) {
+    const long double tzero = s.JDBase + s.PlotStart + k * period / 20;
+    a.BeginInitialParameters();
+    ASSERT_TRUE(a.AcceptInitialParameters(
+        {FixedText(tzero, 5), FixedText(period, 5), FixedText(amplitude, 2)}));
+    const long double rms = Residual(a);
+    if (rms < best) {
+      best = rms;
+      best_tzero = tzero;
+    }
+  }
+  a.BeginInitialParameters();
+  ASSERT_TRUE(a.AcceptInitialParameters(
+      {FixedText(best_tzero, 5), FixedText(period, 5), FixedText(amplitude, 2)}));
+  for (bool fine : {false, true}) {
+    a.SetFine(fine);
+    for (int round = 0; round < 4; ++round) {
+      for (Slider slider : {Slider::TZero, Slider::Period, Slider::Amplitude}) {
+        int best_at = 0;
+        long double least = INFINITY;
+        for (int p = kSliderMin; p <= kSliderMax; p += 2) {
+          a.MoveSlider(slider, p);
+          const long double rms = Residual(a);
+          if (rms < least) {
+            least = rms;
+            best_at = p;
+          }
+        }
+        a.MoveSlider(slider, best_at);
+        a.ResetSlider(slider);
+      }
+    }
+  }
+}
+
+TEST(AnalysisScience, FittedOrbitsGiveJupitersMass) {
+  MeasurementTable table = AnswerKey();
+  test::RecordingPrompter prompter;
+  OrbitAnalysis analysis(prompter);
+  bool changed = true;
+  analysis.Show(table, changed, OptsRec{});
+
+  struct Moon {
+    const char* name;
+    long double start_period;  // as a student reads it off the plot
+    long double period, amplitude;
+  } moons[] = {{"Io", 1.8L, 1.769L, 2.95L},
+               {"Europa", 3.6L, 3.551L, 4.70L},
+               {"Ganymede", 7.2L, 7.155L, 7.50L},
+               {"Callisto", 17.0L, 16.69L, 13.18L}};
+  for (int m = 1; m <= 4; ++m) {
+    const Moon& moon = moons[m - 1];
+    FitByHand(analysis, m, moon.start_period);
+    const SineParameters& p = analysis.Sine(m);
+    const long double a = p.Amplitude * kJupiterDiameterM;
+    const long double t = p.Period * 86400;
+    const long double mass = 4 * std::numbers::pi_v<long double> * std::numbers::pi_v<long double> *
+                             a * a * a / (kGravitation * t * t);
+    std::printf("%-9s period %.5Lf d (%+.2Lf %%)  amplitude %.4Lf (%+.2Lf %%)  rms %.4Lf  "
+                "mass %.4Le kg (%+.2Lf %%)\n",
+                moon.name, p.Period, 100 * (p.Period / moon.period - 1), p.Amplitude,
+                100 * (p.Amplitude / moon.amplitude - 1), p.RmsResidual, mass,
+                100 * (mass / kJupiterMassKg - 1));
+    EXPECT_NEAR(static_cast<double>(p.Period / moon.period), 1.0, 0.015) << moon.name;
+    EXPECT_NEAR(static_cast<double>(p.Amplitude / moon.amplitude), 1.0, 0.02) << moon.name;
+    EXPECT_NEAR(static_cast<double>(mass / kJupiterMassKg), 1.0, 0.03) << moon.name;
+  }
+}
+
+}  // namespace
+}  // namespace jovi
