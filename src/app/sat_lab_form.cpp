@@ -19,6 +19,9 @@
 #include "lists/ui/about_box.h"
 #include "lists/ui/search_string_dialog.h"
 #include "session/ui/exercise_form.h"
+#include "session/ui/features_dialog.h"
+#include "session/ui/pending_measurement_view.h"
+#include "session/ui/telescope_panel.h"
 #include "util/prompter.h"
 
 namespace jovi {
@@ -74,6 +77,7 @@ TSatLabForm1::TSatLabForm1(const QStringList& arguments, StorageEnvironment* env
   cross_hair_ = LoadCrossHairCursor(ToQt(session_.Options().ProgramDir));
   search_dialog_ = new TGetSrchStrDlg(this);
   exercise_form_ = new TExerciseForm1(this);
+  CreateTelescope();
   CreateSaveMenu();
   Repaint();
 }
@@ -163,6 +167,7 @@ void TSatLabForm1::ApplyMenuState() {
   }
   setWindowTitle(ToQt(state.Caption));
   client_->SetPanelsVisible(state.PanelsVisible);
+  ApplyTelescopeButtons();
 }
 
 void TSatLabForm1::Repaint() {
@@ -220,6 +225,9 @@ void TSatLabForm1::LogIn1Click() {
 }
 
 void TSatLabForm1::Run1Click() {
+  // The date dialog comes first (Cancel disabled, as Set Date/Time still is); the telescope
+  // starts when it closes, at the time it set or at the first observation time.
+  ObservationDate1Click();
   session_.Run();
   Repaint();
 }

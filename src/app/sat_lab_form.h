@@ -7,14 +7,20 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
+#include "session/date_entry.h"
 #include "session/exercise_session.h"
+#include "session/random_source.h"
 #include "session/session_window.h"
+#include "session/telescope.h"
+#include "session/ui/picture_cache.h"
 
 class QAction;
 class QMenu;
+class QTimer;
 
 namespace jovi {
 
@@ -23,8 +29,12 @@ class StorageEnvironment;
 class TExerciseForm1;
 class TGetSrchStrDlg;
 class TLoginDlg;
+class TFeaturesForm1;
+class TUTTimeDlg;
+class TelescopePanel;
+class PendingMeasurementView;
 
-class TSatLabForm1 : public QMainWindow, public SessionWindow {
+class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeWindow {
   Q_OBJECT
 
  public:
@@ -44,6 +54,14 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow {
   const QCursor& CrossHairCursor() const { return cross_hair_; }
   TGetSrchStrDlg& SearchDialog() { return *search_dialog_; }
   QMenu& SaveMenu() { return *PopupMenu1; }
+  Telescope& Scope() { return *telescope_; }
+  TelescopePanel& Controls() { return *controls_; }
+  QTimer& AnimationTimer() { return *Timer1; }
+  TFeaturesForm1& FeaturesForm() { return *features_form_; }
+  PendingMeasurementView& ResultsView() { return *results_view_; }
+  PictureCache& Pictures() { return pictures_; }
+  // The cursor Image1 shows at the moment.
+  QCursor ViewCursor() const;
 
   // SessionWindow
   void ShowLoginDialog(StudentInfo& record) override;
@@ -51,6 +69,22 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow {
   void PopUpSaveMenu() override;
   void Repaint() override;
   void SetBusy(bool busy) override;
+  void CommitPendingMeasurement() override;
+
+  // TelescopeWindow
+  void StartTimer(std::uint16_t interval_ms) override;
+  void StopTimer() override;
+
+  // The telescope's handlers.
+  void RedrawView();
+  void MagBtnClick(int magnification);
+  void NextBtnClick();
+  void ContBtnClick();
+  void Timer1Timer();
+  void RecordBtnClick();
+  void ObservationDate1Click();
+  void Timing1Click();
+  void Features1Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // the quit questions, then the logout block
@@ -60,6 +94,12 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow {
   void CreateSaveMenu();
   void ApplyMenuState();
   void EndProgram();
+  void CreateTelescope();
+  void ApplyTelescopeButtons();
+  void Image1MouseDown(QPoint at);
+  void Image1MouseMove(QPoint at);
+  void Image1MouseUp(QPoint at);
+  void AfterRedraw(const QString& error);
 
   void LogIn1Click();
   void Run1Click();
@@ -77,6 +117,16 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow {
   TExerciseForm1* exercise_form_ = nullptr;
   TLoginDlg* login_dialog_ = nullptr;
   QMenu* PopupMenu1 = nullptr;
+  std::unique_ptr<RandomSource> random_;
+  std::unique_ptr<Telescope> telescope_;
+  std::unique_ptr<TelescopePanel> controls_;
+  PictureCache pictures_;
+  QTimer* Timer1 = nullptr;
+  DateEntry date_entry_;
+  TUTTimeDlg* date_dialog_ = nullptr;
+  TFeaturesForm1* features_form_ = nullptr;
+  PendingMeasurementView* results_view_ = nullptr;
+  QString reported_error_;  // the redraw failure reported last
   // Every menu item the session rules over, with the state that rules it.
   std::vector<std::pair<QAction*, MenuItemState MainMenuState::*>> ruled_items_;
 };

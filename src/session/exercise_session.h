@@ -95,6 +95,17 @@ class ExerciseSession {
   bool NothingPending() const { return nothing_pending_; }
   void SetDataSaved(bool saved) { data_saved_ = saved; }
   void SetNothingPending(bool nothing) { nothing_pending_ = nothing; }
+  // The first committed measurement enables Review, Save and Analyze.
+  void EnableDataItems() {
+    menu_.ReviewData1.enabled = menu_.SaveData1.enabled = menu_.AnalyzeData1.enabled = true;
+  }
+
+  // The telescope's session clock, settings and Record button.
+  void SetObservationJD(long double jd) { SetFromJD(observation_time_, jd); }
+  void SetObservationTime(const DateTimeRec& time) { observation_time_ = time; }
+  void SetTiming(const TimingSettings& timing) { timing_ = timing; }
+  CloudState& MutableClouds() { return clouds_; }
+  void SetRecordBtnEnabled(bool enabled) { menu_.RecordBtnEnabled = enabled; }
 
  private:
   void SetHelpItems(bool topics_from_main_list, SessionWindow* window);
