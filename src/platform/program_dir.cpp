@@ -34,6 +34,12 @@ std::string ProgramDir() {
     const std::string beside = ExecutableDir();
     std::error_code ec;
     if (std::filesystem::exists(beside + kMarkerFile, ec)) return beside;
+    // An installed tree moved elsewhere: <prefix>/bin/ or <prefix>/libexec/jovitrack/, with the
+    // data in <prefix>/share/jovitrack/.
+    for (const char* up : {"../share/jovitrack/", "../../share/jovitrack/"}) {
+      const std::string moved = beside + up;
+      if (std::filesystem::exists(moved + kMarkerFile, ec)) return moved;
+    }
 #ifdef JOVI_INSTALLED_DATA_DIR
     return WithTrailingSlash(JOVI_INSTALLED_DATA_DIR);
 #else
