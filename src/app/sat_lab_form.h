@@ -59,7 +59,6 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   QTimer& AnimationTimer() { return *Timer1; }
   TFeaturesForm1& FeaturesForm() { return *features_form_; }
   PendingMeasurementView& ResultsView() { return *results_view_; }
-  PictureCache& Pictures() { return pictures_; }
   // The cursor Image1 shows at the moment.
   QCursor ViewCursor() const;
 

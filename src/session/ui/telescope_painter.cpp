@@ -48,7 +48,9 @@ QString PaintTelescopeFrame(QImage& image, const TelescopeFrame& frame, PictureC
   QPainter painter(&image);
   painter.fillRect(image.rect(), Qt::black);
   const QString jupiter_path = ToQt(frame.jupiter_path);
-  const QImage& jupiter = pictures.Load(jupiter_path);
+  // Read from disk at every redraw, as the view always has: the picture changes with nearly
+  // every animation step.
+  const QImage jupiter(jupiter_path);
   if (jupiter.isNull()) return CannotLoad(jupiter_path);
   const PixelRect r = JupiterRect(jupiter.width(), jupiter.height(), frame.magnification,
                                   frame.centre_x, frame.centre_y);

@@ -9,7 +9,7 @@
 
 namespace jovi {
 
-// Paints `frame` into `image` (the 630 x 326 field). A picture that cannot be loaded ends the
+// Paints `frame` into `image` (the 630 x 326 field); cloud pictures come from `pictures`. A picture that cannot be loaded ends the
 // painting there: the description of the failure is returned (empty on success).
 QString PaintTelescopeFrame(QImage& image, const TelescopeFrame& frame, PictureCache& pictures);
 
