@@ -31,8 +31,15 @@ void OrbitAnalysis::Show(MeasurementTable& table, bool& table_changed, const Opt
     menu_.SaveImageEnabled = false;
     for (std::size_t k = 0; k < plots_.size(); ++k) menu_.MoonEnabled[k] = plots_[k].HasData;
     table_changed = false;
-    // A moon whose data are gone cannot stay selected.
-    if (IsMoon(moon_) && !State().HasData) Reset();
+    // The selected moon stays on show with its span taken again; one whose data are gone
+    // cannot stay selected.
+    if (IsMoon(moon_)) {
+      if (State().HasData) {
+        InitialisePlotState(State(), moon_, prompter_);
+      } else {
+        Reset();
+      }
+    }
   }
   menu_.HelpEnabled = !options.AnalHelpList.empty();
   option_monochrome_ = options.MonoDisplay;

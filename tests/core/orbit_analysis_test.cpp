@@ -148,5 +148,24 @@ TEST_F(OrbitAnalysisTest, DataSpanOfTheSelectedMoon) {
   EXPECT_EQ(analysis.PlotState(1).PlotDays, 30);
 }
 
+TEST_F(OrbitAnalysisTest, AChangedTableKeepsTheSelectedMoonDrawable) {
+  analysis.SelectMoon(1);
+  MeasurementRecord later;
+  later.JulianDay = 2455225.5L;
+  later.Offset[0] = 1.5f;
+  table.InsertOrdered(later);
+  bool changed = true;
+  analysis.Show(table, changed, options);
+  EXPECT_EQ(analysis.SelectedMoon(), 1);
+  EXPECT_EQ(analysis.PlotState(1).PlotDays, 30);  // 24 days of data now
+  EXPECT_GT(analysis.PlotState(1).XScale, 0);
+  // A table without Io's data leaves no moon selected.
+  MeasurementTable others = TableOf(2, {{2455201.5L, 1.0f}});
+  changed = true;
+  analysis.Show(others, changed, options);
+  EXPECT_EQ(analysis.SelectedMoon(), 0);
+  EXPECT_EQ(analysis.Frame().Plot.shapes.size(), 1u);
+}
+
 }  // namespace
 }  // namespace jovi
