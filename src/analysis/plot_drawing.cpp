@@ -16,9 +16,9 @@ namespace {
 constexpr int kTickLength = 10;
 constexpr int kCurvePoints = kPlotWidth;
 
-void Line(PlotPicture& p, PlotInk ink, int x1, int y1, int x2, int y2) {
+void Add(PlotPicture& p, PlotShape::Kind kind, PlotInk ink, int x1, int y1, int x2, int y2) {
   PlotShape s;
-  s.kind = PlotShape::Kind::Line;
+  s.kind = kind;
   s.ink = ink;
   s.x1 = x1;
   s.y1 = y1;
@@ -27,13 +27,13 @@ void Line(PlotPicture& p, PlotInk ink, int x1, int y1, int x2, int y2) {
   p.shapes.push_back(std::move(s));
 }
 
+void Line(PlotPicture& p, PlotInk ink, int x1, int y1, int x2, int y2) {
+  Add(p, PlotShape::Kind::Line, ink, x1, y1, x2, y2);
+}
+
 void Text(PlotPicture& p, int x, int y, std::string text) {
-  PlotShape s;
-  s.kind = PlotShape::Kind::Text;
-  s.x1 = x;
-  s.y1 = y;
-  s.text = std::move(text);
-  p.shapes.push_back(std::move(s));
+  Add(p, PlotShape::Kind::Text, PlotInk::Text, x, y, x, y);
+  p.shapes.back().text = std::move(text);
 }
 
 void ExcludedMark(PlotPicture& p, int x, int y) {
@@ -42,26 +42,13 @@ void ExcludedMark(PlotPicture& p, int x, int y) {
 }
 
 void Circle(PlotPicture& p, int x, int y) {
-  PlotShape s;
-  s.kind = PlotShape::Kind::Ellipse;
-  s.ink = PlotInk::Point;
-  s.x1 = x - 2;
-  s.y1 = y - 2;
-  s.x2 = x + 3;
-  s.y2 = y + 3;
-  p.shapes.push_back(std::move(s));
+  Add(p, PlotShape::Kind::Ellipse, PlotInk::Point, x - 2, y - 2, x + 3, y + 3);
 }
 
 }  // namespace
 
 void AddFrameAndTicks(PlotPicture& picture, const MoonPlotState& s) {
-  PlotShape frame;
-  frame.kind = PlotShape::Kind::Frame;
-  frame.x1 = kPlotLeft;
-  frame.y1 = kPlotTop;
-  frame.x2 = kPlotRight;
-  frame.y2 = kPlotBottom;
-  picture.shapes.push_back(frame);
+  Add(picture, PlotShape::Kind::Frame, PlotInk::Text, kPlotLeft, kPlotTop, kPlotRight, kPlotBottom);
   Line(picture, PlotInk::Text, kPlotLeft, kPlotZero, kPlotRight, kPlotZero);
 
   // Offset ticks a label step apart, inward from both sides (y = 66, 108, 192, 234).
