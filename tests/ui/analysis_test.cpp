@@ -1,9 +1,12 @@
 // The orbit analysis window offscreen: the plot's key pixels in both schemes, the curve and
 // the cross-hair, the dialogs' round trip, both printouts into the recording printer and into
 // PDF files, and the saved plot image.
+#include <QAbstractButton>
 #include <QAction>
+#include <QButtonGroup>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -18,12 +21,14 @@
 #include "analysis/plot_geometry.h"
 #include "analysis/ui/orb_anal_form.h"
 #include "analysis/ui/plot_display.h"
+#include "analysis/ui/plot_parms_dialog.h"
 #include "analysis/ui/seven_segment_readout.h"
 #include "analysis/ui/sine_parms_dialog.h"
 #include "analysis/ui/toggle_switch.h"
 #include "app/qt_print_surface.h"
 #include "session/exercise_session.h"
 #include "support/recording_print_surface.h"
+#include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
 
@@ -208,6 +213,43 @@ class AnalysisTest : public QObject {
     QVERIFY(!table_.Next()->Included[0]);
     // Drawn as an X now.
     QVERIFY(CountColour(Plot(), QRect(199, 202, 9, 9), kMagenta) >= 10);
+  }
+
+  void theDialogsRoundTrip() {
+    OpenWithCurve();
+    TOrbAnalForm1& form = *form_;
+    // The sine dialog shows what is stored, T-zero as days after the base once converted.
+    form.SetInitialParameters1->trigger();
+    QCOMPARE(form.SineParmsDlg->TZeroEd->text(), QStringLiteral("201.30000"));
+    QCOMPARE(form.SineParmsDlg->AmplitudeEd->text(), QStringLiteral("2.90"));
+    QVERIFY(!form.ShowSineCurve1->isChecked());
+    QVERIFY(form.SineParmsDlg->windowFlags() & Qt::WindowStaysOnTopHint);
+    jovi::test::SaveScreenshot(*form.SineParmsDlg, "analysis_sine_dialog");
+    form.SineParmsDlg->PeriodEd->setText(QStringLiteral("x"));
+    emit form.SineParmsDlg->OkPressed();
+    QVERIFY(form.SineParmsDlg->isVisible());  // refused: stays open
+    QCOMPARE(prompter_.messages.back().caption, std::string("Input Error"));
+    form.SineParmsDlg->reject();
+    QVERIFY(!form.ShowSineCurve1->isChecked());
+    QVERIFY(!form.SetInitialParameters1->isChecked());
+
+    // The data span dialog: a bad start keeps it open, a good one re-plots 20 days from 195.
+    jovi::test::OnNextModal<jovi::TPlotParmsDlg>([this](jovi::TPlotParmsDlg* dialog) {
+      QCOMPARE(dialog->StartEd->text(), QStringLiteral("201"));
+      QCOMPARE(dialog->DaysGrp->checkedId(), 0);
+      QCOMPARE(dialog->StartLbl->text(), QStringLiteral("2455201.50000"));
+      jovi::test::SaveScreenshot(*dialog, "analysis_span_dialog");
+      dialog->StartEd->setText(QStringLiteral("a1"));
+      dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+      QVERIFY(dialog->isVisible());
+      QCOMPARE(prompter_.messages.back().caption, std::string("Invalid Start Date!"));
+      dialog->StartEd->setText(QStringLiteral("195"));
+      dialog->DaysGrp->button(1)->setChecked(true);
+      dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    form.SetDataSpan1->trigger();
+    QCOMPARE(form.Analysis().PlotState(1).PlotStart, 195);
+    QCOMPARE(form.Analysis().PlotState(1).PlotDays, 20);
   }
 
   void theResetAfterALoadClosesTheWindow() {

@@ -20,15 +20,15 @@ TPlotParmsDlg::TPlotParmsDlg(OrbitAnalysis& analysis, QWidget* parent)
   setFixedSize(390, 250);
 
   auto* data = new QGroupBox(QStringLiteral("Available Data"), this);
-  data->setGeometry(10, 8, 200, 100);
+  data->setGeometry(10, 8, 256, 100);
   const QString captions[] = {QStringLiteral("Data Start (JD):"), QStringLiteral("Data End (JD):"),
                               QStringLiteral("# of Days:")};
   QLabel** values[] = {&StartLbl, &EndLbl, &DaysLbl};
   for (int i = 0; i < 3; ++i) {
     auto* caption = new QLabel(captions[i], data);
-    caption->setGeometry(8, 22 + 24 * i, 96, 20);
+    caption->setGeometry(8, 22 + 24 * i, 106, 20);
     *values[i] = new QLabel(data);
-    (*values[i])->setGeometry(100, 22 + 24 * i, 96, 20);
+    (*values[i])->setGeometry(116, 22 + 24 * i, 132, 20);
   }
 
   auto* prompt = new QLabel(QStringLiteral("Enter last 3 digits of start date for plot:"), this);
@@ -50,6 +50,7 @@ TPlotParmsDlg::TPlotParmsDlg(OrbitAnalysis& analysis, QWidget* parent)
   }
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("OKBtn"));
   ok->setGeometry(190, 205, 90, 30);
   ok->setDefault(true);
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
