@@ -159,6 +159,10 @@ class AnalysisTest : public QObject {
     QCOMPARE(form.TZRstBtn->toolTip(), QStringLiteral("Reset the T-Zero Slider"));
     QCOMPARE(form.ARstBtn->toolTip(), QStringLiteral("Reset the Period Slider"));
     QCOMPARE(Plot().pixelColor(5, 5), kNavy);
+    // Switched off, a read-out is a blank face.
+    const QImage blank = form.TReading->grab().toImage();
+    QCOMPARE(CountColour(blank, blank.rect().adjusted(2, 2, -2, -2), QColor(10, 10, 10)),
+             (blank.width() - 4) * (blank.height() - 4));
     jovi::test::SaveScreenshot(form, "analysis_no_moon");
   }
 
@@ -171,6 +175,8 @@ class AnalysisTest : public QObject {
     QVERIFY(std::abs(static_cast<double>(form.XRdng->Value()) - (335 / 55.0 + 201)) < 1e-9);
     QVERIFY(form.TReading->IsOn());
     QVERIFY(std::abs(static_cast<double>(form.TReading->Value()) - 2455201.3) < 1e-9);
+    const QImage lit = form.TReading->grab().toImage();
+    QVERIFY(CountColour(lit, lit.rect(), kGreen) > 100);
     QVERIFY(form.RMSDisp->text().startsWith(QStringLiteral("    ")));
     QVERIFY(form.CFToggle->isEnabled());
     CheckPlotPixels(false);

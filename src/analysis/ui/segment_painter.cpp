@@ -47,7 +47,7 @@ void PaintCell(QPainter& painter, QPointF origin, const SegmentCell& cell, const
 }  // namespace
 
 void PaintReadout(QPainter& painter, const QRect& area, const std::vector<SegmentCell>& cells,
-                  const QColor& lit) {
+                  const QColor& lit, bool powered) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.fillRect(area, QColor(10, 10, 10));
@@ -57,6 +57,10 @@ void PaintReadout(QPainter& painter, const QRect& area, const std::vector<Segmen
   painter.setPen(QColor(30, 30, 30));
   painter.drawLine(area.topLeft(), area.topRight());
   painter.drawLine(area.topLeft(), area.bottomLeft());
+  if (!powered) {
+    painter.restore();
+    return;
+  }
   // Unlit segments glow faintly in the segment colour, as on a real display.
   const QColor dim = QColor::fromRgbF(lit.redF() * 0.12 + 0.03, lit.greenF() * 0.12 + 0.03,
                                       lit.blueF() * 0.12 + 0.03);

@@ -14,8 +14,9 @@ namespace jovi {
 inline constexpr int kSegmentCellWidth = 16;
 inline constexpr int kSegmentCellHeight = 22;
 
-// The cells side by side, right-aligned in `area` on a black face with a sunken edge.
+// The cells side by side, right-aligned in `area` on a black face with a sunken edge. Powered,
+// the unlit segments glow faintly; switched off, the face is blank.
 void PaintReadout(QPainter& painter, const QRect& area, const std::vector<SegmentCell>& cells,
-                  const QColor& lit);
+                  const QColor& lit, bool powered);
 
 }  // namespace jovi

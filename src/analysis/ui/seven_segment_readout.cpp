@@ -35,7 +35,7 @@ QSize SevenSegmentReadout::sizeHint() const {
 
 void SevenSegmentReadout::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintReadout(painter, rect(), ReadoutCells(value_, format_, on_), colour_);
+  PaintReadout(painter, rect(), ReadoutCells(value_, format_, on_), colour_, on_);
 }
 
 }  // namespace jovi
