@@ -210,9 +210,11 @@ class AnalysisTest : public QObject {
 
   void aDoubleClickRemovesAPoint() {
     OpenWithCurve();
+    QSignalSpy changed(form_.get(), &TOrbAnalForm1::IncludedChanged);
     prompter_.answers.push_back(jovi::Answer::Yes);
     QTest::mouseDClick(form_->Display1, Qt::LeftButton, {}, QPoint(203, 206));
     QCOMPARE(prompter_.messages.size(), std::size_t{1});
+    QCOMPARE(changed.count(), 1);
     QCOMPARE(prompter_.messages[0].caption, std::string("Remove Selected Point?"));
     table_.Reset();
     table_.Next();

@@ -159,8 +159,9 @@ void TOrbAnalForm1::BuildPanel() {
     Repaint();
   });
   connect(Display1, &PlotDisplay::DoubleClicked, this, [this](int x, int y) {
-    analysis_.DoubleClick(x, y);
+    const bool changed = analysis_.DoubleClick(x, y);
     Repaint();
+    if (changed) emit IncludedChanged();
   });
 
   // The instrument panel below the plot.

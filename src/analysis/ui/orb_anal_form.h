@@ -91,6 +91,9 @@ class TOrbAnalForm1 : public QMainWindow {
  signals:
   // Help: the analysis help list (ProgramDir + AnalHelpList) is to be offered.
   void HelpRequested();
+  // A double-click removed a point from the residual or restored it: the table has changed
+  // since it was last saved.
+  void IncludedChanged();
 
  private:
   void BuildMenus();
