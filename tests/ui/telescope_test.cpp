@@ -276,6 +276,8 @@ class TelescopeTest : public QObject {
     QCOMPARE(c.IDLbl->text().isEmpty(), false);
     QVERIFY(c.RdngLbl->text().endsWith(QStringLiteral(" (Jup. Diam.)    ")));
     QVERIFY(c.RecordBtn->isEnabled());
+    // Only the panel: painting the field is a redraw, which asks for a new reading.
+    jovi::test::SaveScreenshot(*c.RdngLbl->parentWidget(), "telescope_reading");
     QTest::mouseClick(c.RecordBtn, Qt::LeftButton);
     QVERIFY(form->ResultsView().isVisible());
     const float offset = form->Scope().Measurements().pending.Offset[static_cast<std::size_t>(moon - 1)];

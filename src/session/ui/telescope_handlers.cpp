@@ -191,6 +191,8 @@ void TSatLabForm1::Timing1Click() {
 
 void TSatLabForm1::Features1Click() {
   if (!features_form_->Choose(session_.Features(), session_.Options())) return;
+  // Turning the animation off also stops it: Cont. is disabled and could not stop it any more.
+  if (!session_.Features().Animation && telescope_->Animating()) telescope_->StopAnimation();
   ApplyTelescopeButtons();
   if (session_.View() == ViewState::Telescope) RedrawView();
 }
