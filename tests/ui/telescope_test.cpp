@@ -191,6 +191,34 @@ class TelescopeTest : public QObject {
     QVERIFY(Field(*second).pixelColor(q.X, q.Y) != kMoon);
   }
 
+  void anEclipsedMoonIsACrossOrNothing() {
+    TelescopeSetup setup;
+    const auto [jd, moon] = FindMoment(kStartJD, [](const jovi::SatelliteState& s) {
+      return s.Eclipsed && !s.Occulted && std::abs(s.X) > 3;
+    });
+    QVERIFY(moon != 0);
+    auto form = setup.Observe(jd);
+    QVERIFY(form);
+    QTest::mouseClick(form->Controls().MagBtn[3], Qt::LeftButton);
+    const auto at = form->Scope().Pixels()[static_cast<std::size_t>(moon - 1)];
+    QVERIFY(at.X > 3 && at.X < 626);
+    QCOMPARE(Field(*form).pixelColor(at.X, at.Y), QColor(Qt::black));  // not drawn
+    QVERIFY(form->Scope().EclipseState()[static_cast<std::size_t>(moon - 1)]);
+    jovi::test::OnNextModal<jovi::TFeaturesForm1>([](jovi::TFeaturesForm1* d) {
+      d->Boxes[4]->setChecked(true);
+      QTest::mouseClick(d->OKBtn, Qt::LeftButton);
+    });
+    form->findChild<QAction*>(QStringLiteral("Features1"))->trigger();
+    const QImage& field = Field(*form);
+    for (const QPoint p : {QPoint(at.X - 2, at.Y), QPoint(at.X + 2, at.Y), QPoint(at.X, at.Y - 2),
+                           QPoint(at.X, at.Y + 2)}) {
+      QCOMPARE(field.pixelColor(p), kMoon);
+    }
+    QCOMPARE(field.pixelColor(at.X + 3, at.Y), QColor(Qt::black));  // end point excluded
+    QCOMPARE(field.pixelColor(at.X + 1, at.Y + 1), QColor(Qt::black));
+    QVERIFY(setup.prompts.prompter.messages.empty());  // no stop without the animation
+  }
+
   void idColoursNameTheMoons() {
     TelescopeSetup setup;
     auto form = setup.Observe();
