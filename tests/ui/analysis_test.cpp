@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -349,6 +350,18 @@ class AnalysisTest : public QObject {
     QImage back(QString::fromStdString(path), "BMP");
     QCOMPARE(back.size(), QSize(658, 502));
     QCOMPARE(back.pixelColor(65, 25), kWhite);
+
+    // Through the menu: the save dialog offers the moon's name and the BMP filter.
+    jovi::test::OnNextModal<QFileDialog>([&dir](QFileDialog* dialog) {
+      QCOMPARE(dialog->defaultSuffix(), QStringLiteral("BMP"));
+      QVERIFY(dialog->nameFilters().join(QString()).contains(QStringLiteral("*.BMP")));
+      QVERIFY(dialog->selectedFiles().value(0).endsWith(QStringLiteral("IO Results.BMP")));
+      dialog->selectFile(dir.filePath(QStringLiteral("menu.BMP")));
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    form_->SavePlotImage1->trigger();
+    QCOMPARE(QImage(dir.filePath(QStringLiteral("menu.BMP"))).size(), QSize(658, 502));
+    QCOMPARE(prompter_.messages.back().caption, std::string("Plot Image Saved"));
 
     const std::string nowhere = dir.filePath(QStringLiteral("no/such/folder/x.BMP")).toStdString();
     QVERIFY(!form_->SavePlotImageTo(nowhere));
