@@ -33,7 +33,7 @@ std::vector<SegmentCell> ReadoutCells(long double value, const ReadoutFormat& fo
 
   std::string text = std::isfinite(value) ? FixedText(std::fabs(value), decimals) : "";
   const bool negative = value < 0 && text.find_first_not_of("0.") != std::string::npos;
-  if (negative && !format.SignCell) text.insert(0, "-");
+  if (negative && !format.SignCell) text = "-" + text;
   // The characters that need a cell: everything but the decimal point.
   const auto needed = static_cast<int>(std::count_if(text.begin(), text.end(),
                                                      [](char c) { return c != '.'; }));
