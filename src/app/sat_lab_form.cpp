@@ -13,6 +13,10 @@
 
 #include "app/client_area.h"
 #include "app/cross_hair_cursor.h"
+#include "app/event_commands.h"
+#include "app/help_commands.h"
+#include "app/measurement_commands.h"
+#include "app/options_commands.h"
 #include "app/qt_text.h"
 #include "config/ui/desktop_storage_environment.h"
 #include "config/ui/login_dialog.h"
@@ -79,6 +83,10 @@ TSatLabForm1::TSatLabForm1(const QStringList& arguments, StorageEnvironment* env
   exercise_form_ = new TExerciseForm1(this);
   CreateTelescope();
   CreateSaveMenu();
+  measurement_commands_ = std::make_unique<MeasurementCommands>(*this);
+  event_commands_ = std::make_unique<EventCommands>(*this);
+  help_commands_ = std::make_unique<HelpCommands>(*this);
+  options_commands_ = std::make_unique<OptionsCommands>(*this);
   Repaint();
 }
 

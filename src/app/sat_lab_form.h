@@ -33,6 +33,10 @@ class TFeaturesForm1;
 class TUTTimeDlg;
 class TelescopePanel;
 class PendingMeasurementView;
+class MeasurementCommands;
+class EventCommands;
+class HelpCommands;
+class OptionsCommands;
 
 class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeWindow {
   Q_OBJECT
@@ -59,6 +63,10 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   QTimer& AnimationTimer() { return *Timer1; }
   TFeaturesForm1& FeaturesForm() { return *features_form_; }
   PendingMeasurementView& ResultsView() { return *results_view_; }
+  MeasurementCommands& Measurements() { return *measurement_commands_; }
+  EventCommands& Events() { return *event_commands_; }
+  HelpCommands& Help() { return *help_commands_; }
+  OptionsCommands& OptionsControl() { return *options_commands_; }
   // The cursor Image1 shows at the moment.
   QCursor ViewCursor() const;
 
@@ -126,6 +134,11 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   TFeaturesForm1* features_form_ = nullptr;
   PendingMeasurementView* results_view_ = nullptr;
   QString reported_error_;  // the redraw failure reported last
+  // One object per subsystem of menus and windows; each connects its own menu items.
+  std::unique_ptr<MeasurementCommands> measurement_commands_;
+  std::unique_ptr<EventCommands> event_commands_;
+  std::unique_ptr<HelpCommands> help_commands_;
+  std::unique_ptr<OptionsCommands> options_commands_;
   // Every menu item the session rules over, with the state that rules it.
   std::vector<std::pair<QAction*, MenuItemState MainMenuState::*>> ruled_items_;
 };
