@@ -9,8 +9,10 @@
 
 namespace jovi {
 
-long double Sin(long double x);
-long double Cos(long double x);
+// Each result depends on the argument alone, so the compiler may reuse one for a repeated call
+// (rotations ask for the same angle's sine and cosine several times).
+[[gnu::const]] long double Sin(long double x);
+[[gnu::const]] long double Cos(long double x);
 void SinCos(long double x, long double& sine, long double& cosine);
 
 }  // namespace jovi
