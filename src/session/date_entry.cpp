@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "util/number_text.h"
+
 namespace jovi {
 
 namespace {
@@ -90,17 +92,9 @@ std::optional<long double> ParseCalendarUT(std::string_view date, std::string_vi
 }
 
 std::optional<long double> ParseJulianDate(std::string_view text) {
-  text = Trim(text);
-  if (text.empty() || text.find_first_not_of("+-0123456789.") != std::string_view::npos) {
-    return std::nullopt;
-  }
-  double value = 0;
-  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || ptr != text.data() + text.size() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  // Read again in extended precision: from_chars has checked the whole text.
-  return std::strtold(std::string(text).c_str(), nullptr);
+  // Plain decimals only: a Julian date is never typed with an exponent.
+  if (text.find_first_not_of(" \t+-0123456789.") != std::string_view::npos) return std::nullopt;
+  return ParseNumber(text);
 }
 
 CalendarText CalendarTextOf(long double jd) {

@@ -1,12 +1,12 @@
 #include "session/timing_entry.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string_view>
 
 #include "session/date_entry.h"
+#include "util/number_text.h"
 
 namespace jovi {
 
@@ -19,14 +19,9 @@ std::string FiveDecimals(long double hours) {
 }
 
 std::optional<std::uint16_t> ReadInterval(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  unsigned value = 0;
-  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc() || ptr != text.data() + text.size() || value > 65535u) {
-    return std::nullopt;
-  }
-  return static_cast<std::uint16_t>(value);
+  const std::optional<std::int32_t> value = ParseInteger(text);
+  if (!value || *value < 0 || *value > 65535) return std::nullopt;
+  return static_cast<std::uint16_t>(*value);
 }
 
 }  // namespace
