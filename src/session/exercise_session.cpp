@@ -5,6 +5,7 @@
 
 #include "astro/time_scales.h"
 #include "config/login_id.h"
+#include "config/password.h"
 #include "config/user_folder.h"
 #include "lists/reminder.h"
 #include "platform/command_line.h"
@@ -150,6 +151,27 @@ bool ExerciseSession::OptionsAndParameters(SessionWindow& window) {
     window.Repaint();
   }
   return ConfigureSession(window);
+}
+
+void ExerciseSession::InstructorPath(SessionWindow& window,
+                                     const std::function<Answer(PasswordCheck&)>& ask_password) {
+  PasswordCheck check;
+  check.Init(UnscramblePassword(working_.PasswordWords, working_.PasswordLen));
+  Answer result = Answer::Cancel;
+  do {
+    result = ask_password(check);
+  } while (result == Answer::No && check.Attempts() < kPasswordAttempts);
+  if (result != Answer::Ok) return;
+  if (window.ShowOptionsDialog()) AcceptEditedOptions();
+  SetHelpItems(true, &window);
+  if (working_.TestMode) return;
+  const Answer retain = prompter_.Ask(
+      "Do you want to retain access to the Options dialog\r\n"
+      "(via \"File\"->\"Preferences\" from the Main Menu) for\r\n"
+      "the remainder of this session?",
+      "Retain Options Access?", Buttons::YesNo, Icon::Question);
+  options_access_ = retain == Answer::Yes;
+  if (options_access_) menu_.Preferences1 = menu_.PrefSep = {true, true};
 }
 
 void ExerciseSession::AcceptEditedOptions() {

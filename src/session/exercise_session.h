@@ -3,12 +3,14 @@
 // what this decides (MainMenuState, the picture to paint) and opens the dialogs it asks for.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "astro/date_time.h"
 #include "config/options_object.h"
+#include "config/password_check.h"
 #include "config/student_info.h"
 #include "config/usage_log.h"
 #include "session/exercise_mode.h"
@@ -54,6 +56,12 @@ class ExerciseSession {
   void Run();
   // Preferences > "&Options and Parameters...". False when the program must end.
   bool OptionsAndParameters(SessionWindow& window);
+  // The instructor's way in after logging in as "Instructor": the password, the options
+  // dialog, the Help menu, and whether Preferences stay open for the rest of the session.
+  // `ask_password` shows "Password Required" once and gives its result: Ok, No (ask again)
+  // or Cancel.
+  void InstructorPath(SessionWindow& window,
+                      const std::function<Answer(PasswordCheck&)>& ask_password);
   // The options dialog closed with OK: take the master record over and offer to save it.
   void AcceptEditedOptions();
   // Preferences > "&Save Updates", and the question after every change of the options.
