@@ -100,21 +100,47 @@ bool ParseCsvRecord(std::string line, MeasurementRecord& record) {
   return true;
 }
 
+namespace {
+
+// Takes the lines of a file one by one: records begin after the "Julian Date" heading line.
+class CsvRecordReader {
+ public:
+  explicit CsvRecordReader(std::vector<MeasurementRecord>& records) : records_(records) {}
+  void Line(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!heading_seen_) {
+      heading_seen_ = line.find("Julian Date") != std::string_view::npos;
+      return;
+    }
+    if (line.empty()) return;
+    MeasurementRecord record;
+    if (ParseCsvRecord(std::string(line), record)) records_.push_back(record);
+  }
+
+ private:
+  std::vector<MeasurementRecord>& records_;
+  bool heading_seen_ = false;
+};
+
+}  // namespace
+
 std::vector<MeasurementRecord> ReadCsvRecords(const std::vector<std::string>& lines) {
   std::vector<MeasurementRecord> records;
-  bool heading_seen = false;
-  for (const std::string& raw : lines) {
-    std::string_view line = raw;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (!heading_seen) {
-      heading_seen = line.find("Julian Date") != std::string_view::npos;
-      continue;
-    }
-    if (line.empty()) continue;
-    MeasurementRecord record;
-    if (ParseCsvRecord(std::string(line), record)) records.push_back(record);
-  }
+  CsvRecordReader reader(records);
+  for (const std::string& line : lines) reader.Line(line);
   return records;
+}
+
+bool ReadCsvText(std::string_view text, std::size_t most_records,
+                 std::vector<MeasurementRecord>& records) {
+  CsvRecordReader reader(records);
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    reader.Line(text.substr(0, end));
+    if (records.size() > most_records) return false;
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return true;
 }
 
 }  // namespace jovi

@@ -31,5 +31,9 @@ bool ParseCsvRecord(std::string line, MeasurementRecord& record);
 // The records of a file's lines: everything after the line containing "Julian Date", empty
 // lines skipped. Nothing when there is no such line.
 std::vector<MeasurementRecord> ReadCsvRecords(const std::vector<std::string>& lines);
+// The same for a whole file's text (lines end in LF or CR LF), read without splitting it first.
+// False (with the records read so far) once more than `most_records` records were found.
+bool ReadCsvText(std::string_view text, std::size_t most_records,
+                 std::vector<MeasurementRecord>& records);
 
 }  // namespace jovi

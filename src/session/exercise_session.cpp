@@ -211,8 +211,8 @@ void ExerciseSession::OfferAdminDefaults() {
 }
 
 bool ExerciseSession::CloseQuery(SessionWindow& window) {
-  if (!nothing_pending_) window.CommitPendingMeasurement();
-  if (!data_saved_) {
+  if (!NothingPending()) window.CommitPendingMeasurement();
+  if (!DataSaved()) {
     const Answer answer = prompter_.Ask(
         "You have not saved your measurement data!\r\n\r\nDo you want to save it now?",
         "Data Will Be Lost!", Buttons::YesNoCancel, Icon::Question);

@@ -13,6 +13,7 @@
 #include "config/password_check.h"
 #include "config/student_info.h"
 #include "config/usage_log.h"
+#include "measure/measurement_store.h"
 #include "session/exercise_mode.h"
 #include "session/main_menu_state.h"
 #include "session/print_header.h"
@@ -98,14 +99,24 @@ class ExerciseSession {
   int ImageCentreY() const { return image_centre_y_; }
   const LogFileObj* Log() const { return log_.get(); }
 
-  // The measurement flags, kept by the measurement table.
-  bool DataSaved() const { return data_saved_; }
-  bool NothingPending() const { return nothing_pending_; }
-  void SetDataSaved(bool saved) { data_saved_ = saved; }
-  void SetNothingPending(bool nothing) { nothing_pending_ = nothing; }
-  // The first committed measurement enables Review, Save and Analyze.
-  void EnableDataItems() {
-    menu_.ReviewData1.enabled = menu_.SaveData1.enabled = menu_.AnalyzeData1.enabled = true;
+  // The measurement flags. Once the measurement table exists they are its own flags, so the
+  // quit questions and the Data menu read one copy.
+  void UseMeasurementStore(MeasurementStore& store) {
+    store.DataSaved = data_saved_;
+    store.NothingPending = nothing_pending_;
+    store_ = &store;
+  }
+  bool DataSaved() const { return store_ ? store_->DataSaved : data_saved_; }
+  bool NothingPending() const { return store_ ? store_->NothingPending : nothing_pending_; }
+  void SetDataSaved(bool saved) { (store_ ? store_->DataSaved : data_saved_) = saved; }
+  void SetNothingPending(bool nothing) {
+    (store_ ? store_->NothingPending : nothing_pending_) = nothing;
+  }
+  // The first committed measurement enables Review, Save and Analyze; a load that leaves the
+  // table empty disables them again.
+  void EnableDataItems() { SetDataItemsEnabled(true); }
+  void SetDataItemsEnabled(bool enabled) {
+    menu_.ReviewData1.enabled = menu_.SaveData1.enabled = menu_.AnalyzeData1.enabled = enabled;
   }
 
   // The telescope's session clock, settings and Record button.
@@ -131,6 +142,7 @@ class ExerciseSession {
   bool quit_confirmed_ = false;
   bool data_saved_ = true;
   bool nothing_pending_ = true;
+  MeasurementStore* store_ = nullptr;
   bool options_access_ = false;
   bool options_modified_ = false;
   bool admin_save_pending_ = false;

@@ -2,21 +2,6 @@
 
 namespace jovi {
 
-bool CommitPendingMeasurement(MeasurementStore& store) {
-  const MeasurementRecord& p = store.pending;
-  int counted = 0;
-  for (std::size_t i = 0; i < p.Offset.size(); ++i) {
-    if (p.Offset[i] != 0.0f && p.Offset[i] != kNoMeasurement && p.Included[i]) ++counted;
-  }
-  if (p.JulianDay == 0 || counted == 0) return false;
-  store.table.InsertOrdered(p);
-  store.TableChanged = true;
-  store.NothingPending = true;
-  return true;
-}
-
-void ClearPendingMeasurement(MeasurementStore& store) { store.pending = MeasurementRecord{}; }
-
 bool RecordReading(MeasurementStore& store, const CurrentReading& reading,
                    const RecordOptions& options, Prompter& prompter) {
   if (reading.JulianDay != store.pending.JulianDay) {
