@@ -201,6 +201,10 @@ ExerciseMode TSatLabForm1::ShowExerciseChoice() {
   return exercise_form_->Mode();
 }
 
+void TSatLabForm1::RunInstructorPath() { options_commands_->RunInstructorPath(); }
+
+bool TSatLabForm1::ShowOptionsDialog() { return options_commands_->ShowOptionsDialog(); }
+
 void TSatLabForm1::PopUpSaveMenu() {
   PopupMenu1->exec(QGuiApplication::primaryScreen()->geometry().center());
 }

@@ -77,6 +77,8 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   void Repaint() override;
   void SetBusy(bool busy) override;
   void CommitPendingMeasurement() override;
+  void RunInstructorPath() override;
+  bool ShowOptionsDialog() override;
 
   // TelescopeWindow
   void StartTimer(std::uint16_t interval_ms) override;
