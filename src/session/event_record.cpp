@@ -28,6 +28,16 @@ DateTimeRec UniversalTime(const DateTimeRec& rec) {
   return ut;
 }
 
+// The first `count` characters of UTF-8 text, never splitting a character.
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool starts_character = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    if (starts_character && characters++ == count) return text.substr(0, i);
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string KilometresText(long double au) { return Format("%.5LE", au * kKilometresInAU); }
@@ -52,7 +62,7 @@ EventDialogFields DialogFields(const DateTimeRec& observation_time, const EventR
 }
 
 void AppendEvent(EventList& list, EventRecord record, const std::string& event_text) {
-  record.Event = event_text.substr(0, kEventTextLength);
+  record.Event = FirstCharacters(event_text, kEventTextLength);
   list.ItemAt(list.LastIndex());  // on the last record (no cursor when the list is empty)
   list.InsertAfterCursor(record);
 }

@@ -89,9 +89,9 @@ std::array<ViewLine, 2> EclipseZoneLines(const TopViewLayout& layout, long doubl
 }
 
 MoonGlyph TopViewGlyph(bool eclipsed, EclipseDisplay display, bool show_orbits) {
-  if (eclipsed && display == EclipseDisplay::Plus) return {MoonMark::Plus, 3};
-  if (eclipsed && display == EclipseDisplay::Hide) return {MoonMark::Nothing, 0};
-  return {MoonMark::Dot, show_orbits ? 2 : 1};
+  if (eclipsed && display == EclipseDisplay::Plus) return {TopViewMark::Plus, 3};
+  if (eclipsed && display == EclipseDisplay::Hide) return {TopViewMark::Nothing, 0};
+  return {TopViewMark::Dot, show_orbits ? 2 : 1};
 }
 
 }  // namespace jovi

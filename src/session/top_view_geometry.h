@@ -63,10 +63,10 @@ std::array<ViewLine, 2> EclipseZoneLines(const TopViewLayout& layout, long doubl
                                          int zone_length);
 
 enum class EclipseDisplay { Hide, Plus, DontShow };
-enum class MoonMark { Dot, Plus, Nothing };
+enum class TopViewMark { Dot, Plus, Nothing };
 
 struct MoonGlyph {
-  MoonMark Mark = MoonMark::Dot;
+  TopViewMark Mark = TopViewMark::Dot;
   int Size = 2;  // half-width of the dot
 };
 

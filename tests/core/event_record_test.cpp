@@ -79,5 +79,17 @@ TEST_F(EventRecords, ListKeepsTheOrderOfRecordingAndTheTextsAsTyped) {
             "Events\" from main menu to access.");
 }
 
+TEST_F(EventRecords, LongTextIsCutAtACharacterNotInsideOne) {
+  EventList list;
+  const EventRecord record = MakeEventRecord(ObservationAt(test::CivilJD(1992, 12, 1), 0));
+  // 79 letters, then characters of two bytes each: the 80th is kept whole.
+  const std::string accented = std::string(79, 'a') + "\u00e9\u00e9\u00e9";
+  AppendEvent(list, record, accented);
+  AppendEvent(list, record, std::string(80, 'b'));  // exactly 80: kept as typed
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.ItemAt(0)->Event, std::string(79, 'a') + "\u00e9");
+  EXPECT_EQ(list.ItemAt(1)->Event, std::string(80, 'b'));
+}
+
 }  // namespace
 }  // namespace jovi

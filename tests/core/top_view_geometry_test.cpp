@@ -68,15 +68,15 @@ TEST(TopView, MoonGlyphs) {
     bool eclipsed;
     EclipseDisplay display;
     bool orbits;
-    MoonMark mark;
+    TopViewMark mark;
     int size;
   };
   const Case cases[] = {
-      {false, EclipseDisplay::Plus, true, MoonMark::Dot, 2},
-      {false, EclipseDisplay::Hide, false, MoonMark::Dot, 1},  // smaller without the orbits
-      {true, EclipseDisplay::Plus, true, MoonMark::Plus, 3},
-      {true, EclipseDisplay::Hide, true, MoonMark::Nothing, 0},
-      {true, EclipseDisplay::DontShow, true, MoonMark::Dot, 2},  // drawn as an ordinary moon
+      {false, EclipseDisplay::Plus, true, TopViewMark::Dot, 2},
+      {false, EclipseDisplay::Hide, false, TopViewMark::Dot, 1},  // smaller without the orbits
+      {true, EclipseDisplay::Plus, true, TopViewMark::Plus, 3},
+      {true, EclipseDisplay::Hide, true, TopViewMark::Nothing, 0},
+      {true, EclipseDisplay::DontShow, true, TopViewMark::Dot, 2},  // drawn as an ordinary moon
   };
   for (const Case& c : cases) {
     const MoonGlyph g = TopViewGlyph(c.eclipsed, c.display, c.orbits);
