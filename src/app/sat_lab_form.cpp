@@ -266,4 +266,10 @@ void TSatLabForm1::About1Click() {
 
 void TSatLabForm1::Exit1Click() { close(); }
 
+void TSatLabForm1::LoadHelpList(const std::string& path) { help_commands_->LoadHelpList(path); }
+
+bool TSatLabForm1::HotlistUnsaved() { return help_commands_->HotlistUnsaved(); }
+
+void TSatLabForm1::SaveHotlist() { help_commands_->SaveHotlist(); }
+
 }  // namespace jovi

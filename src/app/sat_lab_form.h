@@ -77,6 +77,9 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   void Repaint() override;
   void SetBusy(bool busy) override;
   void CommitPendingMeasurement() override;
+  void LoadHelpList(const std::string& path) override;
+  bool HotlistUnsaved() override;
+  void SaveHotlist() override;
   void RunInstructorPath() override;
   bool ShowOptionsDialog() override;
 

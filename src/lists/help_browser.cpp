@@ -104,6 +104,18 @@ bool HelpBrowser::Back(HelpState& state, bool case_dependent) {
   return true;
 }
 
+std::optional<int> HelpBrowser::Search(const SearchRequest& request, int highlighted,
+                                       Prompter& prompter) const {
+  if (request.StartMode == SearchStart::Cancelled) return std::nullopt;
+  const auto found = SearchLines(shown_.lines, request.StartMode, highlighted,
+                                 request.SearchText, request.CaseDependent);
+  if (!found) {
+    TellNotFound(request.SearchText, prompter);
+    return std::nullopt;
+  }
+  return static_cast<int>(*found);
+}
+
 void HelpBrowser::Closed() {
   if (ClearHistoryOnClose) History.Clear();
 }

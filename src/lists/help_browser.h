@@ -10,6 +10,7 @@
 
 #include "lists/help_list.h"
 #include "lists/help_topic.h"
+#include "lists/search_request.h"
 #include "util/prompter.h"
 
 namespace jovi {
@@ -47,6 +48,10 @@ class HelpBrowser {
   bool FollowRelated(HelpState& state, int line, bool case_dependent);
   // "Back": the topic before the current one; true when the window is to be shown again.
   bool Back(HelpState& state, bool case_dependent);
+  // "Search Text...": the line of the topic found, or nothing (cancelled, or after
+  // "... Not Found.").
+  std::optional<int> Search(const SearchRequest& request, int highlighted,
+                            Prompter& prompter) const;
   // The user closed the window.
   void Closed();
 

@@ -1,5 +1,6 @@
 #include "lists/help_list.h"
 
+#include "lists/search_request.h"
 #include "util/ascii_case.h"
 #include "util/io_error.h"
 #include "util/text_file.h"
@@ -125,6 +126,36 @@ int FindTopic(HelpList* list, std::string_view text, int start, bool case_depend
     if (entry && prepared(entry->Title) == needle) return i;
   }
   return -1;
+}
+
+TopicPick PickTopic(HelpList& list, int highlighted, Prompter& prompter) {
+  const HelpEntry* entry = ItemAt(&list, highlighted);
+  if (!entry) return TopicPick::Stay;
+  if (entry->Title.empty()) return TopicPick::Beep;
+  if (entry->IsHeading()) {
+    const std::size_t first = entry->Title.find_first_not_of(' ');
+    prompter.Tell("Select a Topic Under \"" + entry->Title.substr(first) + "\"", "Topic Heading",
+                  Icon::Information);
+    return TopicPick::Stay;
+  }
+  list.SelectedIndex = static_cast<std::int16_t>(highlighted);
+  return TopicPick::Chosen;
+}
+
+std::optional<int> FindTopicLine(HelpList* list, const SearchRequest& request, int highlighted,
+                                 Prompter& prompter) {
+  if (request.StartMode == SearchStart::Cancelled) return std::nullopt;
+  const int start = request.StartMode == SearchStart::FromTop ? 0 : highlighted + 1;
+  const int found = FindTopic(list, request.SearchText, start, request.CaseDependent);
+  if (found < 0) {
+    TellNotFound(request.SearchText, prompter);
+    return std::nullopt;
+  }
+  return found;
+}
+
+void TellNotFound(const std::string& text, Prompter& prompter) {
+  prompter.Tell("\"" + text + "\" Not Found.", "String Not Found", Icon::Information);
 }
 
 }  // namespace jovi

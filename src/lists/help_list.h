@@ -68,4 +68,19 @@ const HelpEntry* ItemAt(HelpList* list, int i);
 // lower case unless `case_dependent`), equals `text` treated the same way; -1 when none.
 int FindTopic(HelpList* list, std::string_view text, int start, bool case_dependent);
 
+// "Read/Print Topic..." (or a double click) on the highlighted line of the topic dialog.
+enum class TopicPick { Chosen, Stay, Beep };
+// A topic becomes the list's SelectedIndex (Chosen); a heading says "Select a Topic Under ..."
+// (Stay); a separator only sounds the beep.
+TopicPick PickTopic(HelpList& list, int highlighted, Prompter& prompter);
+
+struct SearchRequest;
+// "Find Topic...": the dialog's text from the top or from the line after `highlighted`;
+// the line found, or nothing (a cancelled dialog, or after "... Not Found.").
+std::optional<int> FindTopicLine(HelpList* list, const SearchRequest& request, int highlighted,
+                                 Prompter& prompter);
+
+// The message of a search that found nothing: "\"text\" Not Found."
+void TellNotFound(const std::string& text, Prompter& prompter);
+
 }  // namespace jovi

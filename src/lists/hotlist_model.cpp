@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "lists/help_list.h"
 #include "lists/hotlist_file.h"
 #include "util/ascii_case.h"
 #include "util/general_error.h"
@@ -168,8 +169,7 @@ std::optional<int> HotlistModel::Search(SearchRequest& request, int highlighted)
   const auto found = SearchLines(lines_, request.StartMode, highlighted, request.SearchText,
                                  request.CaseDependent);
   if (!found) {
-    prompter_.Tell("\"" + request.SearchText + "\" Not Found.", "String Not Found",
-                   Icon::Information);
+    TellNotFound(request.SearchText, prompter_);
     return std::nullopt;
   }
   return static_cast<int>(*found);

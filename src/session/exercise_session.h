@@ -125,6 +125,8 @@ class ExerciseSession {
   void SetTiming(const TimingSettings& timing) { timing_ = timing; }
   CloudState& MutableClouds() { return clouds_; }
   void SetRecordBtnEnabled(bool enabled) { menu_.RecordBtnEnabled = enabled; }
+  // A hotlist saved under another name is looked for under that name (saved with the options).
+  void SetHotlistFile(const std::string& name) { working_.HotlistFile = name; }
 
  private:
   void SetHelpItems(bool topics_from_main_list, SessionWindow* window);

@@ -26,9 +26,14 @@ TUTTimeDlg::TUTTimeDlg(DateEntry& entry, Prompter& prompter, QWidget* parent)
   setWindowTitle(QStringLiteral("Set Date/Time"));
   Menu = new QMenuBar(this);
   QMenu* hotlist = Menu->addMenu(QStringLiteral("&Hotlist"));
-  hotlist->addAction(QStringLiteral("&Access Hotlist..."))->setEnabled(false);
-  hotlist->addAction(QStringLiteral("&Put Date/Time on Hotlist..."))->setEnabled(false);
-  hotlist->addAction(QStringLiteral("&Save Updated Hotlist..."))->setEnabled(false);
+  hotlist->menuAction()->setObjectName(QStringLiteral("Hotlist1"));
+  SelectDateTimeFromHotList1 = hotlist->addAction(QStringLiteral("&Access Hotlist..."));
+  SelectDateTimeFromHotList1->setObjectName(QStringLiteral("SelectDateTimeFromHotList1"));
+  PutDateTimeonHotList1 = hotlist->addAction(QStringLiteral("&Put Date/Time on Hotlist..."));
+  PutDateTimeonHotList1->setObjectName(QStringLiteral("PutDateTimeonHotList1"));
+  SaveUpdatedHotList1 = hotlist->addAction(QStringLiteral("&Save Updated Hotlist..."));
+  SaveUpdatedHotList1->setObjectName(QStringLiteral("SaveUpdatedHotList1"));
+  SaveUpdatedHotList1->setEnabled(false);
 
   auto* box = new QGroupBox(QStringLiteral("Observation Date"), this);
   auto* format = new QGroupBox(QStringLiteral("Date/Time Format"), box);
@@ -144,15 +149,19 @@ void TUTTimeDlg::JDEdExit() {
   TimeEd->setText(ToQt(shown.Time));
 }
 
-void TUTTimeDlg::OKBtnClick() {
+bool TUTTimeDlg::ReadFields() {
   const std::uint8_t format = JulianFormat->isChecked() ? 1 : 0;
   const auto jd = format == 0 ? ParseCalendarUT(FromQt(DateEd->text()), FromQt(TimeEd->text()))
                               : ParseJulianDate(FromQt(JDEd->text()));
   entry_.Format = format;
-  if (!jd) return;  // the leave-field message has told what is wrong
+  if (!jd) return false;  // the leave-field message has told what is wrong
   SetFromJD(entry_.Time, *jd);
   if (CmntEd->isVisible()) entry_.Comment = FromQt(CmntEd->text()).substr(0, kCommentLength);
-  accept();
+  return true;
+}
+
+void TUTTimeDlg::OKBtnClick() {
+  if (ReadFields()) accept();
 }
 
 }  // namespace jovi

@@ -7,6 +7,7 @@
 #include "session/date_entry.h"
 #include "util/prompter.h"
 
+class QAction;
 class QGroupBox;
 class QLineEdit;
 class QMenuBar;
@@ -23,6 +24,10 @@ class TUTTimeDlg : public QDialog {
 
   // Fills the fields from the entry; `edit_mode` shows the comment field.
   void Prepare(bool edit_mode);
+  // The OK button's reading of the fields into the entry, without closing the dialog; false
+  // when a field cannot be read.
+  bool ReadFields();
+  DateEntry& Entry() { return entry_; }
 
   QRadioButton* CalendarFormat;
   QRadioButton* JulianFormat;
@@ -33,6 +38,10 @@ class TUTTimeDlg : public QDialog {
   QPushButton* OKBtn;
   QPushButton* CancelBtn;
   QMenuBar* Menu;
+  // The "&Hotlist" menu, wired by the hotlist's owner.
+  QAction* SelectDateTimeFromHotList1;
+  QAction* PutDateTimeonHotList1;
+  QAction* SaveUpdatedHotList1;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,6 +7,7 @@
 #include "app/client_area.h"
 #include "app/qt_text.h"
 #include "app/sat_lab_form.h"
+#include "app/help_commands.h"
 #include "session/ui/date_dialog.h"
 #include "session/ui/features_dialog.h"
 #include "session/ui/pending_measurement_view.h"
@@ -151,6 +152,7 @@ void TSatLabForm1::Image1MouseUp(QPoint at) {
 void TSatLabForm1::ObservationDate1Click() {
   if (!date_dialog_) {
     date_dialog_ = new TUTTimeDlg(date_entry_, ProgramPrompter(), this);
+    help_commands_->AttachDateDialog(*date_dialog_);
     date_entry_.Format = 0;
     connect(date_dialog_, &QDialog::accepted, this, [this] {
       session_.SetObservationTime(date_entry_.Time);
