@@ -233,6 +233,7 @@ void TSatLabForm1::LogIn1Click() {
     EndProgram();
     return;
   }
+  event_commands_->AfterLogIn();
   Repaint();
 }
 

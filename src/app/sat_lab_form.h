@@ -86,6 +86,9 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   // TelescopeWindow
   void StartTimer(std::uint16_t interval_ms) override;
   void StopTimer() override;
+  void UpdateTopView(bool show_top_view) override;
+  bool TopViewVisible() const override;
+  void MarkMoonOnTopView(int moon) override;
 
   // The telescope's handlers.
   void RedrawView();

@@ -127,6 +127,8 @@ class ExerciseSession {
   void SetRecordBtnEnabled(bool enabled) { menu_.RecordBtnEnabled = enabled; }
   // A hotlist saved under another name is looked for under that name (saved with the options).
   void SetHotlistFile(const std::string& name) { working_.HotlistFile = name; }
+  // "&View/Print Saved Events" is enabled exactly when events have been recorded.
+  void SetSavedEventsEnabled(bool enabled) { menu_.ListSavedDateTime1.enabled = enabled; }
 
  private:
   void SetHelpItems(bool topics_from_main_list, SessionWindow* window);

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/client_area.h"
+#include "app/event_commands.h"
 #include "app/qt_text.h"
 #include "app/sat_lab_form.h"
 #include "app/help_commands.h"
@@ -121,9 +122,22 @@ void TSatLabForm1::Timer1Timer() {
 }
 
 void TSatLabForm1::RecordBtnClick() {
-  // The light-time exercise records event times (not yet part of this program).
+  // The light-time exercise records event times; without an exercise Record does nothing.
+  if (session_.Mode() == ExerciseMode::Roemer) event_commands_->RecordEvent();
   if (session_.Mode() != ExerciseMode::Newton) return;
   if (telescope_->Record()) results_view_->ShowRecord(telescope_->Measurements().pending);
+}
+
+void TSatLabForm1::UpdateTopView(bool show_top_view) {
+  if (event_commands_) event_commands_->UpdateTopView(show_top_view);
+}
+
+bool TSatLabForm1::TopViewVisible() const {
+  return event_commands_ && event_commands_->TopViewVisible();
+}
+
+void TSatLabForm1::MarkMoonOnTopView(int moon) {
+  if (event_commands_) event_commands_->MarkMoonOnTopView(moon);
 }
 
 void TSatLabForm1::Image1MouseDown(QPoint at) {
