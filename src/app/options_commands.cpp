@@ -14,7 +14,6 @@ void OptionsCommands::RunInstructorPath() {
   form_.Session().InstructorPath(form_,
                                  [this](PasswordCheck& check) { return AskPassword(check); });
   password_dialog_.reset();
-  form_.Repaint();
 }
 
 Answer OptionsCommands::AskPassword(PasswordCheck& check) {

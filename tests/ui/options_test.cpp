@@ -227,7 +227,11 @@ class OptionsTest : public QObject {
     const std::string program = sandbox.Root().Path().string() + "/program/";
     std::filesystem::create_directories(program);
     jovi::SetProgramDir(program);
-    const std::vector<std::uint8_t> defaults = jovi::EncodeOptions(jovi::OptsRec{});
+    // The defaults, without the help lists this program folder does not have.
+    jovi::OptsRec shipped;
+    shipped.MainHelpList.clear();
+    shipped.RoemerHelpList.clear();
+    const std::vector<std::uint8_t> defaults = jovi::EncodeOptions(shipped);
     std::ofstream(program + "JUP_OPTS.INI", std::ios::binary)
         .write(reinterpret_cast<const char*>(defaults.data()),
                static_cast<std::streamsize>(defaults.size()));
