@@ -11,6 +11,7 @@
 #include "lists/ui/hotlist_form.h"
 #include "lists/ui/search_string_dialog.h"
 #include "session/ui/date_dialog.h"
+#include "session/ui/top_view_window.h"
 #include "util/prompter.h"
 
 namespace jovi {
@@ -31,6 +32,9 @@ HelpCommands::HelpCommands(TSatLabForm1& form) : form_(form) {
   if (auto* analysis = form.findChild<TOrbAnalForm1*>()) {
     QObject::connect(analysis, &TOrbAnalForm1::HelpRequested, &form,
                      [this] { ShowAnalysisHelp(); });
+  }
+  if (auto* top_view = form.findChild<TJSatOrrery*>()) {
+    QObject::connect(top_view, &TJSatOrrery::HelpRequested, &form, [this] { ShowTopViewHelp(); });
   }
 }
 
