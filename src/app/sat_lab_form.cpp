@@ -24,7 +24,6 @@
 #include "lists/ui/search_string_dialog.h"
 #include "session/ui/exercise_form.h"
 #include "session/ui/features_dialog.h"
-#include "session/ui/pending_measurement_view.h"
 #include "session/ui/telescope_panel.h"
 #include "util/prompter.h"
 

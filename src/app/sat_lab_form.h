@@ -32,7 +32,7 @@ class TLoginDlg;
 class TFeaturesForm1;
 class TUTTimeDlg;
 class TelescopePanel;
-class PendingMeasurementView;
+class TResultsForm1;
 class MeasurementCommands;
 class EventCommands;
 class HelpCommands;
@@ -62,7 +62,7 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   TelescopePanel& Controls() { return *controls_; }
   QTimer& AnimationTimer() { return *Timer1; }
   TFeaturesForm1& FeaturesForm() { return *features_form_; }
-  PendingMeasurementView& ResultsView() { return *results_view_; }
+  TResultsForm1& ResultsForm() { return *results_form_; }
   MeasurementCommands& Measurements() { return *measurement_commands_; }
   EventCommands& Events() { return *event_commands_; }
   HelpCommands& Help() { return *help_commands_; }
@@ -75,6 +75,8 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   ExerciseMode ShowExerciseChoice() override;
   void PopUpSaveMenu() override;
   void Repaint() override;
+  // The menus, caption and panels as the session decides, without repainting the view.
+  void ApplyMenuState();
   void SetBusy(bool busy) override;
   void CommitPendingMeasurement() override;
   void LoadHelpList(const std::string& path) override;
@@ -107,7 +109,6 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
  private:
   void CreateMenus();
   void CreateSaveMenu();
-  void ApplyMenuState();
   void EndProgram();
   void CreateTelescope();
   void ApplyTelescopeButtons();
@@ -140,7 +141,7 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   DateEntry date_entry_;
   TUTTimeDlg* date_dialog_ = nullptr;
   TFeaturesForm1* features_form_ = nullptr;
-  PendingMeasurementView* results_view_ = nullptr;
+  TResultsForm1* results_form_ = nullptr;
   QString reported_error_;  // the redraw failure reported last
   // One object per subsystem of menus and windows; each connects its own menu items.
   std::unique_ptr<MeasurementCommands> measurement_commands_;

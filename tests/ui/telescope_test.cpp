@@ -19,11 +19,11 @@
 #include "astro/satellite_scene.h"
 #include "astro/time_scales.h"
 #include "config/options_file.h"
+#include "measure/ui/results_form.h"
 #include "platform/program_dir.h"
 #include "session/rotation_image.h"
 #include "session/ui/date_dialog.h"
 #include "session/ui/features_dialog.h"
-#include "session/ui/pending_measurement_view.h"
 #include "session/ui/telescope_panel.h"
 #include "session/ui/timing_dialog.h"
 #include "support/home_sandbox.h"
@@ -307,7 +307,7 @@ class TelescopeTest : public QObject {
     // Only the panel: painting the field is a redraw, which asks for a new reading.
     jovi::test::SaveScreenshot(*c.RdngLbl->parentWidget(), "telescope_reading");
     QTest::mouseClick(c.RecordBtn, Qt::LeftButton);
-    QVERIFY(form->ResultsView().isVisible());
+    QVERIFY(form->ResultsForm().isVisible());
     const float offset = form->Scope().Measurements().pending.Offset[static_cast<std::size_t>(moon - 1)];
     QCOMPARE(offset, static_cast<float>((at.X - 315) / 20.0));
     // Next takes the values (the view's OK) and commits them; the redraw disables Record.

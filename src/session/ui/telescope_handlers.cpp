@@ -8,10 +8,10 @@
 #include "app/event_commands.h"
 #include "app/qt_text.h"
 #include "app/sat_lab_form.h"
+#include "measure/ui/results_form.h"
 #include "app/help_commands.h"
 #include "session/ui/date_dialog.h"
 #include "session/ui/features_dialog.h"
-#include "session/ui/pending_measurement_view.h"
 #include "session/ui/telescope_painter.h"
 #include "session/ui/telescope_panel.h"
 #include "session/ui/timing_dialog.h"
@@ -26,8 +26,7 @@ void TSatLabForm1::CreateTelescope() {
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   features_form_ = new TFeaturesForm1(this);
-  results_view_ = new PendingMeasurementView(this);
-  results_view_->SetConfirm([this] { telescope_->ConfirmPending(); });
+  results_form_ = new TResultsForm1(telescope_->Measurements(), ProgramPrompter(), this);
 
   TelescopeView* image = controls_->Image1;
   image->SetRedrawRequest([this] {
@@ -108,7 +107,7 @@ void TSatLabForm1::MagBtnClick(int magnification) {
 }
 
 void TSatLabForm1::NextBtnClick() {
-  if (results_view_->isVisible()) results_view_->OKBtnClick();
+  if (results_form_->isVisible()) results_form_->OKBtnClick();
   if (telescope_->Next()) RedrawView();
 }
 
@@ -125,7 +124,7 @@ void TSatLabForm1::RecordBtnClick() {
   // The light-time exercise records event times; without an exercise Record does nothing.
   if (session_.Mode() == ExerciseMode::Roemer) event_commands_->RecordEvent();
   if (session_.Mode() != ExerciseMode::Newton) return;
-  if (telescope_->Record()) results_view_->ShowRecord(telescope_->Measurements().pending);
+  if (telescope_->Record()) results_form_->ShowNonModal();
 }
 
 void TSatLabForm1::UpdateTopView(bool show_top_view) {
