@@ -50,3 +50,24 @@ install: deps $(BUILD)/build.ninja
 # One picture of the generated pictures, for a person to look over.
 pictures-sheet: build
 	cmake --build $(BUILD) --target jovi_pictures_sheet
+
+.PHONY: fuzz fuzz-deps
+
+# The measurement file readers under libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer
+# (clang), FUZZ_SECONDS for each reader, one after the other. Not part of `make test`.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 300
+fuzz-deps: deps
+	@bash scripts/setup-fuzz-deps.sh
+
+fuzz: fuzz-deps
+	cmake -S fuzz -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	      -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for kind in dat csv; do \
+	  mkdir -p $(FUZZ_BUILD)/corpus-$$kind && cp -n fuzz/corpus/$$kind/* $(FUZZ_BUILD)/corpus-$$kind/; \
+	  echo "== $$kind reader, $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/measurement_$${kind}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	      -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
+	      -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus-$$kind || exit 1; \
+	done
