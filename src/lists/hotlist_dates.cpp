@@ -1,0 +1,144 @@
+#include "lists/hotlist_dates.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "astro/angles.h"
+#include "astro/date_serial.h"
+#include "astro/date_time.h"
+#include "astro/satellite_scene.h"
+#include "astro/time_scales.h"
+#include "phenomena/jupiter_phenomena.h"
+
+namespace jovi {
+
+namespace {
+
+long double CivilJD(int year, int month, int day, int hour = 0) {
+  return JDOfSerial(SerialFromCivil({year, month, day, hour, 0, 0, 0}));
+}
+
+// The next opposition after `jd` (UT).
+long double OppositionAfter(long double jd, Prompter& prompter) {
+  DateTimeRec at;
+  SetFromJD(at, jd);
+  TJupPhenomObj phenomena(&prompter);
+  phenomena.ComputePhenomena(at);
+  return phenomena.Found[0] ? ToJD(phenomena.OppositionTime) : -1.0L;
+}
+
+// The instant within `span` days after (or before, for a negative span) `from` at which the
+// elongation reaches `target`, found by its change of sign and halving.
+long double ElongationReached(long double target, long double from, long double span,
+                              Prompter& prompter) {
+  const long double step = span > 0 ? 1.0L : -1.0L;
+  long double a = from;
+  long double fa = ElongationFrom(target, a, prompter);
+  for (long double b = from + step; std::fabs(b - from) <= std::fabs(span); b += step) {
+    const long double fb = ElongationFrom(target, b, prompter);
+    if ((fa < 0) != (fb < 0) && std::fabs(fb - fa) < 1.0L) {
+      for (int i = 0; i < 20; ++i) {
+        const long double m = (a + b) / 2;
+        const long double fm = ElongationFrom(target, m, prompter);
+        if ((fa < 0) == (fm < 0)) {
+          a = m;
+          fa = fm;
+        } else {
+          b = m;
+        }
+      }
+      return (a + b) / 2;
+    }
+    a = b;
+    fa = fb;
+  }
+  return from;
+}
+
+}  // namespace
+
+bool IoEclipseInView(long double jd, Prompter& prompter) {
+  ObservationScene scene;
+  scene.Compute(TDTFromUT(jd), prompter);
+  const SatelliteState& io = scene.Satellite(1);
+  return io.Eclipsed && !io.Occulted;
+}
+
+long double ElongationFrom(long double target, long double jd, Prompter& prompter) {
+  JupConjOppObj finder(&prompter);
+  finder.TargetElongation = target;
+  return finder.Func(TDTFromUT(jd));
+}
+
+std::optional<long double> IoEclipseAfter(long double from, long double days,
+                                          Prompter& prompter) {
+  // Whole minutes of UT, looked at every five minutes and then minute by minute.
+  const auto minute = [from](long long k) {
+    return (std::floor((from - 0.5L) * 1440.0L) + static_cast<long double>(k)) / 1440.0L + 0.5L;
+  };
+  const long long last = static_cast<long long>(days * 1440.0L);
+  bool before = IoEclipseInView(minute(0), prompter);
+  for (long long k = 5; k <= last; k += 5) {
+    const bool now = IoEclipseInView(minute(k), prompter);
+    if (now && !before) {
+      long long first = k;
+      while (first > k - 4 && IoEclipseInView(minute(first - 1), prompter)) --first;
+      // Five minutes into the eclipse, or as far as it is seen when that is less.
+      for (long long j = first + 5; j > first; --j) {
+        if (IoEclipseInView(minute(j), prompter)) return minute(j);
+      }
+      return minute(first);
+    }
+    before = now;
+  }
+  return std::nullopt;
+}
+
+double SerialOfJD(long double jd) {
+  DateTimeRec rec;
+  rec.ZoneOffset = 0;
+  SetFromJD(rec, jd);
+  return rec.Serial;
+}
+
+long double JDOfSerial(double serial) {
+  DateTimeRec rec;
+  rec.ZoneOffset = 0;
+  SetFromSerial(rec, serial);
+  return ToJD(rec);
+}
+
+std::vector<HotlistEntry> DefaultHotlistDates(int first_year, int last_year, Prompter& prompter) {
+  namespace c = hotlist_comment;
+  std::vector<HotlistEntry> entries;
+  const auto add = [&entries](long double jd, const char* comment) {
+    // Whole minutes, so the list shows the time the scene was computed for.
+    const long double minute = std::nearbyint((jd - 0.5L) * 1440.0L) / 1440.0L + 0.5L;
+    entries.push_back({SerialOfJD(minute), comment});
+  };
+  const auto add_eclipse = [&](long double from, const char* comment) {
+    if (const auto t = IoEclipseAfter(from, 4.0L, prompter)) add(*t, comment);
+  };
+
+  add(CivilJD(1610, 1, 7, 17), c::kDiscovery1610);
+  add_eclipse(CivilJD(1676, 11, 9), c::kLightTime1676);
+
+  const long double end = CivilJD(last_year + 1, 1, 1);
+  long double opposition = OppositionAfter(CivilJD(first_year, 1, 1), prompter);
+  while (opposition > 0 && opposition < end) {
+    if (opposition >= CivilJD(first_year, 1, 1)) {
+      add(std::floor(opposition - 0.5L) + 0.5L, c::kOpposition);
+      add_eclipse(opposition + 14.0L, c::kAfterOpposition);
+      add_eclipse(ElongationReached(kPi / 2, opposition, 150.0L, prompter) - 1.0L,
+                  c::kEastQuadrature);
+      add_eclipse(ElongationReached(-kPi / 2, opposition, -150.0L, prompter) - 1.0L,
+                  c::kWestQuadrature);
+    }
+    opposition = OppositionAfter(opposition + 60.0L, prompter);
+  }
+  std::sort(entries.begin(), entries.end(),
+            [](const HotlistEntry& a, const HotlistEntry& b) { return a.Serial < b.Serial; });
+  return entries;
+}
+
+}  // namespace jovi
