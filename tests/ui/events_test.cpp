@@ -11,33 +11,26 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "app/event_commands.h"
 #include "app/sat_lab_form.h"
 #include "astro/coefficient_file.h"
 #include "astro/time_scales.h"
-#include "config/options_file.h"
 #include "lists/ui/search_string_dialog.h"
 #include "phenomena/ui/phenom_list_form.h"
-#include "platform/program_dir.h"
 #include "session/exercise_session.h"
-#include "session/ui/date_dialog.h"
 #include "session/ui/event_list_form.h"
 #include "session/ui/record_event_form.h"
 #include "session/ui/telescope_panel.h"
 #include "support/civil_dates.h"
-#include "support/home_sandbox.h"
 #include "support/modal_helpers.h"
+#include "support/observing_window.h"
 #include "support/recording_print_surface.h"
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 const QString kDegree = QString(QChar(0x00B0));
 
@@ -185,35 +178,11 @@ class EventsTest : public QObject {
   }
 
   void mainWindowRecordsEventsInTheLightTimeExercise() {
-    jovi::test::HomeSandbox sandbox;
-    jovi::test::ScopedProgramPrompter prompts;
-    const std::string program = sandbox.Root().Path().string() + "/program/";
-    fs::create_directories(program);
-    const fs::path built = QCoreApplication::applicationDirPath().toStdString();
-    for (const char* shipped : {"Rotation BMPs", "Cloud BMPs", "Leap Seconds.txt",
-                                "Outer_Pl_Tbl.dat", "XPXHAIR.CUR", "REDARROW.ICO"}) {
-      if (fs::exists(built / shipped)) fs::create_symlink(built / shipped, program + shipped);
-    }
-    jovi::SetProgramDir(program);
-    jovi::OptsRec options;
-    options.LoginRequired = false;
-    options.RoemerClouds = false;
-    const std::vector<std::uint8_t> bytes = jovi::EncodeOptions(options);
-    std::ofstream(program + "JUP_OPTS.INI", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-
-    jovi::TSatLabForm1 form(QStringList{"jovitrack", "ROEMER"});
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.findChild<QAction*>(QStringLiteral("LogIn1"))->trigger();
-    jovi::test::OnNextModal<jovi::TUTTimeDlg>([](jovi::TUTTimeDlg* d) {
-      d->JulianFormat->click();
-      d->JDEd->setText(QStringLiteral("2448972.604167"));
-      QTest::mouseClick(d->OKBtn, Qt::LeftButton);
-    });
-    form.findChild<QAction*>(QStringLiteral("Run1"))->trigger();
-    QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
+    jovi::test::ObservingWindow setup;
+    const auto window = setup.Observe("ROEMER", QStringLiteral("2448972.604167"));
+    QVERIFY(window);
+    jovi::TSatLabForm1& form = *window;
+    auto& prompts = setup.prompts;
 
     QAction* saved = form.findChild<QAction*>(QStringLiteral("ListSavedDateTime1"));
     QVERIFY(!saved->isEnabled());
@@ -235,7 +204,6 @@ class EventsTest : public QObject {
     form.findChild<QAction*>(QStringLiteral("JupiterPhenomena1"))->trigger();
     QVERIFY(form.Events().PhenomListForm()->isVisible());
     QCOMPARE(form.Events().PhenomListForm()->ListBox1->count(), 16);
-    jovi::SetProgramDir("");
   }
 };
 

@@ -1,0 +1,77 @@
+// The main window in a sandbox, logged in and observing: a program folder holding the build's
+// pictures and ephemeris files and an options file written from the test's options.
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "app/sat_lab_form.h"
+#include "config/options_file.h"
+#include "platform/program_dir.h"
+#include "session/ui/date_dialog.h"
+#include "support/home_sandbox.h"
+#include "support/modal_helpers.h"
+#include "support/recording_prompter.h"
+
+namespace jovi::test {
+
+class ObservingWindow {
+ public:
+  ObservingWindow() {
+    namespace fs = std::filesystem;
+    program_ = sandbox_.Root().Path().string() + "/program/";
+    fs::create_directories(program_);
+    const fs::path built = QCoreApplication::applicationDirPath().toStdString();
+    for (const char* shipped : {"Rotation BMPs", "Cloud BMPs", "Leap Seconds.txt",
+                                "Outer_Pl_Tbl.dat", "XPXHAIR.CUR", "REDARROW.ICO"}) {
+      if (fs::exists(built / shipped)) fs::create_symlink(built / shipped, program_ + shipped);
+    }
+    SetProgramDir(program_);
+    options.LoginRequired = false;
+    options.NewtonClouds = options.RoemerClouds = false;
+  }
+  ~ObservingWindow() { SetProgramDir(""); }
+  ObservingWindow(const ObservingWindow&) = delete;
+  ObservingWindow& operator=(const ObservingWindow&) = delete;
+
+  // The window for the exercise `word` after login and Run, observing at the UT Julian date
+  // `jd` (typed as six decimals); null when a step did not happen.
+  std::unique_ptr<TSatLabForm1> Observe(const char* word, const QString& jd) {
+    const std::vector<std::uint8_t> bytes = EncodeOptions(options);
+    std::ofstream(program_ + "JUP_OPTS.INI", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    auto form = std::make_unique<TSatLabForm1>(QStringList{"jovitrack", word});
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
+    form->findChild<QAction*>(QStringLiteral("LogIn1"))->trigger();
+    OnNextModal<TUTTimeDlg>([jd](TUTTimeDlg* d) {
+      d->JulianFormat->click();
+      d->JDEd->setText(jd);
+      QTest::mouseClick(d->OKBtn, Qt::LeftButton);
+    });
+    form->findChild<QAction*>(QStringLiteral("Run1"))->trigger();
+    if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; })) {
+      return nullptr;
+    }
+    return form;
+  }
+
+  OptsRec options;
+  ScopedProgramPrompter prompts;
+
+ private:
+  HomeSandbox sandbox_;
+  std::string program_;
+};
+
+}  // namespace jovi::test
