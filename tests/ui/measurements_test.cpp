@@ -114,10 +114,11 @@ class Observing {
     form->Repaint();
   }
   // The review window, opened through the Data menu, asking through the test's prompter.
-  jovi::RsltsListForm1& Review() {
+  // Nothing when the item is disabled.
+  jovi::RsltsListForm1* Review() {
     Item("ReviewData1")->trigger();
-    jovi::RsltsListForm1& review = *form->Measurements().ReviewWindow();
-    review.SetPrompter(&prompts.prompter);
+    jovi::RsltsListForm1* review = form->Measurements().ReviewWindow();
+    if (review) review->SetPrompter(&prompts.prompter);
     return review;
   }
 
@@ -195,7 +196,8 @@ class MeasurementsTest : public QObject {
     Observing o;
     QVERIFY(o.ready);
     o.Fill({2455001.5L, 2455002.5L, 2455003.5L});
-    jovi::RsltsListForm1& review = o.Review();
+    QVERIFY(o.Review());
+    jovi::RsltsListForm1& review = *o.form->Measurements().ReviewWindow();
     QVERIFY(review.isVisible());
     QCOMPARE(review.windowTitle(), QStringLiteral("Review/Edit/Print Measurements"));
     QCOMPARE(review.ListBox1->count(), 8);
@@ -256,6 +258,42 @@ class MeasurementsTest : public QObject {
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line5);
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(o.Store().table.ItemAt(0)->Offset[0], 1.5f);
+  }
+
+  void reviewAndAnalyzeCommitTheConfirmedMeasurementAndALoadLeavesItAlone() {
+    Observing o;
+    QVERIFY(o.ready);
+    o.Fill({2455001.5L});
+    jovi::TResultsForm1& results = o.form->ResultsForm();
+    o.Store().pending.JulianDay = kStartJD;
+    results.ShowNonModal();
+    results.Fields[2]->setText(QStringLiteral("4.25w"));
+    // A load neither takes the typed value nor touches the pending record.
+    const std::string empty = o.UserFile("nothing.CSV");
+    std::ofstream(empty) << "Julian Date\r\n";
+    o.dialogs.answers = {empty};
+    o.prompts.prompter.answers = {Answer::Yes};  // merged: the table keeps its record
+    o.Item("Load1")->trigger();
+    QCOMPARE(o.Store().table.Count(), 1);
+    QVERIFY(results.isVisible());
+    QCOMPARE(o.Store().pending.JulianDay, kStartJD);
+    QVERIFY(o.form->Session().NothingPending());
+
+    // Review runs the dialog's OK, commits and starts a fresh pending record.
+    QVERIFY(o.Review());
+    QVERIFY(!results.isVisible());
+    QCOMPARE(o.Store().table.Count(), 2);
+    QCOMPARE(o.Store().table.ItemAt(1)->Offset[2], 4.25f);
+    QCOMPARE(o.Store().pending.JulianDay, 0.0L);
+    QVERIFY(o.Item("AnalyzeData1")->isEnabled());
+
+    // Analyze takes the changed table; a point left out there leaves the data unsaved.
+    o.form->Session().SetDataSaved(true);
+    o.Item("AnalyzeData1")->trigger();
+    QVERIFY(o.form->Measurements().AnalysisWindow().isVisible());
+    QVERIFY(!o.Store().TableChanged);
+    emit o.form->Measurements().AnalysisWindow().IncludedChanged();
+    QVERIFY(!o.form->Session().DataSaved());
   }
 
   void saveAndLoadThroughTheFileDialogs() {
