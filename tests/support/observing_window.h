@@ -1,5 +1,5 @@
 // The main window in a sandbox, logged in and observing: a program folder holding the build's
-// pictures and ephemeris files and an options file written from the test's options.
+// shipped files and an options file written from the test's options.
 #pragma once
 
 #include <QAction>
@@ -31,9 +31,14 @@ class ObservingWindow {
     program_ = sandbox_.Root().Path().string() + "/program/";
     fs::create_directories(program_);
     const fs::path built = QCoreApplication::applicationDirPath().toStdString();
-    for (const char* shipped : {"Rotation BMPs", "Cloud BMPs", "Leap Seconds.txt",
-                                "Outer_Pl_Tbl.dat", "XPXHAIR.CUR", "REDARROW.ICO"}) {
-      if (fs::exists(built / shipped)) fs::create_symlink(built / shipped, program_ + shipped);
+    // Every shipped file beside the test programs (pictures, ephemerides, help lists and
+    // texts), but not the programs themselves nor the options, which the test writes.
+    for (const auto& entry : fs::directory_iterator(built)) {
+      const std::string name = entry.path().filename().string();
+      const bool program = entry.is_regular_file() &&
+                           (entry.status().permissions() & fs::perms::owner_exec) != fs::perms::none;
+      if (program || name == "JUP_OPTS.INI") continue;
+      fs::create_symlink(entry.path(), program_ + name);
     }
     SetProgramDir(program_);
     options.LoginRequired = false;

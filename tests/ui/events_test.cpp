@@ -184,6 +184,7 @@ class EventsTest : public QObject {
     jovi::TSatLabForm1& form = *window;
     auto& prompts = setup.prompts;
 
+    QVERIFY(prompts.prompter.messages.empty());
     QAction* saved = form.findChild<QAction*>(QStringLiteral("ListSavedDateTime1"));
     QVERIFY(!saved->isEnabled());
     QVERIFY(form.Controls().RecordBtn->isEnabled());
