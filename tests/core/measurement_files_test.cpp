@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <deque>
 #include <filesystem>
 #include <limits>
 
@@ -20,6 +19,7 @@
 #include "support/file_helpers.h"
 #include "core/measurement_test_support.h"
 #include "support/recording_prompter.h"
+#include "support/scripted_file_dialogs.h"
 #include "support/temp_dir.h"
 
 namespace jovi {
@@ -142,24 +142,6 @@ TEST(MeasurementCsvFile, HostileTexts) {
   EXPECT_TRUE(refused.records.empty());
 }
 
-// File dialogs answered from a script; the requests are kept.
-class ScriptedDialogs final : public FileDialogs {
- public:
-  std::optional<std::string> SavePath(const FileDialogRequest& r) override { return Next(r); }
-  std::optional<std::string> OpenPath(const FileDialogRequest& r) override { return Next(r); }
-  std::deque<std::optional<std::string>> answers;
-  std::vector<FileDialogRequest> requests;
-
- private:
-  std::optional<std::string> Next(const FileDialogRequest& r) {
-    requests.push_back(r);
-    if (answers.empty()) return std::nullopt;
-    auto a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-};
-
 class FileCommandsTest : public ::testing::Test {
  protected:
   std::string WriteTable(const std::string& name, std::initializer_list<MeasurementRecord> r) {
@@ -174,7 +156,7 @@ class FileCommandsTest : public ::testing::Test {
   test::TempDir dir;
   MeasurementStore store;
   test::RecordingPrompter prompter;
-  ScriptedDialogs dialogs;
+  test::ScriptedFileDialogs dialogs;
   MeasurementFileCommands files{store, prompter, dialogs};
 };
 

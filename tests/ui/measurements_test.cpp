@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -31,6 +30,7 @@
 #include "support/home_sandbox.h"
 #include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
+#include "support/scripted_file_dialogs.h"
 #include "support/screenshot.h"
 
 using jovi::Answer;
@@ -42,24 +42,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr long double kStartJD = 2455197.5L;  // 2010 January 1, 0h UT
-
-// File dialogs answered from a script.
-class ScriptedDialogs final : public jovi::FileDialogs {
- public:
-  std::optional<std::string> SavePath(const jovi::FileDialogRequest& r) override { return Next(r); }
-  std::optional<std::string> OpenPath(const jovi::FileDialogRequest& r) override { return Next(r); }
-  std::deque<std::optional<std::string>> answers;
-  std::vector<jovi::FileDialogRequest> requests;
-
- private:
-  std::optional<std::string> Next(const jovi::FileDialogRequest& r) {
-    requests.push_back(r);
-    if (answers.empty()) return std::nullopt;
-    auto a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-};
 
 // The main window observing at kStartJD, with the build's shipped files, in a sandboxed home.
 class Observing {
@@ -125,7 +107,7 @@ class Observing {
   static bool Started(TSatLabForm1& f) { return f.Scope().Started(); }
 
   jovi::test::ScopedProgramPrompter prompts;
-  ScriptedDialogs dialogs;
+  jovi::test::ScriptedFileDialogs dialogs;
   bool ready = false;
   std::unique_ptr<TSatLabForm1> form;
 
