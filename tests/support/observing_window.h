@@ -15,6 +15,8 @@
 #include <memory>
 
 #include "app/sat_lab_form.h"
+#include "astro/coefficient_file.h"
+#include "astro/time_scales.h"
 #include "config/options_file.h"
 #include "platform/program_dir.h"
 #include "session/ui/date_dialog.h"
@@ -23,6 +25,13 @@
 #include "support/recording_prompter.h"
 
 namespace jovi::test {
+
+// The leap seconds and the planetary table built beside the test programs.
+inline void UseBuiltEphemerides() {
+  const std::string built = QCoreApplication::applicationDirPath().toStdString() + "/";
+  SetLeapSecondFile(built + "Leap Seconds.txt");
+  SetCoefficientFile(built + "Outer_Pl_Tbl.dat");
+}
 
 class ObservingWindow {
  public:

@@ -15,7 +15,6 @@
 
 #include "app/event_commands.h"
 #include "app/sat_lab_form.h"
-#include "astro/coefficient_file.h"
 #include "astro/time_scales.h"
 #include "lists/ui/search_string_dialog.h"
 #include "phenomena/ui/phenom_list_form.h"
@@ -57,11 +56,7 @@ class EventsTest : public QObject {
   std::unique_ptr<jovi::TGetSrchStrDlg> search_;
 
  private slots:
-  void initTestCase() {
-    const std::string built = QCoreApplication::applicationDirPath().toStdString() + "/";
-    jovi::SetLeapSecondFile(built + "Leap Seconds.txt");
-    jovi::SetCoefficientFile(built + "Outer_Pl_Tbl.dat");
-  }
+  void initTestCase() { jovi::test::UseBuiltEphemerides(); }
   void init() {
     session_ = std::make_unique<jovi::ExerciseSession>(prompter_);
     search_ = std::make_unique<jovi::TGetSrchStrDlg>();

@@ -10,7 +10,6 @@
 
 #include <memory>
 
-#include "astro/coefficient_file.h"
 #include "astro/satellite_scene.h"
 #include "astro/time_scales.h"
 #include "app/event_commands.h"
@@ -64,11 +63,7 @@ class TopViewTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    const std::string built = QCoreApplication::applicationDirPath().toStdString() + "/";
-    jovi::SetLeapSecondFile(built + "Leap Seconds.txt");
-    jovi::SetCoefficientFile(built + "Outer_Pl_Tbl.dat");
-  }
+  void initTestCase() { jovi::test::UseBuiltEphemerides(); }
   void init() {
     session_ = std::make_unique<jovi::ExerciseSession>(prompter_);
     view_ = std::make_unique<jovi::TJSatOrrery>(*session_, 632);

@@ -135,6 +135,10 @@ void TInfoListForm1::HideItems(std::initializer_list<const char*> names) {
   }
 }
 
+void TInfoListForm1::OfferPrintAndCloseOnly() {
+  HideItems({"Edit1", "Search1", "N2", "N3", "SaveasText1"});
+}
+
 void TInfoListForm1::SetLines(std::vector<std::string> lines) {
   lines_ = std::move(lines);
   ListBox1->clear();

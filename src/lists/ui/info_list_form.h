@@ -51,6 +51,8 @@ class TInfoListForm1 : public QMainWindow {
 
   // Hides the named menu items or menus (List1, Edit1 and the items and separators below).
   void HideItems(std::initializer_list<const char*> names);
+  // Hides the Edit menu, Search and Save Text with their separators: a list to print and close.
+  void OfferPrintAndCloseOnly();
 
   ReportOutputState& Output() { return output_; }
   void SetReportName(std::string name) { output_.ReportName = std::move(name); }

@@ -9,7 +9,7 @@ PhenomListForm1::PhenomListForm1(ExerciseSession& session, TGetSrchStrDlg& searc
     : TInfoListForm1(session, search_dialog, parent) {
   setObjectName(QStringLiteral("PhenomListForm1"));
   setWindowTitle(QStringLiteral("Planetary Phenomena"));
-  HideItems({"Edit1", "Search1", "N2", "N3", "SaveasText1"});
+  OfferPrintAndCloseOnly();
 }
 
 PhenomListForm1::~PhenomListForm1() = default;

@@ -7,7 +7,7 @@ TEventListForm1::TEventListForm1(ExerciseSession& session, TGetSrchStrDlg& searc
     : TInfoListForm1(session, search_dialog, parent) {
   setObjectName(QStringLiteral("TEventListForm1"));
   setWindowTitle(QStringLiteral("Event Data"));
-  HideItems({"Edit1", "Search1", "N2", "N3", "SaveasText1"});
+  OfferPrintAndCloseOnly();
 }
 
 void TEventListForm1::ShowEvents(const EventList& events, float zone_hours) {
