@@ -39,7 +39,8 @@ MeasurementFileContent ReadBounded(const std::string& path, std::string& bytes) 
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                       &std::fclose);
   if (!file) {
-    content.error = "Unable to open " + path + ": " + IoErrorText(IoCodeFromErrno(errno, path));
+    content.error =
+        "Unable to open " + path + " (" + IoErrorText(IoCodeFromErrno(errno, path)) + ")";
     return content;
   }
   char buf[65536];
@@ -53,8 +54,8 @@ MeasurementFileContent ReadBounded(const std::string& path, std::string& bytes) 
     if (n < sizeof buf) break;
   }
   if (std::ferror(file.get())) {
-    content.error = "Unable to read " + path + ": " +
-                    IoErrorText(IoCodeFromErrno(errno ? errno : EIO, path));
+    content.error = "Unable to read " + path + " (" +
+                    IoErrorText(IoCodeFromErrno(errno ? errno : EIO, path)) + ")";
   }
   return content;
 }

@@ -307,14 +307,20 @@ TEST_F(FileCommandsTest, LoadNamesAndFilesThatGiveNothing) {
   const std::string huge = dir.File("huge.DAT");
   std::filesystem::resize_file(dir.Write("huge.DAT", ""), kMostMeasurementFileBytes + 1);
   for (const std::string& path : {folder + "missing.DAT", huge, folder + "sub.DAT"}) {
+    // The general error report: what went wrong, under the program's title.
     if (path.ends_with("sub.DAT")) std::filesystem::create_directory(path);
     prompter.messages.clear();
     dialogs.answers = {path};
     EXPECT_FALSE(files.Load(folder)) << path;
     ASSERT_EQ(prompter.messages.size(), 1u) << path;
     EXPECT_EQ(Last().caption, "Jovitrack") << path;
+    EXPECT_EQ(Last().text.back(), '.') << path;
     EXPECT_EQ(store.table.Count(), 1) << path;
   }
+  EXPECT_EQ(prompter.messages.size(), 1u);
+  dialogs.answers = {folder + "missing.DAT"};
+  files.Load(folder);
+  EXPECT_EQ(Last().text, "Unable to open " + folder + "missing.DAT (File Not Found!).");
 }
 
 TEST(MeasurementCsvFile, TheCommandLineTableLoadsThroughTheReader) {
