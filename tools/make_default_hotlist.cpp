@@ -16,8 +16,7 @@ namespace {
 // Any message of the ephemerides means the dates cannot be trusted.
 class FailingPrompter final : public jovi::Prompter {
  public:
-  jovi::Answer Ask(std::string_view text, std::string_view, jovi::Buttons,
-                   jovi::Icon) override {
+  jovi::Answer Ask(std::string_view text, std::string_view, jovi::Buttons, jovi::Icon) override {
     std::fprintf(stderr, "make_default_hotlist: %.*s\n", static_cast<int>(text.size()),
                  text.data());
     failed = true;

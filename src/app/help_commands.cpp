@@ -18,7 +18,8 @@ namespace jovi {
 
 HelpCommands::HelpCommands(TSatLabForm1& form) : form_(form) {
   topic_dialog_ = new THelpLstDlg(state_, form.SearchDialog(), ProgramPrompter(), &form);
-  help_window_ = new THelpWin(state_, *topic_dialog_, form.SearchDialog(), ProgramPrompter(), &form);
+  help_window_ =
+      new THelpWin(state_, *topic_dialog_, form.SearchDialog(), ProgramPrompter(), &form);
   help_window_->PrintTopic = [this](const std::string& caption,
                                     const std::vector<std::string>& lines) {
     PrintTopic(caption, lines);
@@ -56,8 +57,8 @@ void HelpCommands::OpenTopicsOf(HelpList* list) {
 
 void HelpCommands::ShowWindowHelp(std::unique_ptr<HelpList>& list, const std::string& list_file) {
   if (list_file.empty()) return;
-  if (!list) list = jovi::LoadHelpList(form_.Session().Options().ProgramDir + list_file,
-                                       ProgramPrompter());
+  if (!list)
+    list = jovi::LoadHelpList(form_.Session().Options().ProgramDir + list_file, ProgramPrompter());
   if (list) OpenTopicsOf(list.get());
 }
 

@@ -65,9 +65,9 @@ bool HelpBrowser::Activate(const HelpState& state, Prompter& prompter,
 }
 
 void HelpBrowser::TopicChosen(HelpState& state) {
-  const HelpEntry* entry =
-      state.CurrentHelpList ? ItemAt(state.CurrentHelpList, state.CurrentHelpList->SelectedIndex)
-                            : nullptr;
+  const HelpEntry* entry = state.CurrentHelpList
+                               ? ItemAt(state.CurrentHelpList, state.CurrentHelpList->SelectedIndex)
+                               : nullptr;
   if (entry) state.CurrentHelpEntry = *entry;
   AddToHistory = true;
 }
@@ -107,8 +107,8 @@ bool HelpBrowser::Back(HelpState& state, bool case_dependent) {
 std::optional<int> HelpBrowser::Search(const SearchRequest& request, int highlighted,
                                        Prompter& prompter) const {
   if (request.StartMode == SearchStart::Cancelled) return std::nullopt;
-  const auto found = SearchLines(shown_.lines, request.StartMode, highlighted,
-                                 request.SearchText, request.CaseDependent);
+  const auto found = SearchLines(shown_.lines, request.StartMode, highlighted, request.SearchText,
+                                 request.CaseDependent);
   if (!found) {
     TellNotFound(request.SearchText, prompter);
     return std::nullopt;

@@ -91,7 +91,8 @@ HelpList ReadHelpList(const std::string& path, Prompter& prompter) {
   const TextFileLines file = ReadTextLines(path);
   if (!file.Ok()) {
     list.ErrorCode = static_cast<std::int16_t>(file.code);
-    prompter.Tell("Help List File " + path + " is Invalid.\r\n"
+    prompter.Tell("Help List File " + path +
+                      " is Invalid.\r\n"
                       "Program will continue with defaults or alternative file.\r\n\r\n" +
                       IoErrorText(file.code),
                   "Help File Error", Icon::Information);
@@ -104,9 +105,9 @@ HelpList ReadHelpList(const std::string& path, Prompter& prompter) {
 std::unique_ptr<HelpList> LoadHelpList(const std::string& path, Prompter& prompter) {
   auto list = std::make_unique<HelpList>(ReadHelpList(path, prompter));
   if (list->Valid) return list;
-  prompter.Tell("Cannot Access Help List.\r\nFile Name: " + path + "\r\n\r\n" +
-                    IoErrorText(list->ErrorCode),
-                "File Error", Icon::Exclamation);
+  prompter.Tell(
+      "Cannot Access Help List.\r\nFile Name: " + path + "\r\n\r\n" + IoErrorText(list->ErrorCode),
+      "File Error", Icon::Exclamation);
   return nullptr;
 }
 

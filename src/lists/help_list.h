@@ -35,8 +35,8 @@ struct HelpFileOrder {
 
 struct HelpList {
   OrderedList<HelpEntry, HelpFileOrder> Entries;
-  bool Valid = false;           // the file was read to its end
-  std::int16_t ErrorCode = 2;   // result code of the failed read
+  bool Valid = false;              // the file was read to its end
+  std::int16_t ErrorCode = 2;      // result code of the failed read
   std::int16_t SelectedIndex = 0;  // the topic last chosen in the topic dialog
 };
 

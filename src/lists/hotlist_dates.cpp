@@ -70,8 +70,7 @@ long double ElongationFrom(long double target, long double jd, Prompter& prompte
   return finder.Func(TDTFromUT(jd));
 }
 
-std::optional<long double> IoEclipseAfter(long double from, long double days,
-                                          Prompter& prompter) {
+std::optional<long double> IoEclipseAfter(long double from, long double days, Prompter& prompter) {
   // Whole minutes of UT, looked at every five minutes and then minute by minute.
   const auto minute = [from](long long k) {
     return (std::floor((from - 0.5L) * 1440.0L) + static_cast<long double>(k)) / 1440.0L + 0.5L;

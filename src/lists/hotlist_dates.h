@@ -20,8 +20,7 @@ long double ElongationFrom(long double target, long double jd, Prompter& prompte
 
 // A whole minute within the first eclipse of Io in view that begins in the `days` after
 // `from` (a few minutes after it begins); nothing when there is none.
-std::optional<long double> IoEclipseAfter(long double from, long double days,
-                                          Prompter& prompter);
+std::optional<long double> IoEclipseAfter(long double from, long double days, Prompter& prompter);
 
 // The entries' comments, by which the entries are told apart.
 namespace hotlist_comment {

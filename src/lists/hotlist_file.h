@@ -10,7 +10,7 @@
 namespace jovi {
 
 struct HotlistFileRead {
-  int code = 0;              // io_code of a failed open, else 0
+  int code = 0;                       // io_code of a failed open, else 0
   std::vector<HotlistEntry> entries;  // in file order
   bool partial_record = false;        // the file ended inside a record
   int unusable_dates = 0;             // records left out for a date no calendar shows

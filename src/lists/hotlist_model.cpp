@@ -37,9 +37,9 @@ void HotlistModel::Load(const std::string& path) {
   if (!std::filesystem::exists(path, error)) return;
   const HotlistFileRead read = ReadHotlistFile(path);
   if (!read.Ok()) {
-    prompter_.Tell("Unable to Open Hotlist File!\r\n\r\nFile Name: " + path + "\r\n" +
-                       IoErrorText(read.code),
-                   "Hotlist File Error!", Icon::Stop);
+    prompter_.Tell(
+        "Unable to Open Hotlist File!\r\n\r\nFile Name: " + path + "\r\n" + IoErrorText(read.code),
+        "Hotlist File Error!", Icon::Stop);
     return;
   }
   entries_.Clear();
@@ -52,18 +52,16 @@ void HotlistModel::Load(const std::string& path) {
   }
   if (read.partial_record) {
     // The records before the broken one stay in the list; the load itself has failed.
-    ReportGeneralError("Read beyond end of file: the last record of the hotlist file " + path +
-                           " is incomplete",
-                       prompter_);
+    ReportGeneralError(
+        "Read beyond end of file: the last record of the hotlist file " + path + " is incomplete",
+        prompter_);
     return;
   }
   hotlist_path_ = path;
   saved_ = true;
 }
 
-void HotlistModel::Changed() {
-  saved_ = false;
-}
+void HotlistModel::Changed() { saved_ = false; }
 
 void HotlistModel::Add(const HotlistEntry& entry, bool edit_mode) {
   HotlistEntry added = entry;
@@ -75,16 +73,18 @@ void HotlistModel::Add(const HotlistEntry& entry, bool edit_mode) {
 
 void HotlistModel::Refill(bool edit_mode) {
   lines_.clear();
-  entries_.ForEach(
-      [this, edit_mode](const HotlistEntry& e) { lines_.push_back(HotlistLineText(e, edit_mode)); });
+  entries_.ForEach([this, edit_mode](const HotlistEntry& e) {
+    lines_.push_back(HotlistLineText(e, edit_mode));
+  });
   chosen_entry_.reset();
 }
 
 bool HotlistModel::Choose(int highlighted) {
   if (!HasLine(highlighted)) {
-    prompter_.Tell("Please select (highlight) an entry on the list, then select \"List\" -> "
-                   "\"Choose Selection\".\r\n(You can also double-click the selection.)",
-                   "No Selection!", Icon::Exclamation);
+    prompter_.Tell(
+        "Please select (highlight) an entry on the list, then select \"List\" -> "
+        "\"Choose Selection\".\r\n(You can also double-click the selection.)",
+        "No Selection!", Icon::Exclamation);
     return false;
   }
   const HotlistEntry* entry = entries_.ItemAt(highlighted);

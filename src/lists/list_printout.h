@@ -14,9 +14,9 @@ namespace jovi {
 
 struct ListPrintout {
   std::string job_title;
-  std::string top_line;                // the clock, and the table when printed
-  bool with_students = true;           // the students' names below the top line
-  std::vector<std::string> headings;   // two lines apart, before the lines
+  std::string top_line;               // the clock, and the table when printed
+  bool with_students = true;          // the students' names below the top line
+  std::vector<std::string> headings;  // two lines apart, before the lines
   std::vector<std::string> lines;
 };
 

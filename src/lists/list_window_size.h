@@ -10,7 +10,7 @@
 namespace jovi {
 
 struct ListMetrics {
-  std::function<int(std::string_view)> width;   // pixels of a line in the window's font
+  std::function<int(std::string_view)> width;  // pixels of a line in the window's font
   std::function<int(std::string_view)> height;
 };
 

@@ -60,15 +60,24 @@ TEST_F(HelpBrowserTest, FailuresAreToldOnceAndShowNothing) {
     bool loaded;
   };
   const Case cases[] = {
-      {"missing help file", {"  Gone", "gone.txt"},
+      {"missing help file",
+       {"  Gone", "gone.txt"},
        "Cannot Access Help File " + folder + "gone.txt\r\n\r\nFile Not Found!",
-       "Help Not Available", Icon::Exclamation, false},
-      {"topic not in its file", {"Missing Topic", "moons.txt"},
+       "Help Not Available",
+       Icon::Exclamation,
+       false},
+      {"topic not in its file",
+       {"Missing Topic", "moons.txt"},
        "Help Topic: Missing Topic\r\n\r\nHelp on this topic is not available at this time.",
-       "Topic Not Found", Icon::Information, true},
-      {"topic of short lines", {"Short Topic", "short.txt"},
+       "Topic Not Found",
+       Icon::Information,
+       true},
+      {"topic of short lines",
+       {"Short Topic", "short.txt"},
        "Help Topic: Short Topic\r\n\r\nHelp on this topic is not available at this time.",
-       "No Text for Topic", Icon::Information, true},
+       "No Text for Topic",
+       Icon::Information,
+       true},
   };
   for (const Case& c : cases) {
     prompter.messages.clear();
@@ -155,10 +164,10 @@ TEST_F(HelpBrowserTest, PrintoutOfATopic) {
   StudentInfo students;
   students.StudentName = {"Ada Student", "", "Cy Student", ""};
   test::RecordingPrintSurface surface;
-  PrintListPages(surface,
-                 HelpTopicPrintout(browser.Caption(), browser.Lines(), students, "",
-                                   "2026/12/10 01:02:03"),
-                 students, PageOrientation::Portrait);
+  PrintListPages(
+      surface,
+      HelpTopicPrintout(browser.Caption(), browser.Lines(), students, "", "2026/12/10 01:02:03"),
+      students, PageOrientation::Portrait);
   const int lh = test::RecordingPrintSurface::kLineHeight;
   EXPECT_EQ(surface.job_title, "ZEVA Exercise \"Stellafin\" - Ada Student");
   ASSERT_GE(surface.printed.size(), 6u);

@@ -64,8 +64,8 @@ TEST(HelpList, GroupsGiveHeadingsIndentationAndSeparators) {
   // no second one, and an end with nothing open leaves the indentation empty.
   HelpList nested = Built({R"("Moons" "BEGIN")", R"("Inner" "Begin")", R"("Io" "io.txt")",
                            R"("" "END")", R"("" "end")", R"("" "end")", R"("Last" "last.txt")"});
-  EXPECT_EQ(Titles(nested), (std::vector<std::string>{"-Moons-", "", "  -Inner-", "    Io", "",
-                                                      "Last"}));
+  EXPECT_EQ(Titles(nested),
+            (std::vector<std::string>{"-Moons-", "", "  -Inner-", "    Io", "", "Last"}));
 }
 
 TEST(HelpList, TitlesAreCutAt65Characters) {
@@ -111,8 +111,7 @@ TEST(HelpList, FindTopicComparesTrimmedTitles) {
       {"  IO  ", 0, false, 3},  // the indented topic, blanks and case ignored
       {"io", 4, false, 5},      // from a later start
       {"io", 0, true, 5},       // with letter case
-      {"-orbits-", 0, false, 2},
-      {"Orbits", 0, false, -1},  // a heading's title holds its hyphens
+      {"-orbits-", 0, false, 2}, {"Orbits", 0, false, -1},  // a heading's title holds its hyphens
       {"Io", 6, false, -1},
   };
   for (const Case& c : cases) {
@@ -126,9 +125,9 @@ TEST(HelpList, ReadsAFile) {
   auto list = LoadHelpList(std::string(JOVI_TEST_FIXTURES) + "/help/TestHlp.lst", prompter);
   ASSERT_NE(list, nullptr);
   EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_EQ(Titles(*list), (std::vector<std::string>{"Introduction", "", "-Orbits-", "  Io",
-                                                     "  Europa", "", "Short Topic",
-                                                     "Missing Topic"}));
+  EXPECT_EQ(Titles(*list),
+            (std::vector<std::string>{"Introduction", "", "-Orbits-", "  Io", "  Europa", "",
+                                      "Short Topic", "Missing Topic"}));
   EXPECT_EQ(list->SelectedIndex, 0);
 }
 

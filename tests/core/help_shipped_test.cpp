@@ -31,8 +31,9 @@ TEST_P(ShippedHelp, EveryTopicOpensWithTextAndItsRelatedTopicsExist) {
     HelpBrowser browser;
     prompter.messages.clear();
     ASSERT_TRUE(browser.Activate(state, prompter, Width))
-        << (prompter.messages.empty() ? "" : prompter.messages[0].caption + ": " +
-                                                 prompter.messages[0].text);
+        << (prompter.messages.empty()
+                ? ""
+                : prompter.messages[0].caption + ": " + prompter.messages[0].text);
     const auto topic = TopicLines(ReadTextLines(browser.TopicPath).lines, browser.TopicTitle);
     ASSERT_TRUE(topic);
     for (const std::string& line : *topic) {

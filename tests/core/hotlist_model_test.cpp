@@ -79,10 +79,9 @@ TEST_F(HotlistTest, FileRoundTripSortsAndKeepsEqualSerials) {
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_TRUE(model.Saved());
   model.Refill(true);
-  EXPECT_EQ(model.Lines(), (std::vector<std::string>{"2023/11/03 05:00:00  a",
-                                                     "2024/12/07 00:00:00  b",
-                                                     "2024/12/07 00:00:00  c",
-                                                     "2026/01/10 12:15:00  d"}));
+  EXPECT_EQ(model.Lines(),
+            (std::vector<std::string>{"2023/11/03 05:00:00  a", "2024/12/07 00:00:00  b",
+                                      "2024/12/07 00:00:00  c", "2026/01/10 12:15:00  d"}));
   const std::string out = dir.File("Out.htl");
   ASSERT_TRUE(model.SaveTo(out));
   ASSERT_EQ(prompter.messages.size(), 1u);
@@ -149,9 +148,8 @@ TEST_F(HotlistTest, AFailedSaveIsReportedAndKeepsTheListUnsaved) {
   const std::string path = dir.File("no/such/folder/H.htl");
   EXPECT_FALSE(model.SaveTo(path));
   ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text,
-            "Unable to save Date/Time list to file!\r\n\r\nFile Name: " + path +
-                "\r\nPath Not Found!");
+  EXPECT_EQ(prompter.messages[0].text, "Unable to save Date/Time list to file!\r\n\r\nFile Name: " +
+                                           path + "\r\nPath Not Found!");
   EXPECT_EQ(prompter.messages[0].caption, "Hotlist File Error!");
   EXPECT_FALSE(model.Saved());
 }
@@ -248,9 +246,9 @@ TEST_F(HotlistTest, PrintoutWithAndWithoutEditMode) {
   EXPECT_EQ(surface.job_title, "ZEVA Exercise - \"Jovitrack\"Ada");
   std::vector<std::string> texts;
   for (const auto& p : surface.printed) texts.push_back(p.text);
-  EXPECT_EQ(texts, (std::vector<std::string>{
-                       "2026/12/10 01:02:03     Laboratory Table Number 7", "Ada", "Bo", "Di",
-                       kHotlistCaption, "2020/01/01 06:00:00"}));
+  EXPECT_EQ(texts,
+            (std::vector<std::string>{"2026/12/10 01:02:03     Laboratory Table Number 7", "Ada",
+                                      "Bo", "Di", kHotlistCaption, "2020/01/01 06:00:00"}));
   EXPECT_EQ(surface.printed[0].x, 50);
   EXPECT_EQ(surface.printed[4].x, 100);
 

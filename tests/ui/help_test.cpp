@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QtTest>
-
 #include <filesystem>
 #include <fstream>
 #include <memory>

@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QtTest>
-
 #include <filesystem>
 #include <fstream>
 #include <memory>

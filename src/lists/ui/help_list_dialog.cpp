@@ -42,45 +42,29 @@ THelpLstDlg::THelpLstDlg(HelpState& state, TGetSrchStrDlg& search, Prompter& pro
   connect(FindTopic1, &QAction::triggered, this, &THelpLstDlg::FindTopic1Click);
   connect(ReadPrintTopic1, &QAction::triggered, this, &THelpLstDlg::ReadPrintTopic1Click);
   connect(CloseHelpTopics1, &QAction::triggered, this, &THelpLstDlg::CloseHelpTopics1Click);
-  connect(HlpLstBox, &QListWidget::itemDoubleClicked, this,
-          [this] { ReadPrintTopic1Click(); });
+  connect(HlpLstBox, &QListWidget::itemDoubleClicked, this, [this] { ReadPrintTopic1Click(); });
 }
 
 void THelpLstDlg::showEvent(QShowEvent* event) {
-  HlpLstBox->clear();
   HelpList* list = state_.CurrentHelpList;
   if (!list) {
+    HlpLstBox->clear();
     prompter_.Tell("No Help List to Display!", "Error", Icon::Stop);
     QDialog::showEvent(event);
     return;
   }
   std::vector<std::string> titles;
   list->Entries.ForEach([&titles](const HelpEntry& e) { titles.push_back(e.Title); });
-  for (const std::string& title : titles) HlpLstBox->addItem(ToQt(title));
-  const ClientSize size = ListClientSize(titles, HelpListMetrics(HlpLstBox->font()), 200, 30,
-                                         screen()->geometry().width());
-  resize(size.width, size.height + Menu->sizeHint().height());
-  Highlight(list->SelectedIndex);
+  ShowListLines(*this, *Menu, *HlpLstBox, titles, 200, 30);
+  HighlightRow(*HlpLstBox, list->SelectedIndex);
   search_.Request().SearchText.clear();
   search_.Request().CaseDependent = false;
   QDialog::showEvent(event);
 }
 
-int THelpLstDlg::Highlighted() const {
-  return HlpLstBox->currentItem() && HlpLstBox->currentItem()->isSelected()
-             ? HlpLstBox->currentRow()
-             : -1;
-}
-
-void THelpLstDlg::Highlight(int row) {
-  if (row < 0 || row >= HlpLstBox->count()) return;
-  HlpLstBox->setCurrentRow(row);
-  HlpLstBox->scrollToItem(HlpLstBox->item(row));
-}
-
 void THelpLstDlg::ReadPrintTopic1Click() {
   if (!state_.CurrentHelpList) return;
-  switch (PickTopic(*state_.CurrentHelpList, Highlighted(), prompter_)) {
+  switch (PickTopic(*state_.CurrentHelpList, HighlightedRow(*HlpLstBox), prompter_)) {
     case TopicPick::Chosen:
       accept();
       break;
@@ -93,8 +77,8 @@ void THelpLstDlg::ReadPrintTopic1Click() {
 }
 
 void THelpLstDlg::CloseHelpTopics1Click() {
-  if (state_.CurrentHelpList && Highlighted() >= 0) {
-    state_.CurrentHelpList->SelectedIndex = static_cast<std::int16_t>(Highlighted());
+  if (state_.CurrentHelpList && HighlightedRow(*HlpLstBox) >= 0) {
+    state_.CurrentHelpList->SelectedIndex = static_cast<std::int16_t>(HighlightedRow(*HlpLstBox));
   }
   reject();
 }
@@ -104,7 +88,7 @@ void THelpLstDlg::FindTopic1Click() {
   search_.exec();
   const auto found =
       FindTopicLine(state_.CurrentHelpList, search_.Request(), HlpLstBox->currentRow(), prompter_);
-  if (found) Highlight(*found);
+  if (found) HighlightRow(*HlpLstBox, *found);
 }
 
 }  // namespace jovi

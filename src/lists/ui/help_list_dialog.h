@@ -35,8 +35,6 @@ class THelpLstDlg : public QDialog {
   void FindTopic1Click();
   void ReadPrintTopic1Click();
   void CloseHelpTopics1Click();
-  int Highlighted() const;
-  void Highlight(int row);
 
   HelpState& state_;
   TGetSrchStrDlg& search_;

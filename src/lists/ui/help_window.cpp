@@ -71,10 +71,7 @@ void THelpWin::Activate() {
     setWindowTitle(ToQt(browser_.Caption()));
   }
   if (!shown) return;
-  for (const std::string& line : browser_.Lines()) ListBox1->addItem(ToQt(line));
-  const ClientSize size = ListClientSize(browser_.Lines(), HelpListMetrics(ListBox1->font()), 0,
-                                         20, screen()->geometry().width());
-  resize(size.width, size.height + Menu->sizeHint().height());
+  ShowListLines(*this, *Menu, *ListBox1, browser_.Lines(), 0, 20);
   ShowHelpTopics1->setEnabled(state_.CurrentHelpList != nullptr);
 }
 

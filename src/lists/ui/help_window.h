@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <functional>
 
 #include "lists/help_browser.h"
@@ -32,8 +31,7 @@ class THelpWin : public QDialog {
 
   // Prints the topic on show with the window's caption; set by the owner, which knows the
   // printer and the students.
-  std::function<void(const std::string& caption, const std::vector<std::string>& lines)>
-      PrintTopic;
+  std::function<void(const std::string& caption, const std::vector<std::string>& lines)> PrintTopic;
 
   QListWidget* ListBox1;
   QMenuBar* Menu;

@@ -30,8 +30,8 @@ std::string AskSavePath(QWidget* parent, const std::string& proposed) {
 
 }  // namespace
 
-THotListForm1::THotListForm1(HotlistModel& model, ExerciseSession& session,
-                             TGetSrchStrDlg& search, Prompter& prompter, QWidget* parent)
+THotListForm1::THotListForm1(HotlistModel& model, ExerciseSession& session, TGetSrchStrDlg& search,
+                             Prompter& prompter, QWidget* parent)
     : QDialog(parent), model_(model), session_(session), search_(search), prompter_(prompter) {
   setObjectName(QStringLiteral("HotListForm1"));
   setWindowTitle(QString::fromLatin1(kHotlistCaption));
@@ -50,13 +50,13 @@ THotListForm1::THotListForm1(HotlistModel& model, ExerciseSession& session,
   Selection1 = Menu->addMenu(QStringLiteral("&Selection"));
   Selection1->menuAction()->setObjectName(QStringLiteral("Selection1"));
   ChooseSelection1 = AddSelectionItem(Selection1, "ChooseSelection1", "&Choose Selection",
-                   &THotListForm1::ChooseSelection1Click);
+                                      &THotListForm1::ChooseSelection1Click);
   EditSelection1 = AddSelectionItem(Selection1, "EditSelection1", "&Edit Selection...",
-                   &THotListForm1::EditSelection1Click);
+                                    &THotListForm1::EditSelection1Click);
   DeleteSelection1 = AddSelectionItem(Selection1, "DeleteSelection1", "&Delete Selection",
-                   &THotListForm1::DeleteSelection1Click);
+                                      &THotListForm1::DeleteSelection1Click);
   UndoEditDelete1 = AddSelectionItem(Selection1, "UndoEditDelete1", "&Undo Edit/Delete",
-                   &THotListForm1::UndoEditDelete1Click);
+                                     &THotListForm1::UndoEditDelete1Click);
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("HotlistPopup"));
   AddSelectionItem(PopupMenu1, "ChooseSelection2", "&Choose Selection",
@@ -66,7 +66,7 @@ THotListForm1::THotListForm1(HotlistModel& model, ExerciseSession& session,
   AddSelectionItem(PopupMenu1, "DeleteSelection2", "&Delete Selection",
                    &THotListForm1::DeleteSelection1Click);
   UndoEditDelete2 = AddSelectionItem(PopupMenu1, "UndoEditDelete2", "&Undo Edit/Delete",
-                   &THotListForm1::UndoEditDelete1Click);
+                                     &THotListForm1::UndoEditDelete1Click);
   UndoEditDelete1->setEnabled(false);
   UndoEditDelete2->setEnabled(false);
 
@@ -85,12 +85,11 @@ THotListForm1::THotListForm1(HotlistModel& model, ExerciseSession& session,
   connect(Print1, &QAction::triggered, this, &THotListForm1::Print1Click);
   connect(SaveList1, &QAction::triggered, this, &THotListForm1::SaveList1Click);
   connect(Close1, &QAction::triggered, this, &QDialog::reject);
-  connect(ListBox1, &QListWidget::itemDoubleClicked, this,
-          &THotListForm1::ChooseSelection1Click);
+  connect(ListBox1, &QListWidget::itemDoubleClicked, this, &THotListForm1::ChooseSelection1Click);
 }
 
 QAction* THotListForm1::AddSelectionItem(QMenu* menu, const char* name, const char* caption,
-                                        void (THotListForm1::*handler)()) {
+                                         void (THotListForm1::*handler)()) {
   QAction* item = menu->addAction(QString::fromLatin1(caption));
   item->setObjectName(QString::fromLatin1(name));
   connect(item, &QAction::triggered, this, handler);
@@ -107,11 +106,8 @@ void THotListForm1::showEvent(QShowEvent* event) {
 
 void THotListForm1::RefillAndSize() {
   model_.Refill(session_.Options().EditMode);
-  ShowLines();
-  const ClientSize size = ListClientSize(model_.Lines(), HelpListMetrics(ListBox1->font()), 200,
-                                         30, screen()->geometry().width());
-  resize(size.width, size.height + Menu->sizeHint().height());
-  Highlight(model_.ChosenIndex());
+  ShowListLines(*this, *Menu, *ListBox1, model_.Lines(), 200, 30);
+  HighlightRow(*ListBox1, model_.ChosenIndex());
 }
 
 void THotListForm1::ShowLines() {
@@ -119,25 +115,13 @@ void THotListForm1::ShowLines() {
   for (const std::string& line : model_.Lines()) ListBox1->addItem(ToQt(line));
 }
 
-int THotListForm1::Highlighted() const {
-  return ListBox1->currentItem() && ListBox1->currentItem()->isSelected()
-             ? ListBox1->currentRow()
-             : -1;
-}
-
-void THotListForm1::Highlight(int row) {
-  if (row < 0 || row >= ListBox1->count()) return;
-  ListBox1->setCurrentRow(row);
-  ListBox1->scrollToItem(ListBox1->item(row));
-}
-
 bool THotListForm1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyRelease) {
-    if (Highlighted() >= 0) model_.SetChosenIndex(Highlighted());
+    if (HighlightedRow(*ListBox1) >= 0) model_.SetChosenIndex(HighlightedRow(*ListBox1));
   }
   if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::RightButton && Highlighted() >= 0) {
+    if (mouse->button() == Qt::RightButton && HighlightedRow(*ListBox1) >= 0) {
       const QPoint at = mouse->position().toPoint();
       PopupMenu1->popup(QPoint(geometry().left() + at.x() + 20, geometry().top() + at.y() + 50));
     }
@@ -153,13 +137,13 @@ void THotListForm1::AfterChange() {
 }
 
 void THotListForm1::ChooseSelection1Click() {
-  if (model_.Choose(Highlighted())) accept();
+  if (model_.Choose(HighlightedRow(*ListBox1))) accept();
 }
 
 void THotListForm1::EditSelection1Click() {
-  const auto entry = model_.BeginEdit(Highlighted());
+  const auto entry = model_.BeginEdit(HighlightedRow(*ListBox1));
   if (!entry) return;
-  const int row = Highlighted();
+  const int row = HighlightedRow(*ListBox1);
   if (!edit_dialog_) {
     edit_dialog_ = new TUTTimeDlg(edit_entry_, prompter_, this);
     edit_dialog_->setObjectName(QStringLiteral("EditDateDlg"));
@@ -174,15 +158,15 @@ void THotListForm1::EditSelection1Click() {
   if (edit_dialog_->exec() != QDialog::Accepted) return;
   model_.FinishEdit({edit_entry_.Time.Serial, edit_entry_.Comment}, session_.Options().EditMode);
   ListBox1->item(row)->setText(ToQt(model_.Lines()[static_cast<std::size_t>(row)]));
-  Highlight(row);
+  HighlightRow(*ListBox1, row);
   AfterChange();
 }
 
 void THotListForm1::DeleteSelection1Click() {
-  const auto highlight = model_.Delete(Highlighted());
+  const auto highlight = model_.Delete(HighlightedRow(*ListBox1));
   if (!highlight) return;
   ShowLines();
-  Highlight(*highlight);
+  HighlightRow(*ListBox1, *highlight);
   AfterChange();
 }
 
@@ -192,14 +176,14 @@ void THotListForm1::UndoEditDelete1Click() {
   UndoEditDelete2->setEnabled(false);
   if (!highlight) return;
   ShowLines();
-  Highlight(*highlight);
+  HighlightRow(*ListBox1, *highlight);
 }
 
 void THotListForm1::Search1Click() {
   search_.setWindowTitle(QStringLiteral("Find Text String"));
   search_.exec();
   const auto found = model_.Search(search_.Request(), ListBox1->currentRow());
-  if (found) Highlight(*found);
+  if (found) HighlightRow(*ListBox1, *found);
 }
 
 void THotListForm1::Print1Click() {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <functional>
 #include <string>
 
@@ -62,8 +61,6 @@ class THotListForm1 : public QDialog {
   QAction* AddSelectionItem(QMenu* menu, const char* name, const char* caption,
                             void (THotListForm1::*handler)());
   void RefillAndSize();
-  int Highlighted() const;
-  void Highlight(int row);
   void ShowLines();
   void AfterChange();
   void ChooseSelection1Click();
