@@ -2,7 +2,8 @@
 
 #include <QAction>
 
-#include "analysis/ui/orb_anal_form.h"
+#include "app/event_commands.h"
+#include "app/measurement_commands.h"
 #include "app/sat_lab_form.h"
 #include "lists/help_printout.h"
 #include "lists/ui/help_list_dialog.h"
@@ -30,13 +31,9 @@ HelpCommands::HelpCommands(TSatLabForm1& form) : form_(form) {
   QObject::connect(item("Topics1"), &QAction::triggered, &form, [this] { Topics1Click(); });
   QObject::connect(item("OnHelp1"), &QAction::triggered, &form, [this] { OnHelp1Click(); });
   QObject::connect(item("User1"), &QAction::triggered, &form, [this] { User1Click(); });
-  if (auto* analysis = form.findChild<TOrbAnalForm1*>()) {
-    QObject::connect(analysis, &TOrbAnalForm1::HelpRequested, &form,
-                     [this] { ShowAnalysisHelp(); });
-  }
-  if (auto* top_view = form.findChild<TJSatOrrery*>()) {
-    QObject::connect(top_view, &TJSatOrrery::HelpRequested, &form, [this] { ShowTopViewHelp(); });
-  }
+  form.Measurements().AnalysisHelpRequested = [this] { ShowAnalysisHelp(); };
+  QObject::connect(&form.Events().TopView(), &TJSatOrrery::HelpRequested, &form,
+                   [this] { ShowTopViewHelp(); });
 }
 
 HelpCommands::~HelpCommands() = default;

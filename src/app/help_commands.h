@@ -46,6 +46,7 @@ class HelpCommands {
   void SaveHotlist();
 
   HelpState& State() { return state_; }
+  HelpList* MainHelpList() { return main_list_.get(); }
   THelpLstDlg& TopicDialog() { return *topic_dialog_; }
   THelpWin& HelpWindow() { return *help_window_; }
   // Nothing until the hotlist is first used.

@@ -8,13 +8,17 @@
 #include <fstream>
 #include <memory>
 
+#include "analysis/ui/orb_anal_form.h"
+#include "app/event_commands.h"
 #include "app/help_commands.h"
 #include "app/jovi_application.h"
+#include "app/measurement_commands.h"
 #include "app/sat_lab_form.h"
 #include "config/options_file.h"
 #include "lists/ui/help_list_dialog.h"
 #include "lists/ui/help_window.h"
 #include "platform/program_dir.h"
+#include "session/ui/top_view_window.h"
 #include "support/home_sandbox.h"
 #include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
@@ -36,7 +40,9 @@ class HelpSetup {
     for (const auto& file : std::filesystem::directory_iterator(fixtures)) {
       std::filesystem::copy_file(file.path(), program_ + file.path().filename().string());
     }
-    std::filesystem::copy_file(fixtures / "TestHlp.lst", program_ + "JupHlp.lst");
+    for (const char* list : {"JupHlp.lst", "JupAnalHlp.lst", "TopVwHlp.lst"}) {
+      std::filesystem::copy_file(fixtures / "TestHlp.lst", program_ + list);
+    }
     options.LoginRequired = false;
     options.OnHelpFile = "intro.txt";
   }
@@ -152,6 +158,35 @@ class HelpTest : public QObject {
     QCOMPARE(window.windowTitle(), QStringLiteral("Help - Europa"));
     window.Back1->trigger();
     QCOMPARE(window.windowTitle(), QStringLiteral("Help - On Help"));
+    QVERIFY(setup.prompts.prompter.messages.empty());
+  }
+
+  void theAnalysisWindowAndTheTopViewOfferTheirOwnLists_data() {
+    QTest::addColumn<bool>("analysis");
+    QTest::newRow("analysis window") << true;
+    QTest::newRow("top view") << false;
+  }
+  void theAnalysisWindowAndTheTopViewOfferTheirOwnLists() {
+    QFETCH(bool, analysis);
+    HelpSetup setup;
+    auto form = setup.OpenAndLogIn();
+    QVERIFY(form);
+    const jovi::HelpList* main_list = form->Help().MainHelpList();
+    QVERIFY(main_list);
+    jovi::HelpList* offered = nullptr;
+    jovi::test::OnNextModal<jovi::THelpLstDlg>([&](jovi::THelpLstDlg* dialog) {
+      offered = form->Help().State().CurrentHelpList;
+      QCOMPARE(dialog->HlpLstBox->count(), 8);
+      dialog->HlpLstBox->setCurrentRow(4);
+      dialog->ReadPrintTopic1->trigger();
+    });
+    if (analysis) {
+      emit form->Measurements().AnalysisWindow().HelpRequested();
+    } else {
+      emit form->Events().TopView().HelpRequested();
+    }
+    QVERIFY(offered != nullptr && offered != main_list);
+    QCOMPARE(form->Help().HelpWindow().windowTitle(), QStringLiteral("Help - Europa"));
     QVERIFY(setup.prompts.prompter.messages.empty());
   }
 
