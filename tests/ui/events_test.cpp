@@ -6,14 +6,19 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
 #include "app/event_commands.h"
+#include "app/qt_print_surface.h"
 #include "app/sat_lab_form.h"
 #include "astro/time_scales.h"
 #include "lists/ui/search_string_dialog.h"
@@ -102,6 +107,26 @@ class EventsTest : public QObject {
     }
     QVERIFY(found);
     QCOMPARE(surface.printed[2].text, std::string("Planetary Phenomena"));
+
+    // And on paper: a PDF printout read back as text.
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("phenomena.pdf")));
+    {
+      jovi::QtPrintSurface pdf(printer);
+      form.PrintTo(pdf);
+    }
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-layout"), printer.outputFileName(),
+                             QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished(20000));
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("Quadrature (Sun Elongation 90") + kDegree +
+                           QStringLiteral(" West):")),
+             qPrintable(text));
   }
 
   void recordDialogShowsTheTimeAndStoresTheEvents() {
