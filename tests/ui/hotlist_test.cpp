@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -112,6 +114,41 @@ class HotlistTest : public QObject {
     QCOMPARE(dialog->TimeEd->text(), QStringLiteral("00:00:00"));
     QCOMPARE(dialog->CmntEd->text(), QStringLiteral("Opposition of Jupiter"));
     QVERIFY(!form->Help().HotlistUnsaved());
+  }
+
+  void anEntryIsEditedInTheSecondDateDialogAndTheEditUndone() {
+    HotlistSetup setup;
+    setup.options.EditMode = true;
+    auto form = setup.OpenDateDialog();
+    QVERIFY(form);
+    auto* dialog = form->findChild<jovi::TUTTimeDlg*>();
+    QStringList after_edit;
+    QStringList after_undo;
+    jovi::test::OnNextModal<jovi::THotListForm1>([&](jovi::THotListForm1* list) {
+      jovi::test::OnNextModal<jovi::TUTTimeDlg>([](jovi::TUTTimeDlg* edit) {
+        QCOMPARE(edit->windowTitle(), QStringLiteral("Edit Date/Time"));
+        QVERIFY(!edit->Menu->isVisible());
+        QCOMPARE(edit->DateEd->text(), QStringLiteral("2023/11/03"));
+        QCOMPARE(edit->TimeEd->text(), QStringLiteral("05:30:00"));
+        edit->DateEd->setText(QStringLiteral("2030/01/02"));
+        edit->TimeEd->setText(QStringLiteral("03:04:05"));
+        edit->CmntEd->setText(QStringLiteral("moved"));
+        QTest::mouseClick(edit->OKBtn, Qt::LeftButton);
+      });
+      list->ListBox1->setCurrentRow(0);
+      list->EditSelection1->trigger();
+      after_edit << list->ListBox1->item(0)->text();
+      QVERIFY(list->UndoEditDelete1->isEnabled());
+      list->UndoEditDelete1->trigger();
+      after_undo << list->ListBox1->item(0)->text();
+      QVERIFY(!list->UndoEditDelete1->isEnabled());
+      list->Close1->trigger();
+    });
+    dialog->SelectDateTimeFromHotList1->trigger();
+    QCOMPARE(after_edit, QStringList{"2030/01/02 03:04:05  moved"});
+    QCOMPARE(after_undo, QStringList{"2023/11/03 05:30:00  Io in eclipse"});
+    QVERIFY(form->Help().HotlistUnsaved());  // undo does not make the list saved
+    QVERIFY(dialog->SaveUpdatedHotList1->isEnabled());
   }
 
   void aDatePutOnTheListIsSavedAtTheQuitQuestion() {
