@@ -1,9 +1,6 @@
 // The .DAT and .CSV files of the measurement table and the Data menu's Save and Load.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <filesystem>
 #include <limits>
@@ -17,6 +14,7 @@
 #include "platform/program_dir.h"
 #include "support/cli_run.h"
 #include "support/file_helpers.h"
+#include "support/file_size_limit.h"
 #include "core/measurement_test_support.h"
 #include "support/recording_prompter.h"
 #include "support/scripted_file_dialogs.h"
@@ -212,23 +210,25 @@ TEST(MeasurementFileNames, ExtensionsAndDefaultNames) {
 }
 
 TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-  Fill(store, {Rec(2455001.5L, {1, 2, 3, 4})});
-  const std::string folder = dir.File("locked");
-  std::filesystem::create_directory(folder);
-  const std::string path = folder + "/old.DAT";
-  const std::string old = WriteTable("locked/old.DAT", {Rec(2455009.5L, {9, 9, 9, 9})});
+  const std::string path = WriteTable("old.DAT", {Rec(2455009.5L, {9, 9, 9, 9})});
   const std::string before = test::ReadAll(path);
-  ::chmod(folder.c_str(), 0555);
+  Fill(store, {Rec(2455001.5L, {1, 2, 3, 4}), Rec(2455002.5L, {1, 2, 3, 4})});
   store.DataSaved = false;
-  dialogs.answers = {path};
-  EXPECT_FALSE(files.Save(MeasurementFormat::Binary, folder, 0));
-  ::chmod(folder.c_str(), 0755);
+  dialogs.answers = {path, dir.File("no such folder/new.DAT")};
+  {
+    const test::FileSizeLimit disk_full(40);  // the new file needs 64 bytes
+    EXPECT_FALSE(files.Save(MeasurementFormat::Binary, dir.Path().string(), 0));
+  }
   EXPECT_FALSE(store.DataSaved);
   EXPECT_EQ(Last().caption, "File Error");
+  EXPECT_EQ(Last().icon, Icon::Stop);
   EXPECT_EQ(Last().text.rfind("Unable to open " + path + " for output.\r\nData not saved!", 0), 0u);
   EXPECT_EQ(test::ReadAll(path), before);
-  EXPECT_EQ(test::FolderEntries(folder), (std::vector<std::string>{"old.DAT"}));
+  EXPECT_EQ(test::FolderEntries(dir.Path()), (std::vector<std::string>{"old.DAT"}));
+  // A folder that is not there.
+  EXPECT_FALSE(files.Save(MeasurementFormat::Binary, dir.Path().string(), 0));
+  EXPECT_EQ(Last().caption, "File Error");
+  EXPECT_FALSE(store.DataSaved);
 }
 
 TEST_F(FileCommandsTest, LoadReplacesOrMerges) {

@@ -2,6 +2,7 @@
 // the review window's edit, delete and undo, and the Data menu's save and load through the file
 // dialogs (a test double stands in for them).
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -338,6 +339,16 @@ class MeasurementsTest : public QObject {
     QVERIFY(!o.Item("ReviewData1")->isEnabled());
     QVERIFY(!o.Item("AnalyzeData1")->isEnabled());
     QVERIFY(o.form->Session().DataSaved());
+
+    // The telescope view's pop-up menu offers the two saves.
+    QWidget* view = o.form->Controls().Image1;
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20), view->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(view, &click);
+    QTRY_VERIFY(o.form->SaveMenu().isVisible());
+    QStringList items;
+    for (QAction* a : o.form->SaveMenu().actions()) items << a->text();
+    QCOMPARE(items, QStringList({"Save data in &Binary Format...", "Save data in .&CSV Format..."}));
+    o.form->SaveMenu().close();
   }
 };
 
