@@ -15,6 +15,12 @@ std::string PrintClockText(const DateTimeRec& now) {
   return NumericDateText(now) + " " + time;
 }
 
+std::string PrintClockTextNow() {
+  DateTimeRec now;
+  SetZoneAndNow(now, 0.0f);
+  return PrintClockText(now);
+}
+
 PrintHeaderLayout PrintHeader(PrintSurface& surface, const StudentInfo& students,
                               const std::string& lab_table, const std::string& clock_text) {
   surface.SetFont({"Courier", 10, true, false});

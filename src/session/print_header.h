@@ -23,6 +23,8 @@ std::string PrintJobTitle(const StudentInfo& students);
 
 // The clock text of the heading's first line: "03-07-2012 14:30:05".
 std::string PrintClockText(const DateTimeRec& now);
+// The same for the present moment on the computer's clock.
+std::string PrintClockTextNow();
 
 // Prints the heading at the top of the current page in Courier 10, fixed pitch.
 PrintHeaderLayout PrintHeader(PrintSurface& surface, const StudentInfo& students,

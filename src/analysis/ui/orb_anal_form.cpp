@@ -61,12 +61,6 @@ PrintImage ToPrintImage(const QImage& image) {
   return out;
 }
 
-std::string ClockText() {
-  DateTimeRec now;
-  SetZoneAndNow(now, 0.0f);
-  return PrintClockText(now);
-}
-
 }  // namespace
 
 TOrbAnalForm1::TOrbAnalForm1(ExerciseSession& session, QWidget* parent)
@@ -378,7 +372,7 @@ void TOrbAnalForm1::PrintCurrentDisplayTo(PrintSurface& surface, PageOrientation
   const bool before = analysis_.Monochrome();
   if (!colour) analysis_.SetMonochrome(true);
   const PrintImage picture = ToPrintImage(CaptureClientArea());
-  PrintDisplayPages(surface, orientation, session_.Students(), ClockText(), picture);
+  PrintDisplayPages(surface, orientation, session_.Students(), PrintClockTextNow(), picture);
   analysis_.SetMonochrome(before);
   Repaint();
   setEnabled(true);
@@ -387,7 +381,7 @@ void TOrbAnalForm1::PrintCurrentDisplayTo(PrintSurface& surface, PageOrientation
 
 void TOrbAnalForm1::PrintSineSummaryTo(PrintSurface& surface) {
   PrintSineSummary(surface, analysis_.AllSine(), session_.Students(), session_.Options().LabTable,
-                   ClockText());
+                   PrintClockTextNow());
 }
 
 void TOrbAnalForm1::CurrentDisplay1Click() {

@@ -49,12 +49,6 @@ QAction* Item(QMenu* menu, const QString& text, const char* name) {
   return action;
 }
 
-std::string ClockTextNow() {
-  DateTimeRec now;
-  SetZoneAndNow(now, 0.0f);
-  return PrintClockText(now);
-}
-
 }  // namespace
 
 TInfoListForm1::TInfoListForm1(ExerciseSession& session, TGetSrchStrDlg& search_dialog,
@@ -235,7 +229,7 @@ void TInfoListForm1::PrintTo(PrintSurface& surface) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   setEnabled(false);
   if (PrintReport(surface, FromQt(windowTitle()), lines_, session_.Students(),
-                  session_.Options().LabTable, ClockTextNow())) {
+                  session_.Options().LabTable, PrintClockTextNow())) {
     output_.Printed = true;
   }
   setEnabled(true);
