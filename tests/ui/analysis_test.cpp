@@ -356,7 +356,11 @@ class AnalysisTest : public QObject {
       QCOMPARE(dialog->defaultSuffix(), QStringLiteral("BMP"));
       QVERIFY(dialog->nameFilters().join(QString()).contains(QStringLiteral("*.BMP")));
       QVERIFY(dialog->selectedFiles().value(0).endsWith(QStringLiteral("IO Results.BMP")));
-      dialog->selectFile(dir.filePath(QStringLiteral("menu.BMP")));
+      // The name goes into the dialog's own name field: selectFile may be applied only later
+      // on a busy machine, and accepting the offered name, which exists, would ask first.
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      QVERIFY(name);
+      name->setText(dir.filePath(QStringLiteral("menu.BMP")));
       QMetaObject::invokeMethod(dialog, "accept");
     });
     form_->SavePlotImage1->trigger();
