@@ -35,6 +35,7 @@
 #include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
+#include "support/shipped_help.h"
 
 using jovi::Answer;
 using jovi::TSatLabForm1;
@@ -65,6 +66,7 @@ class WindowSetup {
   WindowSetup() {
     program_ = sandbox_.Root().Path().string() + "/program/";
     std::filesystem::create_directories(program_);
+    jovi::test::LinkShippedHelp(program_);
     jovi::SetProgramDir(program_);
     SavePicture(program_ + "ZEVALOGO.bmp", {300, 200}, kLogoColour);
     SavePicture(program_ + "SatLabx.bmp", {400, 250}, kTitleColour);

@@ -30,6 +30,7 @@
 #include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
+#include "support/shipped_help.h"
 
 using jovi::TSatLabForm1;
 
@@ -52,6 +53,7 @@ class TelescopeSetup {
                                 "Outer_Pl_Tbl.dat", "XPXHAIR.CUR"}) {
       fs::create_symlink(built / shipped, program_ + shipped);
     }
+    jovi::test::LinkShippedHelp(program_);
     jovi::SetProgramDir(program_);
     options.LoginRequired = false;
     options.NewtonClouds = false;
