@@ -110,7 +110,7 @@ void TSatLabForm1::CreateMenus() {
   QMenu* save = AddSubmenu(data, "SaveData1", "&Save");
   AddItem(save, "BinaryFormat1", "&Binary Format...");
   AddItem(save, "CSVFormat1", ".&CSV Format (for Spreadsheet)...");
-  QAction* review = AddItem(data, "ReviewData1", "&Review...");
+  QAction* review = AddItem(data, "ReviewData1", "&Review/Edit/Print...");
   QAction* analyze = AddItem(data, "AnalyzeData1", "&Analyze...");
   QAction* pref_sep = AddSeparator(file, "PrefSep");
   QMenu* preferences = AddSubmenu(file, "Preferences1", "&Preferences");

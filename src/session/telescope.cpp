@@ -185,14 +185,6 @@ bool Telescope::Record() {
   return show;
 }
 
-void Telescope::ConfirmPending() {
-  // Only values that were written await a commit.
-  for (const float offset : store_.pending.Offset) {
-    if (offset != kNoMeasurement) store_.NothingPending = false;
-  }
-  SyncMeasurementFlags(false);
-}
-
 void Telescope::CommitPending(bool clear) {
   bool committed = false;
   if (!store_.NothingPending) committed = CommitPendingMeasurement(store_);

@@ -103,8 +103,6 @@ class Telescope {
 
   // Record in the orbit exercise; true when the results dialog is to be shown.
   bool Record();
-  // The results dialog confirmed the pending values.
-  void ConfirmPending();
   // Commits a pending measurement awaiting its commit (Next, quitting); `clear` afterwards for
   // Save, Review and Analyze.
   void CommitPending(bool clear);

@@ -19,7 +19,7 @@ class RsltsListForm1 : public TInfoListForm1 {
   RsltsListForm1(ExerciseSession& session, TGetSrchStrDlg& search_dialog, MeasurementStore& store,
                  TResultsForm1& results_form, QWidget* parent = nullptr);
 
-  // "&Review...": the table listed afresh, then the viewer's show step.
+  // "Review/Edit/Print...": the table listed afresh, then the viewer's show step.
   void ShowTable();
   // The list again after the table changed elsewhere, keeping the selected line.
   void Refill();
