@@ -20,6 +20,7 @@
 #include "config/options_file.h"
 #include "platform/program_dir.h"
 #include "session/ui/date_dialog.h"
+#include "support/main_window_start.h"
 #include "support/home_sandbox.h"
 #include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
@@ -60,13 +61,8 @@ class ObservingWindow {
   // The window for the exercise `word` after login and Run, observing at the UT Julian date
   // `jd` (typed as six decimals); null when a step did not happen.
   std::unique_ptr<TSatLabForm1> Observe(const char* word, const QString& jd) {
-    const std::vector<std::uint8_t> bytes = EncodeOptions(options);
-    std::ofstream(program_ + "JUP_OPTS.INI", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    auto form = std::make_unique<TSatLabForm1>(QStringList{"jovitrack", word});
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
+    auto form = OpenMainWindow(program_, options, {QString::fromLatin1(word)});
+    if (!form) return nullptr;
     form->findChild<QAction*>(QStringLiteral("LogIn1"))->trigger();
     OnNextModal<TUTTimeDlg>([jd](TUTTimeDlg* d) {
       d->JulianFormat->click();

@@ -20,6 +20,7 @@
 #include "platform/program_dir.h"
 #include "session/ui/top_view_window.h"
 #include "support/home_sandbox.h"
+#include "support/main_window_start.h"
 #include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
@@ -49,13 +50,8 @@ class HelpSetup {
   ~HelpSetup() { jovi::SetProgramDir(""); }
 
   std::unique_ptr<TSatLabForm1> OpenAndLogIn() {
-    const std::vector<std::uint8_t> bytes = jovi::EncodeOptions(options);
-    std::ofstream(program_ + "JUP_OPTS.INI", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    auto form = std::make_unique<TSatLabForm1>(QStringList{"jovitrack", "NEWTON"});
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
+    auto form = jovi::test::OpenMainWindow(program_, options, {QStringLiteral("NEWTON")});
+    if (!form) return nullptr;
     form->findChild<QAction*>(QStringLiteral("LogIn1"))->trigger();
     return form;
   }

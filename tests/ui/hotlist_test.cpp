@@ -22,6 +22,7 @@
 #include "platform/program_dir.h"
 #include "session/ui/date_dialog.h"
 #include "support/home_sandbox.h"
+#include "support/main_window_start.h"
 #include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
@@ -55,13 +56,8 @@ class HotlistSetup {
 
   // Logs in and opens the date dialog of Run, which stays open behind the hotlist.
   std::unique_ptr<TSatLabForm1> OpenDateDialog() {
-    const std::vector<std::uint8_t> bytes = jovi::EncodeOptions(options);
-    std::ofstream(program_ + "JUP_OPTS.INI", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    auto form = std::make_unique<TSatLabForm1>(QStringList{"jovitrack", "ROEMER"});
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
+    auto form = jovi::test::OpenMainWindow(program_, options, {QStringLiteral("ROEMER")});
+    if (!form) return nullptr;
     form->findChild<QAction*>(QStringLiteral("LogIn1"))->trigger();
     form->findChild<QAction*>(QStringLiteral("Run1"))->trigger();
     return form;

@@ -32,6 +32,7 @@
 #include "session/ui/exercise_form.h"
 #include "support/file_helpers.h"
 #include "support/home_sandbox.h"
+#include "support/main_window_start.h"
 #include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
@@ -76,15 +77,7 @@ class WindowSetup {
   ~WindowSetup() { jovi::SetProgramDir(""); }
 
   std::unique_ptr<TSatLabForm1> Open(QStringList arguments = {}) {
-    const std::vector<std::uint8_t> bytes = jovi::EncodeOptions(options);
-    std::ofstream(program_ + "JUP_OPTS.INI", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    arguments.prepend(QStringLiteral("jovitrack"));
-    auto form = std::make_unique<TSatLabForm1>(arguments);
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
-    return form;
+    return jovi::test::OpenMainWindow(program_, options, std::move(arguments));
   }
 
   std::string Program() const { return program_; }

@@ -29,6 +29,7 @@
 #include "session/ui/telescope_view.h"
 #include "support/file_helpers.h"
 #include "support/home_sandbox.h"
+#include "support/main_window_start.h"
 #include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/scripted_file_dialogs.h"
@@ -59,12 +60,8 @@ class Observing {
     jovi::OptsRec options;
     options.LoginRequired = false;
     options.NewtonClouds = false;
-    const std::vector<std::uint8_t> bytes = jovi::EncodeOptions(options);
-    std::ofstream(program + "JUP_OPTS.INI", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    form = std::make_unique<TSatLabForm1>(QStringList{"jovitrack", "NEWTON"});
-    form->show();
+    form = jovi::test::OpenMainWindow(program, options, {QStringLiteral("NEWTON")});
+    QVERIFY(form);
     form->findChild<QAction*>(QStringLiteral("LogIn1"))->trigger();
     jovi::test::OnNextModal<jovi::TUTTimeDlg>([](jovi::TUTTimeDlg* d) {
       d->JulianFormat->click();

@@ -27,6 +27,7 @@
 #include "session/ui/telescope_panel.h"
 #include "session/ui/timing_dialog.h"
 #include "support/home_sandbox.h"
+#include "support/main_window_start.h"
 #include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
@@ -62,13 +63,8 @@ class TelescopeSetup {
 
   // The window after login and Run, observing at `jd`.
   std::unique_ptr<TSatLabForm1> Observe(long double jd = kStartJD) {
-    const std::vector<std::uint8_t> bytes = jovi::EncodeOptions(options);
-    std::ofstream(program_ + "JUP_OPTS.INI", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    auto form = std::make_unique<TSatLabForm1>(QStringList{"jovitrack", "NEWTON"});
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
+    auto form = jovi::test::OpenMainWindow(program_, options, {QStringLiteral("NEWTON")});
+    if (!form) return nullptr;
     form->findChild<QAction*>(QStringLiteral("LogIn1"))->trigger();
     bool cancel_enabled = true;
     jovi::test::OnNextModal<jovi::TUTTimeDlg>([&](jovi::TUTTimeDlg* d) {
