@@ -43,6 +43,30 @@ TEST_F(JupiterPhenomena, EventsNearADateInThe1990s) {
   EXPECT_NEAR(Days(phenomena.OppositionTime, at), 0, 1e-5);
 }
 
+// The oppositions of recent years, each searched from a date a month before it: the instant
+// found lies on the published day, give or take six hours.
+TEST_F(JupiterPhenomena, RecentOppositionsFallOnTheirPublishedDays) {
+  const struct {
+    std::int32_t year;
+    int month, day;
+  } published[] = {{2019, 6, 10}, {2020, 7, 14}, {2021, 8, 20}, {2022, 9, 26},
+                   {2023, 11, 3}, {2024, 12, 7}, {2026, 1, 10}};
+  for (const auto& p : published) {
+    const DateTimeRec day = UT(p.year, p.month, p.day);
+    TJupPhenomObj phenomena(&messages);
+    DateTimeRec month_before = day;
+    SetFromJD(month_before, ToJD(day) - 30);
+    phenomena.ComputePhenomena(month_before);
+    ASSERT_TRUE(phenomena.Found[0]) << p.year;
+    const double from_midnight = Days(phenomena.OppositionTime, day) * 24;
+    RecordProperty("opposition_" + std::to_string(p.year),
+                   std::to_string(from_midnight) + " h after 0h UT of the published day");
+    EXPECT_GE(from_midnight, -6) << p.year;
+    EXPECT_LE(from_midnight, 24 + 6) << p.year;
+  }
+  EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(JupiterPhenomena, ListLines) {
   TJupPhenomObj phenomena(&messages);
   phenomena.ComputePhenomena(UT(1992, 4, 1, 6));
