@@ -8,9 +8,15 @@ namespace jovi {
 
 std::string ReviewColumn(float offset, bool included) {
   if (offset == kNoMeasurement) return std::string(10, ' ');
-  std::string t = " " + FixedText(offset, 2) + (included ? " " : "*");
-  if (offset >= 0) t.insert(0, 1, ' ');
-  return std::fabs(offset) < 10 ? " " + t + "  " : t + "  ";
+  // Built by appending: GCC 12 warns wrongly of overlap for a literal + std::string&&.
+  std::string t;
+  if (std::fabs(offset) < 10) t += ' ';
+  if (offset >= 0) t += ' ';
+  t += ' ';
+  t += FixedText(offset, 2);
+  t += included ? ' ' : '*';
+  t += "  ";
+  return t;
 }
 
 std::string ReviewLine(const MeasurementRecord& record) {
