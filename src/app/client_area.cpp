@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/qt_text.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 

@@ -1,6 +1,6 @@
 #include "app/jovi_application.h"
-#include "app/message_box_prompter.h"
 #include "app/sat_lab_form.h"
+#include "util/ui/message_box_prompter.h"
 
 int main(int argc, char** argv) {
   jovi::JoviApplication app(argc, argv);

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-
 #include <clocale>
 
 #include "app/client_area.h"
@@ -17,7 +16,6 @@
 #include "app/help_commands.h"
 #include "app/measurement_commands.h"
 #include "app/options_commands.h"
-#include "app/qt_text.h"
 #include "config/ui/desktop_storage_environment.h"
 #include "config/ui/login_dialog.h"
 #include "lists/ui/about_box.h"
@@ -26,6 +24,7 @@
 #include "session/ui/features_dialog.h"
 #include "session/ui/telescope_panel.h"
 #include "util/prompter.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 
@@ -60,10 +59,9 @@ QAction* AddSeparator(QMenu* menu, const char* name) {
 
 TSatLabForm1::TSatLabForm1(const QStringList& arguments, StorageEnvironment* environment,
                            QWidget* parent)
-    : QMainWindow(parent,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                      Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
       session_(ProgramPrompter()) {
   // Numbers are written with the full stop whatever the desktop's language.
   std::setlocale(LC_NUMERIC, "C");

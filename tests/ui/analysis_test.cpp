@@ -10,12 +10,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <memory>
 
 #include "analysis/plot_drawing.h"
@@ -26,12 +25,12 @@
 #include "analysis/ui/seven_segment_readout.h"
 #include "analysis/ui/sine_parms_dialog.h"
 #include "analysis/ui/toggle_switch.h"
-#include "app/qt_print_surface.h"
 #include "session/exercise_session.h"
-#include "support/recording_print_surface.h"
 #include "support/modal_helpers.h"
+#include "support/recording_print_surface.h"
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
+#include "util/ui/qt_print_surface.h"
 
 using jovi::TOrbAnalForm1;
 
@@ -47,8 +46,10 @@ jovi::MeasurementTable Fixture() {
     long double jd;
     float offset;
     bool included;
-  } readings[] = {{2455201.5L, 1.0f, true},  {2455203.5L, -2.0f, true},
-                  {2455205.0L, 2.5f, false}, {2455207.25L, 2.5f, true},
+  } readings[] = {{2455201.5L, 1.0f, true},
+                  {2455203.5L, -2.0f, true},
+                  {2455205.0L, 2.5f, false},
+                  {2455207.25L, 2.5f, true},
                   {2455210.1L, -1.2f, true}};
   for (const auto& r : readings) {
     jovi::MeasurementRecord record;
@@ -296,9 +297,8 @@ class AnalysisTest : public QObject {
     form_->PrintSineSummaryTo(summary);
     std::vector<std::string> lines;
     for (const auto& p : summary.printed) lines.push_back(p.text);
-    const auto io = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
-      return l.find("Io (I)") == 8;
-    });
+    const auto io = std::find_if(lines.begin(), lines.end(),
+                                 [](const std::string& l) { return l.find("Io (I)") == 8; });
     QVERIFY(io != lines.end());
     QCOMPARE(io->substr(24, 13), std::string("2455201.30000"));
     QCOMPARE(io->substr(39, 8), std::string(" 1.77000"));

@@ -14,11 +14,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <memory>
 
 #include "app/event_commands.h"
-#include "app/qt_print_surface.h"
 #include "app/sat_lab_form.h"
 #include "astro/time_scales.h"
 #include "lists/ui/search_string_dialog.h"
@@ -33,6 +31,7 @@
 #include "support/recording_print_surface.h"
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
+#include "util/ui/qt_print_surface.h"
 
 namespace {
 
@@ -77,17 +76,19 @@ class EventsTest : public QObject {
     QCOMPARE(items.size(), 16);
     QCOMPARE(items[0], QStringLiteral("Jupiter phenomena occurring near December 16, 1992"));
     QCOMPARE(items[2], QStringLiteral("Opposition:"));
-    const QRegularExpression event(
-        QStringLiteral("^     \\w+ \\d+, \\d{4} +\\d+:\\d\\d:\\d\\d UT \\(JD: \\d{7}\\.\\d{6}\\)$"));
-    for (int line : {3, 6, 9, 12}) QVERIFY2(event.match(items[line]).hasMatch(), qPrintable(items[line]));
-    QCOMPARE(items[8], QStringLiteral("Quadrature (Sun Elongation 90") + kDegree +
-                           QStringLiteral(" West):"));
-    QCOMPARE(items[11], QStringLiteral("Quadrature (Sun Elongation 90") + kDegree +
-                            QStringLiteral(" East):"));
+    const QRegularExpression event(QStringLiteral(
+        "^     \\w+ \\d+, \\d{4} +\\d+:\\d\\d:\\d\\d UT \\(JD: \\d{7}\\.\\d{6}\\)$"));
+    for (int line : {3, 6, 9, 12})
+      QVERIFY2(event.match(items[line]).hasMatch(), qPrintable(items[line]));
+    QCOMPARE(items[8],
+             QStringLiteral("Quadrature (Sun Elongation 90") + kDegree + QStringLiteral(" West):"));
+    QCOMPARE(items[11],
+             QStringLiteral("Quadrature (Sun Elongation 90") + kDegree + QStringLiteral(" East):"));
     QVERIFY(items[14].startsWith(QStringLiteral("Earth-Jupiter Distance December 16, 1992")));
-    QVERIFY(QRegularExpression(QStringLiteral("^     \\d\\.\\d{5} AU \\(\\d\\.\\d{5}E\\+\\d\\d Km\\)$"))
-                .match(items[15])
-                .hasMatch());
+    QVERIFY(
+        QRegularExpression(QStringLiteral("^     \\d\\.\\d{5} AU \\(\\d\\.\\d{5}E\\+\\d\\d Km\\)$"))
+            .match(items[15])
+            .hasMatch());
     QVERIFY(prompter_.messages.empty());  // every root found
 
     // Print and close only.
@@ -120,8 +121,8 @@ class EventsTest : public QObject {
       form.PrintTo(pdf);
     }
     QProcess reader;
-    reader.start(pdftotext, {QStringLiteral("-layout"), printer.outputFileName(),
-                             QStringLiteral("-")});
+    reader.start(pdftotext,
+                 {QStringLiteral("-layout"), printer.outputFileName(), QStringLiteral("-")});
     QVERIFY(reader.waitForFinished(20000));
     const QString text = QString::fromUtf8(reader.readAllStandardOutput());
     QVERIFY2(text.contains(QStringLiteral("Quadrature (Sun Elongation 90") + kDegree +
@@ -151,8 +152,8 @@ class EventsTest : public QObject {
 
     // Two records at one time, in order; a free text cut to 80; an empty text.
     const QString long_text = QString(90, QLatin1Char('x'));
-    for (const QString& text : {dialog.EventBox->itemText(0), QStringLiteral("Io is late"),
-                                long_text, QString()}) {
+    for (const QString& text :
+         {dialog.EventBox->itemText(0), QStringLiteral("Io is late"), long_text, QString()}) {
       dialog.PrepareFor(at);
       dialog.EventBox->setEditText(text);
       dialog.OKBtn->click();

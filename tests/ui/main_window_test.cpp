@@ -2,17 +2,16 @@
 // quit questions, the About box and the general error report.
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QCheckBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
-
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -23,7 +22,6 @@
 #include "app/sat_lab_form.h"
 #include "config/options_file.h"
 #include "config/ui/login_dialog.h"
-#include "app/qt_print_surface.h"
 #include "lists/ui/about_box.h"
 #include "lists/ui/search_string_dialog.h"
 #include "lists/ui/string_input_dialog.h"
@@ -37,6 +35,7 @@
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
 #include "support/shipped_help.h"
+#include "util/ui/qt_print_surface.h"
 
 using jovi::Answer;
 using jovi::TSatLabForm1;
@@ -176,15 +175,15 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("dataMenu");
-    QTest::addColumn<QColor>("corner");    // at (5, 5)
-    QTest::addColumn<QColor>("farSide");   // at (600, 400): only a stretched picture reaches it
+    QTest::addColumn<QColor>("corner");   // at (5, 5)
+    QTest::addColumn<QColor>("farSide");  // at (600, 400): only a stretched picture reaches it
     QTest::newRow("NEWTON") << QStringList{"NEWTON"} << "ZEVA Exercise - Jovitrack" << true
                             << kTitleColour << QColor();
     QTest::newRow("roemer, lower case") << QStringList{"roemer"} << "ZEVA Exercise - Lumitrack"
                                         << false << kRoemerColour << kRoemerColour;
-    QTest::newRow("both: NEWTON first") << QStringList{"ROEMER", "Newton"}
-                                        << "ZEVA Exercise - Jovitrack" << true << kTitleColour
-                                        << QColor();
+    QTest::newRow("both: NEWTON first")
+        << QStringList{"ROEMER", "Newton"} << "ZEVA Exercise - Jovitrack" << true << kTitleColour
+        << QColor();
   }
   void theCommandLineChoosesTheExercise() {
     QFETCH(QStringList, arguments);
@@ -208,8 +207,8 @@ class MainWindowTest : public QObject {
     } else {
       QVERIFY(PixelAt(*form, {600, 400}) != kTitleColour);
     }
-    jovi::test::SaveScreenshot(*form, dataMenu ? "main_window_title_newton"
-                                               : "main_window_title_roemer");
+    jovi::test::SaveScreenshot(*form,
+                               dataMenu ? "main_window_title_newton" : "main_window_title_roemer");
     QCOMPARE(form->Session().Students().LoginId, std::string("DEMO"));
     QVERIFY(std::filesystem::is_directory(setup.Data() + "Users/DEMO"));
   }
@@ -311,8 +310,8 @@ class MainWindowTest : public QObject {
     });
     Item(*form, "Exit1")->trigger();
     QVERIFY(form->isVisible());
-    QCOMPARE(popup_items, (QStringList{"Save data in &Binary Format...",
-                                       "Save data in .&CSV Format..."}));
+    QCOMPARE(popup_items,
+             (QStringList{"Save data in &Binary Format...", "Save data in .&CSV Format..."}));
     QCOMPARE(Texts(prompter), (std::vector<std::string>{kDataUnsaved, kSure}));
     QCOMPARE(prompter.messages[1].caption, std::string("** Exercise Finished? **"));
     QCOMPARE(prompter.messages[1].buttons, jovi::Buttons::YesNo);
@@ -378,9 +377,9 @@ class MainWindowTest : public QObject {
     for (QAction* a : file->actions()) {
       if (!a->isSeparator()) file_items << a->text();
     }
-    QCOMPARE(file_items, (QStringList{"&Log In...", "&Run...", "&Observation Date", "&Timing...",
-                                      "&Features...", "&Jupiter Phenomena", "&Data",
-                                      "&Preferences", "E&xit"}));
+    QCOMPARE(file_items,
+             (QStringList{"&Log In...", "&Run...", "&Observation Date", "&Timing...",
+                          "&Features...", "&Jupiter Phenomena", "&Data", "&Preferences", "E&xit"}));
     file->popup(form->mapToGlobal(QPoint(0, 0)));
     QVERIFY(QTest::qWaitForWindowExposed(file));
     jovi::test::SaveScreenshot(*file, "menu_file");

@@ -21,10 +21,10 @@
 #include "analysis/ui/seven_segment_readout.h"
 #include "analysis/ui/sine_parms_dialog.h"
 #include "analysis/ui/toggle_switch.h"
-#include "app/qt_print_surface.h"
-#include "app/qt_text.h"
 #include "session/exercise_session.h"
 #include "session/print_header.h"
+#include "util/ui/qt_print_surface.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 
@@ -353,9 +353,9 @@ bool TOrbAnalForm1::SavePlotImageTo(const std::string& path) {
 void TOrbAnalForm1::SavePlotImage1Click() {
   QString folder;
   if (!image_folder_chosen_) folder = ToQt(session_.Options().UserDir);
-  const QString suggested =
-      (folder.isEmpty() ? QString() : folder + QStringLiteral("/")) +
-      ToQt(SuggestedImageName(analysis_.SelectedMoon())) + QStringLiteral(".BMP");
+  const QString suggested = (folder.isEmpty() ? QString() : folder + QStringLiteral("/")) +
+                            ToQt(SuggestedImageName(analysis_.SelectedMoon())) +
+                            QStringLiteral(".BMP");
   QFileDialog dialog(this, QStringLiteral("Save Plot Image"), suggested,
                      QStringLiteral("Windows Bitmap File (*.BMP *.bmp)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -4,14 +4,13 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <array>
 #include <string>
 
 #include "analysis/orbit_analysis.h"
-#include "app/message_box_prompter.h"
 #include "measure/measurement_record.h"
 #include "util/print_surface.h"
+#include "util/ui/message_box_prompter.h"
 
 class QAction;
 class QLineEdit;

@@ -2,7 +2,7 @@
 
 #include <QPolygon>
 
-#include "app/qt_text.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 
@@ -47,7 +47,8 @@ void PaintPlotPicture(QPainter& painter, const QSize& size, const PlotPicture& p
         break;
       case PlotShape::Kind::Polyline: {
         QPolygon line;
-        for (std::size_t i = 0; i + 1 < s.points.size(); i += 2) line << QPoint(s.points[i], s.points[i + 1]);
+        for (std::size_t i = 0; i + 1 < s.points.size(); i += 2)
+          line << QPoint(s.points[i], s.points[i + 1]);
         painter.drawPolyline(line);
         break;
       }

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/orbit_analysis.h"
-#include "app/qt_text.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 

@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 
-#include "app/qt_text.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/qt_text.h"
 #include "config/login_form.h"
 #include "util/prompter.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 
@@ -39,7 +39,8 @@ TLoginDlg::TLoginDlg(StudentInfo* record, QWidget* parent) : QDialog(parent), re
   buttons->addStretch();
   buttons->addWidget(OKBtn);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("Enter Student Name(s)  (Firstname...Lastname)"), this));
+  layout->addWidget(
+      new QLabel(QStringLiteral("Enter Student Name(s)  (Firstname...Lastname)"), this));
   layout->addLayout(form);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -11,13 +11,12 @@
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
 #include <initializer_list>
 
-#include "app/qt_text.h"
 #include "config/options_record.h"
 #include "config/ui/password_dialog.h"
 #include "util/prompter.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 
@@ -108,10 +107,10 @@ QWidget* GeneralTab(QWidget* parent) {
   QGroupBox* urls = EditGroup("&URLs", {{"ZEVAURLEd", "ZEVA Website"}}, page, 200);
   QGroupBox* special = Group("\"Special\"", page);
   auto* special_layout = new QVBoxLayout(special);
-  special_layout->addWidget(MakeBox(
-      {"AdminBox", "\"Administrator\"",
-       "Ck if you are the administrator of this program in a multi-user environment."},
-      special));
+  special_layout->addWidget(
+      MakeBox({"AdminBox", "\"Administrator\"",
+               "Ck if you are the administrator of this program in a multi-user environment."},
+              special));
 
   auto* layout = new QGridLayout(page);
   layout->addWidget(parameters, 0, 0);
@@ -125,12 +124,12 @@ QWidget* FilesTab(QWidget* parent) {
   auto* page = new QWidget(parent);
   page->setObjectName(QStringLiteral("FilesTab"));
   auto* layout = new QGridLayout(page);
-  layout->addWidget(EditGroup("\"Splash\" &BMPs",
-                              {{"LogoEd", "ZEVA Logo:"},
-                               {"TitleEd", "Main Title:"},
-                               {"RoemrEd", "Roemer Title:"}},
-                              page),
-                    0, 0);
+  layout->addWidget(
+      EditGroup(
+          "\"Splash\" &BMPs",
+          {{"LogoEd", "ZEVA Logo:"}, {"TitleEd", "Main Title:"}, {"RoemrEd", "Roemer Title:"}},
+          page),
+      0, 0);
   layout->addWidget(EditGroup("&Data Files && Lists",
                               {{"JupImgsEd", "Jupiter Images"},
                                {"OuterPlEd", "Outer Planet Table"},
@@ -189,12 +188,12 @@ TOptionsDlg::TOptionsDlg(OptsObj* options, QWidget* parent)
 
   auto* bottom = new QHBoxLayout;
   auto* identity = new QFormLayout;
-  TblNumEd = AddEdit(*identity, {"TblNumEd", "Lab Tbl #:", "Alphanumeric, 4 characters max."},
-                     this, 60);
+  TblNumEd =
+      AddEdit(*identity, {"TblNumEd", "Lab Tbl #:", "Alphanumeric, 4 characters max."}, this, 60);
   TblNumEd->setMaxLength(static_cast<int>(option_text::kLabTable));
-  PWEd = AddEdit(*identity,
-                 {"PWEd", "Password:", "Alphanumeric, case sensitive, 16 characters max."}, this,
-                 160);
+  PWEd =
+      AddEdit(*identity, {"PWEd", "Password:", "Alphanumeric, case sensitive, 16 characters max."},
+              this, 160);
   PWEd->setMaxLength(static_cast<int>(option_text::kMaxPassword));
   MaskPassword(*PWEd, '#');
   OKBtn = new QPushButton(QStringLiteral("&OK"), this);

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/qt_text.h"
 #include "config/options_record.h"
 #include "util/prompter.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 
@@ -46,8 +46,7 @@ void MaskPassword(QLineEdit& edit, char mask) {
   edit.setStyleSheet(QStringLiteral("lineedit-password-character: %1").arg(int{mask}));
 }
 
-TPasswordDlg::TPasswordDlg(PasswordCheck& check, QWidget* parent)
-    : QDialog(parent), check_(check) {
+TPasswordDlg::TPasswordDlg(PasswordCheck& check, QWidget* parent) : QDialog(parent), check_(check) {
   setWindowTitle(QStringLiteral("Password Required"));
   Build(*this, "Enter password:", '*', "OK", "Cancel", Password, OKBtn, CancelBtn);
   connect(OKBtn, &QPushButton::clicked, this, &TPasswordDlg::OKBtnClick);

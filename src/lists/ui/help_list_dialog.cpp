@@ -7,10 +7,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/qt_text.h"
 #include "lists/list_window_size.h"
 #include "lists/ui/help_metrics.h"
 #include "lists/ui/search_string_dialog.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 

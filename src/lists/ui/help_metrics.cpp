@@ -5,7 +5,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "app/qt_text.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 

@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QWidget>
 
-#include "app/qt_print_surface.h"
+#include "util/ui/qt_print_surface.h"
 
 namespace jovi {
 

@@ -13,13 +13,13 @@
 #include <QPrinter>
 #include <QScreen>
 
-#include "app/qt_print_surface.h"
-#include "app/qt_text.h"
 #include "lists/line_search.h"
 #include "lists/report_sizing.h"
 #include "lists/ui/search_string_dialog.h"
 #include "session/exercise_session.h"
 #include "session/print_header.h"
+#include "util/ui/qt_print_surface.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 
@@ -53,7 +53,9 @@ QAction* Item(QMenu* menu, const QString& text, const char* name) {
 
 TInfoListForm1::TInfoListForm1(ExerciseSession& session, TGetSrchStrDlg& search_dialog,
                                QWidget* parent)
-    : QMainWindow(parent), session_(session), search_dialog_(search_dialog),
+    : QMainWindow(parent),
+      session_(session),
+      search_dialog_(search_dialog),
       message_prompter_(this) {
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -91,10 +93,8 @@ void TInfoListForm1::BuildMenus() {
 
   Edit1 = menuBar()->addMenu(QStringLiteral("&Edit"));
   Edit1->setObjectName(QStringLiteral("Edit1"));
-  EditSelectedLine1 =
-      Item(Edit1, QStringLiteral("&Edit Selected Line..."), "EditSelectedLine1");
-  DeleteSelectedLine1 =
-      Item(Edit1, QStringLiteral("&Delete Selected Line"), "DeleteSelectedLine1");
+  EditSelectedLine1 = Item(Edit1, QStringLiteral("&Edit Selected Line..."), "EditSelectedLine1");
+  DeleteSelectedLine1 = Item(Edit1, QStringLiteral("&Delete Selected Line"), "DeleteSelectedLine1");
   Separator(Edit1, "N5");
   UndoEditDelete1 = Item(Edit1, QStringLiteral("&Undo Edit/Delete"), "UndoEditDelete1");
   UndoEditDelete1->setEnabled(false);
@@ -109,8 +109,7 @@ void TInfoListForm1::BuildMenus() {
   connect(CommaDelimit, &QAction::triggered, this, [this] { CommaDelimitClick(); });
   connect(Close1, &QAction::triggered, this, [this] { Close1Click(); });
   connect(EditSelectedLine1, &QAction::triggered, this, [this] { EditSelectedLine1Click(); });
-  connect(DeleteSelectedLine1, &QAction::triggered, this,
-          [this] { DeleteSelectedLine1Click(); });
+  connect(DeleteSelectedLine1, &QAction::triggered, this, [this] { DeleteSelectedLine1Click(); });
   connect(UndoEditDelete1, &QAction::triggered, this, [this] { UndoEditDelete1Click(); });
 }
 
@@ -139,8 +138,8 @@ void TInfoListForm1::SetLines(std::vector<std::string> lines) {
   const int height = std::max(kItemHeight, QFontMetrics(ListBox1->font()).height());
   for (const std::string& line : lines_) {
     auto* item = new QListWidgetItem(ToQt(line), ListBox1);
-    item->setSizeHint(QSize(QFontMetrics(ListBox1->font()).horizontalAdvance(item->text()),
-                            height));
+    item->setSizeHint(
+        QSize(QFontMetrics(ListBox1->font()).horizontalAdvance(item->text()), height));
   }
   ListBox1->setCurrentRow(-1);
 }
@@ -150,15 +149,14 @@ void TInfoListForm1::ShowReport() {
   std::vector<LineExtent> extents;
   extents.reserve(lines_.size());
   for (const std::string& line : lines_) {
-    extents.push_back({metrics.horizontalAdvance(ToQt(line)),
-                       std::max(kItemHeight, metrics.height())});
+    extents.push_back(
+        {metrics.horizontalAdvance(ToQt(line)), std::max(kItemHeight, metrics.height())});
   }
   const QScreen* screen = this->screen() ? this->screen() : QApplication::primaryScreen();
   const int screen_width = screen ? screen->availableGeometry().width() : 1024;
   const ReportWindowSize size = SizeReportWindow(extents, screen_width);
   const int frame = 2 * ListBox1->frameWidth();
-  resize(size.client_width + frame,
-         size.client_height + frame + menuBar()->sizeHint().height());
+  resize(size.client_width + frame, size.client_height + frame + menuBar()->sizeHint().height());
   Print1->setChecked(output_.Printed);
   SaveasText1->menuAction()->setChecked(output_.SavedAsText);
   show();

@@ -15,14 +15,13 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "app/message_box_prompter.h"
 #include "lists/report_output.h"
 #include "util/print_surface.h"
+#include "util/ui/message_box_prompter.h"
 
 class QAction;
 class QListWidget;
@@ -56,7 +55,7 @@ class TInfoListForm1 : public QMainWindow {
 
   ReportOutputState& Output() { return output_; }
   void SetReportName(std::string name) { output_.ReportName = std::move(name); }
-  int SelectedIndex = -1;             // the record an edit action chose
+  int SelectedIndex = -1;                          // the record an edit action chose
   Qt::MouseButton LastMouseButton = Qt::NoButton;  // of the last release on the list
 
   // The selected line, or -1.

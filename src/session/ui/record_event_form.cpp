@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/qt_text.h"
 #include "util/prompter.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 

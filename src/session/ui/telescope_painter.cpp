@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QPainter>
 
-#include "app/qt_text.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 

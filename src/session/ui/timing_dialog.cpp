@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/qt_text.h"
 #include "session/timing_entry.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 
@@ -50,7 +50,8 @@ TTimingDlgForm1::TTimingDlgForm1(TimingSettings& timing, const OptsRec& options,
     TimrEd->setText(ToQt(t.Timer));
   };
   show(TimingTextsOf(timing_));
-  connect(DfltBtn, &QPushButton::clicked, this, [this, show] { show(DefaultTimingTexts(options_)); });
+  connect(DfltBtn, &QPushButton::clicked, this,
+          [this, show] { show(DefaultTimingTexts(options_)); });
   connect(OKBtn, &QPushButton::clicked, this, &TTimingDlgForm1::OKBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }

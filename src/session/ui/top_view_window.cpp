@@ -10,12 +10,12 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/qt_text.h"
 #include "astro/satellite_scene.h"
 #include "astro/time_scales.h"
 #include "session/exercise_session.h"
 #include "session/ui/icon_file.h"
 #include "session/ui/top_view_painter.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 
@@ -73,8 +73,8 @@ void TJSatOrrery::BuildMenus() {
   Eclipses1->setObjectName(QStringLiteral("Eclipses1"));
   HideMoononEclipse1 =
       Item(Eclipses1, QStringLiteral("&Hide Moon on Eclipse"), "HideMoononEclipse1", true);
-  ShowEclipsedMoonas1 = Item(Eclipses1, QStringLiteral("&Show Eclipsed Moon as \"+\""),
-                             "ShowEclipsedMoonas1", true);
+  ShowEclipsedMoonas1 =
+      Item(Eclipses1, QStringLiteral("&Show Eclipsed Moon as \"+\""), "ShowEclipsedMoonas1", true);
   DontShowEclipse1 =
       Item(Eclipses1, QStringLiteral("&Don't Show Eclipse"), "DontShowEclipse1", true);
   DontShowEclipse1->setChecked(true);
@@ -102,7 +102,7 @@ TopViewSettings TJSatOrrery::Settings() const {
   TopViewSettings s;
   s.ShowOrbits = ShowOrbits1->isChecked();
   s.ShowEclipseZone = ShowEclipseZone1->isChecked();
-  s.Eclipses = DontShowEclipse1->isChecked()     ? EclipseDisplay::DontShow
+  s.Eclipses = DontShowEclipse1->isChecked()      ? EclipseDisplay::DontShow
                : ShowEclipsedMoonas1->isChecked() ? EclipseDisplay::Plus
                                                   : EclipseDisplay::Hide;
   // Without eclipse visibility an eclipsed moon is an ordinary moon, whatever the menu says.

@@ -6,16 +6,16 @@
 
 #include "app/client_area.h"
 #include "app/event_commands.h"
-#include "app/qt_text.h"
+#include "app/help_commands.h"
 #include "app/sat_lab_form.h"
 #include "measure/ui/results_form.h"
-#include "app/help_commands.h"
 #include "session/ui/date_dialog.h"
 #include "session/ui/features_dialog.h"
 #include "session/ui/telescope_painter.h"
 #include "session/ui/telescope_panel.h"
 #include "session/ui/timing_dialog.h"
 #include "util/general_error.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 
@@ -43,12 +43,9 @@ void TSatLabForm1::CreateTelescope() {
   connect(controls_->ContBtn, &QPushButton::clicked, this, &TSatLabForm1::ContBtnClick);
   connect(controls_->RecordBtn, &QPushButton::clicked, this, &TSatLabForm1::RecordBtnClick);
   connect(Timer1, &QTimer::timeout, this, &TSatLabForm1::Timer1Timer);
-  auto item = [this](const char* name) {
-    return findChild<QAction*>(QString::fromLatin1(name));
-  };
+  auto item = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
   connect(item("SetDateTime1"), &QAction::triggered, this, &TSatLabForm1::ObservationDate1Click);
-  connect(item("SaveCurrentDateTime1"), &QAction::triggered, this,
-          &TSatLabForm1::RecordBtnClick);
+  connect(item("SaveCurrentDateTime1"), &QAction::triggered, this, &TSatLabForm1::RecordBtnClick);
   connect(item("Timing1"), &QAction::triggered, this, &TSatLabForm1::Timing1Click);
   connect(item("Features1"), &QAction::triggered, this, &TSatLabForm1::Features1Click);
 }

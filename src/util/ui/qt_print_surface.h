@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QPainter>
 #include <QString>
-
 #include <memory>
 
 #include "util/print_surface.h"

@@ -11,8 +11,7 @@ class MessageBoxPrompter final : public Prompter {
  public:
   explicit MessageBoxPrompter(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }
-  Answer Ask(std::string_view text, std::string_view caption, Buttons buttons,
-             Icon icon) override;
+  Answer Ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override;
 
  private:
   QWidget* parent_;

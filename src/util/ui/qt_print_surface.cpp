@@ -1,11 +1,11 @@
-#include "app/qt_print_surface.h"
+#include "util/ui/qt_print_surface.h"
 
 #include <QFontMetrics>
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
 
-#include "app/qt_text.h"
+#include "util/ui/qt_text.h"
 
 namespace jovi {
 
