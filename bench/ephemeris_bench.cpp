@@ -48,8 +48,8 @@ void BM_JupiterHeliocentricFromTheFile(benchmark::State& state) {
 BENCHMARK(BM_JupiterHeliocentricFromTheFile);
 
 void BM_Vsop87JupiterFullSeries(benchmark::State& state) {
-  // The series lie in the source tree, beside this folder.
-  const auto root = std::filesystem::path(__FILE__).parent_path().parent_path();
+  // The series lie in the source tree.
+  const auto root = std::filesystem::path(JOVI_SOURCE_DIR);
   const Vsop87Load load =
       Vsop87Series::Load((root / "data" / "reference" / "vsop87d" / "jupiter.txt").string());
   if (!load.Ok()) {
