@@ -76,3 +76,22 @@ fuzz: fuzz-deps
 	      -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
 	      -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus-$$kind || exit 1; \
 	done
+
+.PHONY: package package-check
+
+# The Debian package build/jovitrack_<version>_<arch>.deb: a Release build for the /usr prefix
+# in its own folder (without tests or benchmarks), packed by CPack (cmake/Packaging.cmake).
+PKG_BUILD ?= build-package
+package: deps
+	cmake -S . -B $(PKG_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	      -DJOVI_WITH_TESTS=OFF -DJOVI_WITH_BENCH=OFF \
+	      "-DCMAKE_EXE_LINKER_FLAGS=-Wl,-z,relro -Wl,-z,now"
+	cmake --build $(PKG_BUILD) -j $(JOBS)
+	mkdir -p $(BUILD)
+	cd $(PKG_BUILD) && cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=$(abspath $(BUILD))
+
+# Builds the package, checks it with lintian, installs it, runs both programs from /usr (the
+# desktop program under Xvfb, with a screenshot) and removes it again. Not part of `make test`:
+# it installs into the system.
+package-check: package
+	@bash scripts/package-check.sh $(BUILD) $(PKG_BUILD)
