@@ -36,7 +36,7 @@ step "the package: $deb ($(du -k "$deb" | cut -f1) KiB)"
 dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
 
 step "lintian (no error may remain)"
-lintian --fail-on error --no-tag-display-limit "$deb" | tee "$out/lintian.txt"
+lintian --fail-on error --tag-display-limit 0 "$deb" | tee "$out/lintian.txt"
 echo "lintian: $(grep -c '^E:' "$out/lintian.txt" || true) errors," \
      "$(grep -c '^W:' "$out/lintian.txt" || true) warnings"
 
@@ -92,15 +92,18 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   program=$!
   shown=""
   for _ in $(seq 60); do
-    if xwininfo -root -tree | grep -q "Lumitrack"; then shown=yes; break; fi
+    # The main window, by the program'"'"'s window class.
+    if xwininfo -root -tree | grep -q "(\"jovitrack\" \"Jovitrack\")"; then shown=yes; break; fi
     kill -0 $program 2>/dev/null || break
     sleep 0.5
   done
   sleep 2
+  # The launcher started the installed program with the word, in the student folder.
+  echo "program: $(tr "\\0" " " < /proc/$program/cmdline)in $(readlink /proc/$program/cwd)"
   xwininfo -root -tree | grep -E "^ +0x[0-9a-f]+ \"" | sed -n "1,10p"
   import -window root "$0/jovitrack-roemer.png"
   kill $program 2>/dev/null || true
   wait $program 2>/dev/null || true
-  [ -n "$shown" ]' "$out" || fail "no Lumitrack window appeared (see $out/program.log)"
+  [ -n "$shown" ]' "$out" || fail "no Jovitrack window appeared (see $out/program.log)"
 [ -d "$HOME/.local/share/ZEVA/SatLab" ] || fail "the launcher made no student folder"
 echo "window seen; screenshot $out/jovitrack-roemer.png"
