@@ -64,6 +64,11 @@ answer=$(/usr/bin/jovitrack-cli jd 2016/01/01)
 echo "$answer"
 [ "$answer" = "2457388.500000" ] || fail "jovitrack-cli jd gave '$answer'"
 
+step "/usr/bin/jovitrack-cli jupiter 2457388.5 (reads /usr/share/jovitrack)"
+# Jupiter needs the coefficient file and the leap seconds: a missing one is a message on stderr.
+/usr/bin/jovitrack-cli jupiter 2457388.5 2> "$out/cli-errors.txt" | tr '\n' ' ' && echo
+[ ! -s "$out/cli-errors.txt" ] || fail "jovitrack-cli jupiter: $(cat "$out/cli-errors.txt")"
+
 step "/usr/bin/jovitrack --version"
 answer=$(env -u DISPLAY /usr/bin/jovitrack --version)
 echo "$answer"

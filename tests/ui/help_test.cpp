@@ -36,8 +36,8 @@ class HelpSetup {
     program_ = sandbox_.Root().Path().string() + "/program/";
     std::filesystem::create_directories(program_);
     jovi::SetProgramDir(program_);
-    const std::filesystem::path fixtures =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "fixtures" / "help";
+    // The folder the build names, not __FILE__: a compiler cache may make that relative.
+    const std::filesystem::path fixtures = std::filesystem::path(JOVI_TEST_FIXTURES) / "help";
     for (const auto& file : std::filesystem::directory_iterator(fixtures)) {
       std::filesystem::copy_file(file.path(), program_ + file.path().filename().string());
     }
