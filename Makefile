@@ -39,7 +39,7 @@ bench: build
 	@for b in $(BUILD)/bin/*_bench; do [ -x "$$b" ] && "$$b"; done; true
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(PKG_BUILD)
 
 .PHONY: install pictures-sheet
 
@@ -76,3 +76,34 @@ fuzz: fuzz-deps
 	      -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
 	      -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus-$$kind || exit 1; \
 	done
+
+.PHONY: package package-check screenshots
+
+# The Debian package build/jovitrack_<version>_<arch>.deb: a Release build for the /usr prefix
+# in its own folder (without tests or benchmarks), hardened as Debian builds its packages, and
+# packed by CPack (cmake/Packaging.cmake).
+PKG_BUILD ?= build-package
+package: deps
+	cmake -S . -B $(PKG_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	      -DJOVI_WITH_TESTS=OFF -DJOVI_WITH_BENCH=OFF \
+	      "-DCMAKE_CXX_FLAGS=-D_FORTIFY_SOURCE=2 -fstack-protector-strong" \
+	      "-DCMAKE_EXE_LINKER_FLAGS=-Wl,-z,relro -Wl,-z,now"
+	cmake --build $(PKG_BUILD) -j $(JOBS)
+	mkdir -p $(BUILD)
+	cd $(PKG_BUILD) && cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=$(abspath $(BUILD))
+
+# Builds the package, checks it with lintian, installs it, runs both programs from /usr (the
+# desktop program under Xvfb, with a screenshot) and removes it again. Not part of `make test`:
+# it installs into the system.
+package-check: package
+	@bash scripts/package-check.sh $(BUILD) $(PKG_BUILD)
+
+# The software centre's screenshots (named in data/desktop/*.metainfo.xml, published on the
+# homepage): offscreen captures of the program's own windows, saved by its widget tests.
+screenshots: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -R '^(telescope|analysis|top_view)_test$$' \
+	      --output-on-failure
+	mkdir -p $(BUILD)/screenshots
+	cp $(BUILD)/shots/telescope_100x.png $(BUILD)/screenshots/telescope.png
+	cp $(BUILD)/shots/analysis_window.png $(BUILD)/screenshots/analysis.png
+	cp $(BUILD)/shots/top_view_light_time.png $(BUILD)/screenshots/top-view.png

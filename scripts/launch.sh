@@ -16,6 +16,10 @@ else
   echo "usage: $0 PROGRAM [ARGS...]" >&2
   exit 2
 fi
+# --help and --version only print: no student folder for them.
+if [ $# -eq 1 ] && { [ "$1" = --help ] || [ "$1" = -h ] || [ "$1" = --version ]; }; then
+  exec "$program" "$1"
+fi
 userdir="${XDG_DATA_HOME:-$HOME/.local/share}/ZEVA/SatLab"
 mkdir -p "$userdir"
 cd "$userdir"

@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth poppler-utils
+  help2man appstream desktop-file-utils
+  dpkg-dev file
 )
 
 missing=()

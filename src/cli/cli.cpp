@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "jovi_version.h"
 
 namespace jovi::cli {
 
@@ -36,9 +37,17 @@ constexpr std::array kCommands = {
             PhenomenaCommand},
 };
 
+// The one list of the commands: the manual page is made from it too.
 void PrintUsage(std::ostream& out) {
-  out << "usage: jovitrack-cli COMMAND ARGS...\n";
+  out << "Usage: jovitrack-cli COMMAND ARGS...\n"
+         "Answers from Jovitrack's astronomy as plain text, one value per line.\n"
+         "\n"
+         "Commands:\n";
   for (const Command& c : kCommands) out << "  " << c.usage << '\n';
+  out << "\n"
+         "Options:\n"
+         "  -h, --help                 print this list and exit\n"
+         "  --version                  print the version and exit\n";
 }
 
 }  // namespace
@@ -47,6 +56,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     PrintUsage(args.empty() ? err : out);
     return args.empty() ? 2 : 0;
+  }
+  if (args[0] == "--version") {
+    out << "jovitrack-cli " JOVI_VERSION "\n";
+    return 0;
   }
   for (const Command& c : kCommands) {
     if (args[0] != c.name) continue;
