@@ -59,7 +59,7 @@ std::vector<std::string> ObservingDayLines(const ObserverPlace& place, const Obs
   std::vector<std::string> lines = {
       "",
       "Rise, transit and set at " + PlaceText(place) + ", " + LocalDateText(day.date) + ",",
-      "local time " + ZoneText(day.zone_hours) + " (the options' time-zone difference):",
+      "local time = " + ZoneText(day.zone_hours) + " (by the options' time-zone difference):",
   };
   if (!day.jupiter.ok) {
     lines.push_back(Label("Jupiter:") +

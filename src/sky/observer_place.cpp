@@ -132,6 +132,18 @@ std::string Joined(const std::vector<std::string_view>& tokens, std::size_t from
   return out;
 }
 
+// How many separate runs of digits the text holds.
+int NumberCount(std::string_view text) {
+  int count = 0;
+  bool in_number = false;
+  for (char c : text) {
+    const bool part = std::isdigit(static_cast<unsigned char>(c)) || c == '.';
+    if (part && !in_number) ++count;
+    in_number = part;
+  }
+  return count;
+}
+
 std::string Trimmed(double value, int decimals) {
   std::string text = FixedNumberText(value, decimals);
   if (text.find('.') != std::string::npos) {
@@ -208,7 +220,12 @@ SiteEntry CheckSiteEntry(std::string_view latitude, std::string_view longitude,
       entry.field = SiteEntry::Field::Longitude;
       return entry;
     } else {
-      entry.error = Trimmed(latitude).empty() ? "Please type the latitude and the longitude." : why;
+      // One number typed: what is wrong with it as a latitude; two: with the pair.
+      std::string latitude_why;
+      ParseLatitude(latitude, &latitude_why);
+      entry.error = Trimmed(latitude).empty()    ? "Please type the latitude and the longitude."
+                    : NumberCount(latitude) <= 1 ? latitude_why
+                                                 : why;
       entry.field = SiteEntry::Field::Latitude;
       return entry;
     }

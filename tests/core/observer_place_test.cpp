@@ -140,6 +140,11 @@ TEST(ObserverPlace, DialogFieldsChecked) {
     EXPECT_EQ(r.field, b.field) << b.lat << "|" << b.lon << "|" << b.height;
     EXPECT_FALSE(r.error.empty());
   }
+  // The message speaks of what was typed: one coordinate, or a pair.
+  EXPECT_NE(CheckSiteEntry("52.37E", "", "", "").error.find("takes the letters N and S"),
+            std::string::npos);
+  EXPECT_NE(CheckSiteEntry("52.37E 4.89N", "", "", "").error.find("a latitude and a longitude"),
+            std::string::npos);
   // Sixty characters, counted as characters: "ø" is one.
   std::string sixty;
   for (int i = 0; i < 30; ++i) sixty += "\xC3\xB8x";

@@ -25,7 +25,7 @@ TEST(ObservingDayLines, AmsterdamOnAWinterDay) {
   const std::vector<std::string> expected_start = {
       "",
       "Rise, transit and set at Amsterdam (52.37\u00b0 N, 4.89\u00b0 E), January 22, 2024,",
-      "local time UT + 1 h (the options' time-zone difference):",
+      "local time = UT + 1 h (by the options' time-zone difference):",
   };
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3), expected_start);

@@ -227,7 +227,7 @@ class SkyTest : public QObject {
     QVERIFY2(list->ListBox1->item(17)->text().contains(QStringLiteral("January 21, 2024")),
              qPrintable(list->ListBox1->item(17)->text()));
     QCOMPARE(list->ListBox1->item(18)->text(),
-             QStringLiteral("local time UT - 5 h (the options' time-zone difference):"));
+             QStringLiteral("local time = UT - 5 h (by the options' time-zone difference):"));
     QVERIFY2(list->ListBox1->item(19)->text().contains(QStringLiteral("11:09 local = 16:09 UT")),
              qPrintable(list->ListBox1->item(19)->text()));
     jovi::test::SaveScreenshot(*list, "phenomena_boston");
