@@ -10,18 +10,14 @@
 namespace jovi {
 namespace {
 
-DateTimeRec At(long double jd) {
-  DateTimeRec rec;
-  SetFromJD(rec, jd);
-  return rec;
-}
+using test::CivilDate;
 
 TEST(ObservingDayLines, AmsterdamOnAWinterDay) {
   test::RecordingPrompter messages;
   const ObserverPlace amsterdam{52.37, 4.89, 0, "Amsterdam"};
   // 2024 January 21, 23:30 UT: already the 22nd in Amsterdam (UT + 1 h).
   const std::vector<std::string> lines =
-      ObservingDayLines(amsterdam, At(test::CivilJD(2024, 1, 21, 23, 30)), -1, &messages);
+      ObservingDayLines(amsterdam, CivilDate(2024, 1, 21, 23, 30), -1, &messages);
   const std::vector<std::string> expected_start = {
       "",
       "Rise, transit and set at Amsterdam (52.37\u00b0 N, 4.89\u00b0 E), January 22, 2024,",
@@ -46,8 +42,7 @@ TEST(ObservingDayLines, AmsterdamOnAWinterDay) {
 
 TEST(ObservingDayLines, TheArcticSaysWhyThereIsNoEvent) {
   const ObserverPlace tromso{69.65, 18.96, 0, ""};
-  const std::vector<std::string> lines =
-      ObservingDayLines(tromso, At(test::CivilJD(2019, 6, 10, 12)), -1);
+  const std::vector<std::string> lines = ObservingDayLines(tromso, CivilDate(2019, 6, 10, 12), -1);
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[3], "     Jupiter rises:    none: Jupiter stays below the horizon all day");
   EXPECT_EQ(lines[5], "     Jupiter sets:     none: Jupiter stays below the horizon all day");
@@ -58,8 +53,7 @@ TEST(ObservingDayLines, TheArcticSaysWhyThereIsNoEvent) {
 }
 
 TEST(ObservingDayLines, WithoutAPlaceTheyOfferTheDialog) {
-  const std::vector<std::string> lines =
-      ObservingDayLines(std::nullopt, At(test::CivilJD(2024, 1, 21)), 5);
+  const std::vector<std::string> lines = ObservingDayLines(std::nullopt, CivilDate(2024, 1, 21), 5);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], "");
   EXPECT_EQ(lines[1], kNoSiteLine);
@@ -69,7 +63,7 @@ TEST(ObservingDayLines, WithoutAPlaceTheyOfferTheDialog) {
 TEST(ObservingDayLines, JupiterUnknownForTheDate) {
   test::RecordingPrompter messages;
   const std::vector<std::string> lines =
-      ObservingDayLines(ObserverPlace{52, 5, 0, ""}, At(test::CivilJD(2900, 1, 1)), 0, &messages);
+      ObservingDayLines(ObserverPlace{52, 5, 0, ""}, CivilDate(2900, 1, 1), 0, &messages);
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[3],
             "     Jupiter:          not available: Jupiter's place is not known for this date.");
@@ -80,7 +74,7 @@ TEST(ObservingDayLines, JupiterUnknownForTheDate) {
 TEST(ObservingDayLines, ThePhenomenaLinesStayAsTheyAre) {
   // The list's own sixteen lines come from the phenomena alone, whatever follows them.
   TJupPhenomObj phenomena;
-  phenomena.ComputePhenomena(At(test::CivilJD(1992, 12, 16)));
+  phenomena.ComputePhenomena(CivilDate(1992, 12, 16));
   EXPECT_EQ(phenomena.Lines().size(), 16u);
 }
 

@@ -28,6 +28,7 @@
 #include "session/ui/telescope_panel.h"
 #include "support/civil_dates.h"
 #include "support/home_sandbox.h"
+#include "support/list_items.h"
 #include "support/modal_helpers.h"
 #include "support/observing_window.h"
 #include "support/recording_print_surface.h"
@@ -45,11 +46,7 @@ jovi::DateTimeRec ObservationAt(long double ut_jd) {
   return rec;
 }
 
-QStringList Items(const QListWidget& list) {
-  QStringList items;
-  for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
-  return items;
-}
+using jovi::test::Items;
 
 }  // namespace
 

@@ -25,6 +25,7 @@
 #include "sky/ui/site_settings.h"
 #include "support/civil_dates.h"
 #include "support/home_sandbox.h"
+#include "support/list_items.h"
 #include "support/modal_helpers.h"
 #include "support/observing_window.h"
 #include "support/recording_prompter.h"
@@ -33,17 +34,7 @@
 
 namespace {
 
-jovi::DateTimeRec ObservationAt(long double ut_jd) {
-  jovi::DateTimeRec rec;
-  jovi::SetFromJD(rec, ut_jd);
-  return rec;
-}
-
-QStringList Items(const QListWidget& list) {
-  QStringList items;
-  for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
-  return items;
-}
+using jovi::test::Items;
 
 void Type(jovi::TObservingSiteDlg& d, const char* lat, const char* lon, const char* height,
           const char* name) {
@@ -153,7 +144,7 @@ class SkyTest : public QObject {
     jovi::TGetSrchStrDlg search;
     jovi::PhenomListForm1 form(session, search);
     form.SetPrompter(&prompter_);
-    const jovi::DateTimeRec at = ObservationAt(jovi::test::CivilJD(2024, 1, 21, 20, 0));
+    const jovi::DateTimeRec at = jovi::test::CivilDate(2024, 1, 21, 20, 0);
 
     // No place: the list says so, and a double-click on those lines offers the dialog.
     form.ShowPhenomena(at);
