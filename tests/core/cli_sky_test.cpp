@@ -94,6 +94,16 @@ TEST(CliSky, NoneWhenItDoesNotHappenThatDay) {
   EXPECT_EQ(lines[4], "sun-set none");
 }
 
+TEST(CliSky, TwoEventsOfAKindOnOneDayAreBothListed) {
+  // Jupiter's transit comes about four minutes earlier each day: on 2019 June 19 it comes
+  // just after midnight and again just before the next.
+  const std::vector<std::string> lines = SplitLines(
+      RunCli({"riseset", "2019/06/19", "--lat", "52.37", "--lon", "4.89", "--zone", "-1"}).out);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[1].substr(0, 33), "jupiter-transit 2019/06/19 00:03 ");
+  EXPECT_EQ(lines[2].substr(0, 33), "jupiter-transit 2019/06/19 23:58 ");
+}
+
 TEST(CliSky, RefusesWithOneLine) {
   struct Case {
     std::vector<std::string> args;
