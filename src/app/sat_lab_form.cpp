@@ -20,9 +20,11 @@
 #include "config/ui/login_dialog.h"
 #include "lists/ui/about_box.h"
 #include "lists/ui/search_string_dialog.h"
+#include "phenomena/ui/phenom_list_form.h"
 #include "session/ui/exercise_form.h"
 #include "session/ui/features_dialog.h"
 #include "session/ui/telescope_panel.h"
+#include "sky/ui/observing_site_dialog.h"
 #include "util/prompter.h"
 #include "util/ui/qt_text.h"
 
@@ -113,6 +115,7 @@ void TSatLabForm1::CreateMenus() {
   QAction* pref_sep = AddSeparator(file, "PrefSep");
   QMenu* preferences = AddSubmenu(file, "Preferences1", "&Preferences");
   QAction* options = AddItem(preferences, "Options1", "&Options and Parameters...");
+  QAction* site = AddItem(preferences, "ObservingSite1", "Observing &Site...");
   QAction* save_updates = AddItem(preferences, "SaveUpdates1", "&Save Updates");
   file->addSeparator();
   QAction* exit = AddItem(file, "Exit1", "E&xit");
@@ -152,6 +155,7 @@ void TSatLabForm1::CreateMenus() {
   connect(login, &QAction::triggered, this, &TSatLabForm1::LogIn1Click);
   connect(run, &QAction::triggered, this, &TSatLabForm1::Run1Click);
   connect(options, &QAction::triggered, this, &TSatLabForm1::Options1Click);
+  connect(site, &QAction::triggered, this, &TSatLabForm1::ObservingSite1Click);
   connect(save_updates, &QAction::triggered, this, &TSatLabForm1::SaveUpdates1Click);
   connect(about, &QAction::triggered, this, &TSatLabForm1::About1Click);
   connect(exit, &QAction::triggered, this, &TSatLabForm1::Exit1Click);
@@ -248,6 +252,14 @@ void TSatLabForm1::Options1Click() {
     return;
   }
   Repaint();
+}
+
+void TSatLabForm1::ObservingSite1Click() {
+  TObservingSiteDlg dialog(this);
+  if (!dialog.Edit()) return;
+  // An open phenomena list shows the new place at once.
+  PhenomListForm1* list = event_commands_ ? event_commands_->PhenomListForm() : nullptr;
+  if (list && list->isVisible()) list->RefreshSite();
 }
 
 void TSatLabForm1::SaveUpdates1Click() {

@@ -120,6 +120,7 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   void LogIn1Click();
   void Run1Click();
   void Options1Click();
+  void ObservingSite1Click();  // Preferences > "Observing &Site..."
   void SaveUpdates1Click();
   void About1Click();
   void Exit1Click();

@@ -35,6 +35,15 @@ constexpr std::array kCommands = {
             "phenomena JD               Jupiter's opposition, conjunction and quadratures near a "
             "UT JD",
             PhenomenaCommand},
+    Command{"sky",
+            "sky JD --lat DEG --lon DEG Jupiter's RA (h), Dec, altitude and azimuth (deg, north 0,\n"
+            "                             east 90) and the Sun's altitude, at a UT JD",
+            SkyCommand},
+    Command{"riseset",
+            "riseset YYYY/MM/DD --lat DEG --lon DEG [--zone HOURS]\n"
+            "                             Jupiter's rise, transit and set and the Sun's rise and set\n"
+            "                             on a local date (HOURS: UT minus local time, 0 unless given)",
+            RiseSetCommand},
 };
 
 // The one list of the commands: the manual page is made from it too.

@@ -32,4 +32,8 @@ void EventsCommand(const Args& args, std::ostream& out);
 // Jupiter's phenomena.
 void PhenomenaCommand(const Args& args, std::ostream& out);
 
+// The observer's sky.
+void SkyCommand(const Args& args, std::ostream& out);
+void RiseSetCommand(const Args& args, std::ostream& out);
+
 }  // namespace jovi::cli

@@ -57,18 +57,23 @@ std::string HomeFolder() {
   }
   return {};
 }
+
+// An XDG base folder: the variable when it holds an absolute path, else `fallback` in the home
+// folder ("/home/<user>" when there is none).
+std::string XdgBase(const char* variable, const char* fallback, const std::string& user) {
+  if (const char* xdg = std::getenv(variable); xdg && *xdg == '/') return WithTrailingSlash(xdg);
+  std::string home = HomeFolder();
+  if (home.empty()) home = "/home/" + user;
+  return WithTrailingSlash(home) + fallback;
+}
 }  // namespace
 
 std::string PerUserDataFolder(const std::string& user) {
-  std::string base;
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/') {
-    base = xdg;
-  } else {
-    std::string home = HomeFolder();
-    if (home.empty()) home = "/home/" + user;
-    base = WithTrailingSlash(home) + ".local/share";
-  }
-  return WithTrailingSlash(base) + "ZEVA/SatLab/";
+  return XdgBase("XDG_DATA_HOME", ".local/share/", user) + "ZEVA/SatLab/";
+}
+
+std::string PerUserConfigFolder(const std::string& user) {
+  return XdgBase("XDG_CONFIG_HOME", ".config/", user) + "ZEVA/";
 }
 
 }  // namespace jovi

@@ -19,4 +19,8 @@ bool RemoveFile(const std::string& path);  // true when no file is left there
 // "~/.local/share/ZEVA/SatLab/"). Without any home folder it falls back to "/home/<user>/...".
 std::string PerUserDataFolder(const std::string& user);
 
+// The per-user configuration folder of the organisation, "$XDG_CONFIG_HOME/ZEVA/" (by default
+// "~/.config/ZEVA/"), with the same fall-back.
+std::string PerUserConfigFolder(const std::string& user);
+
 }  // namespace jovi

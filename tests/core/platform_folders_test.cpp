@@ -33,6 +33,17 @@ TEST(PerUserFolder, FollowsXdgDataHomeElseHome) {
   EXPECT_EQ(CurrentWorkingFolder(), sandbox.WorkFolder());
 }
 
+TEST(PerUserFolder, ConfigurationFollowsXdgConfigHomeElseHome) {
+  test::HomeSandbox sandbox;
+  EXPECT_EQ(PerUserConfigFolder("student"), sandbox.Home() + ".config/ZEVA/");
+  ::unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(PerUserConfigFolder("student"), sandbox.Home() + ".config/ZEVA/");
+  ::setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
+  EXPECT_EQ(PerUserConfigFolder("student"), sandbox.Home() + ".config/ZEVA/");
+  ::setenv("XDG_CONFIG_HOME", "/etc/xdg-user/", 1);
+  EXPECT_EQ(PerUserConfigFolder("student"), "/etc/xdg-user/ZEVA/");
+}
+
 TEST(Utf8Text, CutsWholeCharacters) {
   EXPECT_EQ(Utf8Prefix("Ångström", 3), "Ång");
   EXPECT_EQ(Utf8Prefix("abc", 10), "abc");

@@ -20,12 +20,15 @@
 #include "app/sat_lab_form.h"
 #include "astro/time_scales.h"
 #include "lists/ui/search_string_dialog.h"
+#include "phenomena/observing_day_lines.h"
 #include "phenomena/ui/phenom_list_form.h"
 #include "session/exercise_session.h"
 #include "session/ui/event_list_form.h"
 #include "session/ui/record_event_form.h"
 #include "session/ui/telescope_panel.h"
 #include "support/civil_dates.h"
+#include "support/home_sandbox.h"
+#include "support/list_items.h"
 #include "support/modal_helpers.h"
 #include "support/observing_window.h"
 #include "support/recording_print_surface.h"
@@ -43,11 +46,7 @@ jovi::DateTimeRec ObservationAt(long double ut_jd) {
   return rec;
 }
 
-QStringList Items(const QListWidget& list) {
-  QStringList items;
-  for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
-  return items;
-}
+using jovi::test::Items;
 
 }  // namespace
 
@@ -68,12 +67,17 @@ class EventsTest : public QObject {
   }
 
   void phenomenaWindowListsTheEventsWithTheDegreeSign() {
+    jovi::test::HomeSandbox sandbox;  // no observing site stored
     jovi::PhenomListForm1 form(*session_, *search_);
     form.SetPrompter(&prompter_);
     form.ShowPhenomena(ObservationAt(jovi::test::CivilJD(1992, 12, 16)));
     QCOMPARE(form.windowTitle(), QStringLiteral("Planetary Phenomena"));
     const QStringList items = Items(*form.ListBox1);
-    QCOMPARE(items.size(), 16);
+    // The phenomena's sixteen lines, then the observer's three saying no site is set.
+    QCOMPARE(items.size(), 19);
+    QCOMPARE(form.SiteFirstLine(), 16);
+    QCOMPARE(items[16], QString());
+    QCOMPARE(items[17], QString::fromLatin1(jovi::kNoSiteLine));
     QCOMPARE(items[0], QStringLiteral("Jupiter phenomena occurring near December 16, 1992"));
     QCOMPARE(items[2], QStringLiteral("Opposition:"));
     const QRegularExpression event(QStringLiteral(
@@ -225,7 +229,7 @@ class EventsTest : public QObject {
     QCOMPARE(form.Events().EventListForm()->ListBox1->count(), 4);
     form.findChild<QAction*>(QStringLiteral("JupiterPhenomena1"))->trigger();
     QVERIFY(form.Events().PhenomListForm()->isVisible());
-    QCOMPARE(form.Events().PhenomListForm()->ListBox1->count(), 16);
+    QCOMPARE(form.Events().PhenomListForm()->ListBox1->count(), 16 + 3);  // and "no site"
   }
 };
 

@@ -1,0 +1,46 @@
+#include "sky/sky_ephemeris.h"
+
+#include "astro/angles.h"
+#include "astro/time_scales.h"
+
+namespace jovi {
+
+SkyEphemeris::SkyEphemeris(Prompter* prompter) : jupiter_(kApparent, prompter), sun_(kApparent) {}
+
+std::optional<Equatorial> SkyEphemeris::Apparent(SkyBody body, long double jd_ut) {
+  const long double jde = TDTFromUT(jd_ut);
+  long double longitude = 0;
+  long double latitude = 0;
+  if (body == SkyBody::Jupiter) {
+    // The planet takes its date as UT and adds DeltaT itself.
+    PositionRec pos;
+    long double distance = 0;
+    jupiter_.GeocentricPosition(jd_ut, pos, distance);
+    if (jupiter_.OutOfRange || jupiter_.FileError) return std::nullopt;
+    longitude = pos.Longitude;
+    latitude = pos.Latitude;
+  } else {
+    longitude = SunLongitude(sun_, jde);  // the series has no latitude (it stays under 1")
+  }
+  return EclipticToEquatorial(longitude, latitude, TrueObliquity(jde));
+}
+
+std::optional<SkyPosition> SkyEphemeris::Where(SkyBody body, const ObserverPlace& place,
+                                               long double jd_ut) {
+  const std::optional<Equatorial> e = Apparent(body, jd_ut);
+  if (!e) return std::nullopt;
+  const long double lst = LocalSiderealTime(GreenwichApparentSiderealTime(jd_ut),
+                                            place.longitude_deg * kRadiansPerDegree);
+  const long double h = HourAngle(lst, e->ra);
+  const Horizontal sky = HorizonFromEquatorial(h, e->dec, place.latitude_deg * kRadiansPerDegree);
+  SkyPosition p;
+  p.ra_hours = e->ra / kRadiansPerDegree / 15;
+  p.dec_deg = e->dec / kRadiansPerDegree;
+  p.hour_angle_deg = h / kRadiansPerDegree;
+  p.true_altitude_deg = sky.altitude / kRadiansPerDegree;
+  p.altitude_deg = ApparentAltitude(sky.altitude) / kRadiansPerDegree;
+  p.azimuth_deg = sky.azimuth / kRadiansPerDegree;
+  return p;
+}
+
+}  // namespace jovi

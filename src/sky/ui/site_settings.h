@@ -1,0 +1,23 @@
+// The observer's place in the user's configuration: the file "Jovitrack.conf" in the
+// organisation's XDG configuration folder ("~/.config/ZEVA/"), group [ObservingSite], read and
+// written through QSettings. Nothing else of the program is kept there, and the options file
+// is not touched.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "sky/observer_place.h"
+
+namespace jovi {
+
+// The settings file, found anew at every call (the XDG folders may change under tests).
+QString ObservingSiteFile();
+
+// The stored place; nothing when none is stored or the stored values do not make a place.
+std::optional<ObserverPlace> LoadObservingSite();
+
+// Stores the place, or removes it (nothing); false when the file could not be written.
+bool SaveObservingSite(const std::optional<ObserverPlace>& place);
+
+}  // namespace jovi
