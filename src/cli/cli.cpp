@@ -36,7 +36,8 @@ constexpr std::array kCommands = {
             "UT JD",
             PhenomenaCommand},
     Command{"sky",
-            "sky JD --lat DEG --lon DEG Jupiter's RA (h), Dec, altitude and azimuth (deg, north 0,\n"
+            "sky JD --lat DEG --lon DEG\n"
+            "                             Jupiter's RA (h), Dec, altitude and azimuth (deg, north 0,\n"
             "                             east 90) and the Sun's altitude, at a UT JD",
             SkyCommand},
     Command{"riseset",

@@ -23,7 +23,9 @@ std::vector<std::string> ListedCommands(const std::string& help) {
       in_commands = line == "Commands:";
       continue;
     }
-    if (in_commands) names.push_back(line.substr(2, line.find(' ', 2) - 2));
+    // A command's description may go on in lines indented further.
+    if (in_commands && line.size() > 2 && line[2] != ' ')
+      names.push_back(line.substr(2, line.find(' ', 2) - 2));
   }
   return names;
 }
