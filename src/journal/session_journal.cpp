@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <set>
 #include <system_error>
@@ -84,6 +85,12 @@ std::vector<LeftoverJournal> SessionJournal::ClaimLeftovers() {
     int error = 0;
     const JournalFile::Claim claim = leftover.File.ClaimExisting(path, error);
     if (claim == JournalFile::Claim::InUse) continue;  // a running session's
+    std::error_code size_error;
+    const std::uintmax_t size = std::filesystem::file_size(path, size_error);
+    if (claim == JournalFile::Claim::Claimed && !size_error && size > kMostJournalBytes) {
+      SetAside(path, "is too large to be a journal");
+      continue;
+    }
     FileBytes bytes;
     if (claim == JournalFile::Claim::Claimed) bytes = ReadWholeFile(path);
     if (claim == JournalFile::Claim::Failed || !bytes.Ok()) {
@@ -104,14 +111,7 @@ std::vector<LeftoverJournal> SessionJournal::ClaimLeftovers() {
         leftover.File.Remove();  // ended before its first record was written
         continue;
       }
-      // Nothing in it can be restored; kept under another name for whoever looks into it.
-      const std::string damaged = path + ".damaged";
-      const bool moved = std::rename(path.c_str(), damaged.c_str()) == 0;
-      prompter_.Tell("The journal \"" + path +
-                         "\" of an earlier session is damaged: nothing in it can be read."
-                         "\r\n\r\nIts work cannot be restored" +
-                         (moved ? "; the file was renamed \"" + damaged + "\"." : "."),
-                     kRecoverCaption, Icon::Exclamation);
+      SetAside(path, "is damaged: nothing in it can be read");
       continue;
     }
     // Another exercise's work waits for a login to that exercise.
@@ -252,6 +252,16 @@ void SessionJournal::Rewrite() {
   const int error = file_.Create(path_, JournalText(session_, work_));
   broken_ = error != 0;
   if (broken_) ReportFailure("\"" + path_ + "\" cannot be written", error);
+}
+
+void SessionJournal::SetAside(const std::string& path, const std::string& why) {
+  // Kept under another name for whoever looks into it, and not offered again.
+  const std::string damaged = path + ".damaged";
+  const bool moved = std::rename(path.c_str(), damaged.c_str()) == 0;
+  prompter_.Tell("The journal \"" + path + "\" of an earlier session " + why +
+                     ".\r\n\r\nIts work cannot be restored" +
+                     (moved ? "; the file was renamed \"" + damaged + "\"." : "."),
+                 kRecoverCaption, Icon::Exclamation);
 }
 
 void SessionJournal::ReportFailure(const std::string& what, int error) {

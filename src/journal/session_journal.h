@@ -9,6 +9,7 @@
 // .CSV files are never touched.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ namespace jovi {
 
 inline constexpr const char* kRecoverCaption = "Recover Unsaved Work";
 inline constexpr const char* kJournalFailedCaption = "Unsaved Work Not Protected";
+// No session writes this much (a line is some 60 bytes); a bigger file is not read.
+inline constexpr std::uintmax_t kMostJournalBytes = 16u << 20;
 
 // A journal left by a session that did not end normally, held (locked) by this session while
 // the student decides.
@@ -87,6 +90,8 @@ class SessionJournal final : public MeasurementObserver {
   // Writes the whole journal anew (or removes it when no work is left).
   void Rewrite();
   void ReportFailure(const std::string& what, int error);
+  // A leftover that can never give anything back: renamed, and the student told why.
+  void SetAside(const std::string& path, const std::string& why);
 
   Prompter& prompter_;
   std::string folder_;

@@ -388,30 +388,35 @@ TEST_F(SessionJournalTest, TornDamagedEmptyAndOtherExercisesJournals) {
                     MeasurementLine(Measurement(2455200.5L, 4.0f)).substr(0, 20));
   write(header_only, SessionLine(header_only) + MeasurementLine(Measurement(1, 1)).substr(0, 9));
   write(rubbish, "garbage\nmore garbage\n\n");
+  const JournalSession huge{"20240509-120000-9-0005", ExerciseMode::Newton, kMay10 + 0.2};
+  write(huge, SessionLine(huge));
+  fs::resize_file(folder + "Journal-" + huge.Id + ".jnl", kMostJournalBytes + 1);  // sparse
 
   MeasurementStore store;
   EventList list;
   prompter.answers = {Answer::Yes};
   Login(kMay11, ExerciseMode::Newton)->OfferRecovery(store, list);
   // First what cannot be restored, then the question.
-  ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"Recover Unsaved Work", "Recover Unsaved Work"}));
+  ASSERT_EQ(prompter.messages.size(), 3u);
+  EXPECT_EQ(Captions(), std::vector<std::string>(3, "Recover Unsaved Work"));
   EXPECT_NE(prompter.messages[0].text.find("is damaged: nothing in it can be read"),
             std::string::npos);
   EXPECT_EQ(prompter.messages[0].buttons, Buttons::Ok);
-  EXPECT_NE(prompter.messages[1].text.find("restore its 2 measurements and 0 event records?"),
+  EXPECT_NE(prompter.messages[1].text.find("is too large to be a journal"), std::string::npos);
+  EXPECT_NE(prompter.messages[2].text.find("restore its 2 measurements and 0 event records?"),
             std::string::npos);
-  EXPECT_NE(prompter.messages[1].text.find(
+  EXPECT_NE(prompter.messages[2].text.find(
                 "(1 damaged line of its journal could not be read and is left out.)"),
             std::string::npos);
   EXPECT_EQ(Dates(store.table), (std::vector<long double>{2455197.5L, 2455199.5L}));
   // The light-time exercise's journal waits for a login to it; the empty one is gone, the
   // rubbish is kept aside.
   const std::vector<std::string> files = Files();
-  ASSERT_EQ(files.size(), 3u);
+  ASSERT_EQ(files.size(), 4u);
   EXPECT_EQ(files[0], "Journal-" + roemer.Id + ".jnl");
   EXPECT_EQ(files[1], "Journal-" + rubbish.Id + ".jnl.damaged");
-  EXPECT_EQ(files[2].rfind("Journal-20240511-090500-", 0), 0u);  // this session's
+  EXPECT_EQ(files[2], "Journal-" + huge.Id + ".jnl.damaged");
+  EXPECT_EQ(files[3].rfind("Journal-20240511-090500-", 0), 0u);  // this session's
   prompter.messages.clear();
   prompter.answers = {Answer::Yes};
   Login(kMay11, ExerciseMode::Roemer)->OfferRecovery(store, list);
