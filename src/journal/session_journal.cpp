@@ -75,6 +75,8 @@ std::vector<LeftoverJournal> SessionJournal::ClaimLeftovers() {
   // A recovery that was cut short leaves the old journal beside the one that took its work.
   std::set<std::string> absorbed;
   for (const std::string& path : paths) {
+    std::error_code size_error;
+    if (std::filesystem::file_size(path, size_error) > kMostJournalBytes || size_error) continue;
     const FileBytes bytes = ReadWholeFile(path);
     if (!bytes.Ok()) continue;
     for (const std::string& id : ParseJournal(bytes.bytes).Work.Absorbed) absorbed.insert(id);
