@@ -14,6 +14,8 @@ namespace jovi {
 
 EventCommands::EventCommands(TSatLabForm1& form) : form_(form) {
   record_form_ = new TRecordEventForm1(events_, ProgramPrompter(), &form_);
+  form_.Session().UseEventList(events_);
+  record_form_->SetSavedHook([this](const EventRecord& r) { form_.Session().EventSaved(r); });
   top_view_ = new TJSatOrrery(form_.Session(), ClientArea::kWidth, &form_);
   top_view_->SetAnimationQuery([this] { return form_.Scope().Animating(); });
   auto item = [this](const char* name) {

@@ -64,7 +64,10 @@ bool MeasurementFileCommands::Save(MeasurementFormat format, const std::string& 
   }
   const FileWriteResult result =
       binary ? WriteBinaryFile(path, store_) : WriteCsvFile(path, store_, zone_hours);
-  if (result.Ok()) return true;
+  if (result.Ok()) {
+    if (store_.observer) store_.observer->TableSaved(store_.table);
+    return true;
+  }
   prompter_.Tell("Unable to open " + path + " for output.\r\nData not saved!\r\n\r\n" +
                      result.Description() + ".",
                  "File Error", Icon::Stop);
@@ -109,7 +112,10 @@ bool MeasurementFileCommands::Load(const std::string& user_dir) {
               "Data Not Saved!", Icon::Stop)) {
     return false;
   }
-  if (!merge) store_.table.Clear();
+  if (!merge) {
+    store_.table.Clear();
+    if (store_.observer) store_.observer->TableReplaced();
+  }
   for (const MeasurementRecord& record : content.records) store_.table.InsertOrdered(record);
   store_.TableChanged = true;
   store_.DataSaved = !merge;

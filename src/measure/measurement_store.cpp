@@ -13,6 +13,7 @@ bool CommitPendingMeasurement(MeasurementStore& store) {
   store.TableChanged = true;
   store.NothingPending = true;
   store.DataSaved = false;
+  if (store.observer) store.observer->MeasurementCommitted(p);
   return true;
 }
 

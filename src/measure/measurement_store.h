@@ -6,12 +6,26 @@
 
 namespace jovi {
 
+// Told of the changes of the table that decide what of it exists only in memory (the session
+// journal listens).
+class MeasurementObserver {
+ public:
+  virtual ~MeasurementObserver() = default;
+  // A measurement joined the table through CommitPendingMeasurement.
+  virtual void MeasurementCommitted(const MeasurementRecord& record) = 0;
+  // The whole table was written to a file.
+  virtual void TableSaved(const MeasurementTable& table) = 0;
+  // A load replaced the table (the student agreed to lose what was not saved).
+  virtual void TableReplaced() = 0;
+};
+
 struct MeasurementStore {
   MeasurementTable table;
   MeasurementRecord pending;
   bool DataSaved = true;       // nothing in the table is missing from a file
   bool NothingPending = true;  // the pending record holds no confirmed values awaiting a commit
   bool TableChanged = false;   // read and reset by the analysis
+  MeasurementObserver* observer = nullptr;
 };
 
 // Moves the pending record into the table when it has a date and at least one included value

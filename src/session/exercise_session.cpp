@@ -8,6 +8,7 @@
 #include "config/password.h"
 #include "config/user_folder.h"
 #include "lists/reminder.h"
+#include "platform/clock.h"
 #include "platform/command_line.h"
 #include "util/ascii_case.h"
 
@@ -32,7 +33,7 @@ DateTimeRec FirstObservationTime(float zone_hours) {
 
 long double StartOfUtDay(long double jd) { return std::floor(jd + 0.5L) - 0.5L; }
 
-ExerciseSession::ExerciseSession(Prompter& prompter) : prompter_(prompter) {}
+ExerciseSession::ExerciseSession(Prompter& prompter) : prompter_(prompter), journal_(prompter) {}
 ExerciseSession::~ExerciseSession() = default;
 
 bool ExerciseSession::Start(const std::vector<std::string>& arguments,
@@ -66,6 +67,7 @@ bool ExerciseSession::LogIn(SessionWindow& window) {
     const bool configured = ConfigureSession(window);
     view_ = ViewState::Title;
     window.Repaint();
+    if (configured) OfferRecovery();
     return configured;
   }
   window.ShowLoginDialog(students_);
@@ -78,7 +80,20 @@ bool ExerciseSession::LogIn(SessionWindow& window) {
   const bool configured = ConfigureSession(window);
   window.Repaint();
   window.SetBusy(false);
+  if (configured) OfferRecovery();
   return configured;
+}
+
+void ExerciseSession::OfferRecovery() {
+  if (journal_.Begun()) return;
+  journal_.Begin(working_.UserDir, mode_, CurrentLocalSerial());
+  if (!store_ || !events_) return;
+  const RecoveredWork recovered = journal_.OfferRecovery(*store_, *events_);
+  if (recovered.Measurements > 0) {
+    SetDataSaved(false);
+    EnableDataItems();
+  }
+  if (recovered.Events > 0) SetSavedEventsEnabled(true);
 }
 
 bool ExerciseSession::ConfigureSession(SessionWindow& window) {
@@ -211,6 +226,7 @@ void ExerciseSession::OfferAdminDefaults() {
 }
 
 bool ExerciseSession::CloseQuery(SessionWindow& window) {
+  loss_agreed_ = false;
   if (!NothingPending()) window.CommitPendingMeasurement();
   if (!DataSaved()) {
     const Answer answer = prompter_.Ask(
@@ -218,6 +234,7 @@ bool ExerciseSession::CloseQuery(SessionWindow& window) {
         "Data Will Be Lost!", Buttons::YesNoCancel, Icon::Question);
     if (answer == Answer::Cancel || answer == Answer::None) return false;
     if (answer == Answer::Yes) window.PopUpSaveMenu();
+    loss_agreed_ = answer == Answer::No;
   }
   if (window.HotlistUnsaved()) {
     const Answer answer = prompter_.Ask(
@@ -255,6 +272,8 @@ bool ExerciseSession::AskToQuit() {
 }
 
 void ExerciseSession::Close() {
+  // A save chosen at quitting that did not happen leaves the journal for the next login.
+  journal_.End(DataSaved() || loss_agreed_);
   if (!log_) return;
   log_->WriteLogout();
   log_.reset();

@@ -13,6 +13,7 @@
 #include "config/password_check.h"
 #include "config/student_info.h"
 #include "config/usage_log.h"
+#include "journal/session_journal.h"
 #include "measure/measurement_store.h"
 #include "session/exercise_mode.h"
 #include "session/main_menu_state.h"
@@ -71,7 +72,8 @@ class ExerciseSession {
 
   // The quit questions, in order; true when the window may close.
   bool CloseQuery(SessionWindow& window);
-  // The window closes: the usage log's logout block, then the log is discarded.
+  // The window closes: the journal is removed when the work is safe (saved, or the student
+  // agreed to lose it), then the usage log's logout block, then the log is discarded.
   void Close();
 
   // The heading of a printed page; the layout is kept for the caller.
@@ -104,8 +106,14 @@ class ExerciseSession {
   void UseMeasurementStore(MeasurementStore& store) {
     store.DataSaved = data_saved_;
     store.NothingPending = nothing_pending_;
+    store.observer = &journal_;
     store_ = &store;
   }
+  // The light-time exercise's event records, which a recovery at login fills.
+  void UseEventList(EventList& events) { events_ = &events; }
+  // An event record was added to the list: into the journal at once.
+  void EventSaved(const EventRecord& record) { journal_.EventSaved(record); }
+  const SessionJournal& Journal() const { return journal_; }
   bool DataSaved() const { return store_ ? store_->DataSaved : data_saved_; }
   bool NothingPending() const { return store_ ? store_->NothingPending : nothing_pending_; }
   void SetDataSaved(bool saved) { (store_ ? store_->DataSaved : data_saved_) = saved; }
@@ -132,6 +140,8 @@ class ExerciseSession {
 
  private:
   void SetHelpItems(bool topics_from_main_list, SessionWindow* window);
+  // After login: this session's journal, and the question about any left by another.
+  void OfferRecovery();
   void ApplyExercise(SessionWindow& window);
   bool AskToQuit();
 
@@ -147,6 +157,9 @@ class ExerciseSession {
   bool data_saved_ = true;
   bool nothing_pending_ = true;
   MeasurementStore* store_ = nullptr;
+  EventList* events_ = nullptr;
+  SessionJournal journal_;
+  bool loss_agreed_ = false;  // the last quit questions were answered "do not save"
   bool options_access_ = false;
   bool options_modified_ = false;
   bool admin_save_pending_ = false;

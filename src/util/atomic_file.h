@@ -1,7 +1,8 @@
 // Writing a whole file so that it is either completely new or untouched: the bytes go into a
 // temporary file in the same folder, which is flushed to disk and then renamed over the target.
 // A failure part way (disk full, file too large, no permission) leaves the previous file as it
-// was and no temporary file behind. Every file the program writes goes through here.
+// was and no temporary file behind. Every file the program writes goes through here, except
+// the session journal, which appends checksummed lines (journal/journal_file.h).
 #pragma once
 
 #include <cstdint>

@@ -523,3 +523,123 @@ TEST_F(ExerciseSessionTest, ThePrintHeaderNamesTheTableAndTheStudents) {
 
 }  // namespace
 }  // namespace jovi
+
+namespace jovi {
+namespace {
+
+// The session journal across the session: a normal end removes it, any other end leaves it,
+// and only a journal left that way is offered at the next login.
+TEST_F(ExerciseSessionTest, OnlyASessionThatEndedWithItsWorkUnsafeLeavesItsJournal) {
+  MeasurementRecord measured;
+  measured.JulianDay = 2455197.5L;
+  measured.Offset = {1.25f, -0.5f, 100.0f, 3.0f};
+  measured.Included = {true, false, true, true};
+  const struct {
+    const char* name;
+    std::deque<Answer> answers;  // the quit questions, in order
+    bool save_happens;           // the save chosen at quitting is made
+    bool closes;
+    bool journal_left;
+  } cases[] = {
+      {"quit after saving", {Answer::Yes, Answer::Yes}, true, true, false},
+      {"quit agreeing to lose the data", {Answer::No, Answer::Yes}, false, true, false},
+      {"cancel at the data question", {Answer::Cancel}, false, false, true},
+      {"not sure to quit", {Answer::No, Answer::No}, false, false, true},
+      {"a save chosen but not made", {Answer::Yes, Answer::Yes}, false, true, true},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove_all(dir.Path() / "data" / "Users");
+    std::string journal;
+    {
+      ExerciseSession s(prompter);
+      MeasurementStore store;
+      EventList events;
+      s.UseMeasurementStore(store);
+      s.UseEventList(events);
+      WriteOptions();
+      ASSERT_TRUE(s.Start({"jovitrack", "NEWTON"}, env));
+      ASSERT_TRUE(s.LogIn(window));
+      store.pending = measured;
+      store.NothingPending = false;
+      ASSERT_TRUE(CommitPendingMeasurement(store));
+      s.SetNothingPending(true);
+      journal = s.Journal().Path();
+      ASSERT_TRUE(std::filesystem::exists(journal)) << c.name;
+      struct SavingWindow final : SessionWindow {
+        void ShowLoginDialog(StudentInfo&) override {}
+        ExerciseMode ShowExerciseChoice() override { return ExerciseMode::None; }
+        void PopUpSaveMenu() override {
+          if (!save) return;  // the save dialog cancelled, or the file could not be written
+          store->observer->TableSaved(store->table);
+          store->DataSaved = true;
+        }
+        void Repaint() override {}
+        void SetBusy(bool) override {}
+        MeasurementStore* store = nullptr;
+        bool save = false;
+      } quitting;
+      quitting.store = &store;
+      quitting.save = c.save_happens;
+      prompter.answers = c.answers;
+      EXPECT_EQ(s.CloseQuery(quitting), c.closes) << c.name;
+      if (c.closes) s.Close();
+    }  // the program ends (or, when the window stayed open, is killed)
+    EXPECT_EQ(std::filesystem::exists(journal), c.journal_left) << c.name;
+
+    // The next login of the same student is asked exactly when a journal was left.
+    prompter.messages.clear();
+    prompter.answers = {Answer::Yes};
+    ExerciseSession next(prompter);
+    MeasurementStore store;
+    EventList events;
+    next.UseMeasurementStore(store);
+    next.UseEventList(events);
+    WriteOptions();
+    ASSERT_TRUE(next.Start({"jovitrack", "NEWTON"}, env));
+    ASSERT_TRUE(next.LogIn(window));
+    const bool asked = !prompter.messages.empty() &&
+                       prompter.messages[0].caption == std::string("Recover Unsaved Work");
+    EXPECT_EQ(asked, c.journal_left) << c.name;
+    if (!c.journal_left) continue;
+    ASSERT_EQ(store.table.Count(), 1) << c.name;
+    EXPECT_TRUE(SameMeasurement(*store.table.ItemAt(0), measured)) << c.name;
+    EXPECT_FALSE(next.DataSaved()) << c.name;
+    EXPECT_TRUE(next.Menu().ReviewData1.enabled) << c.name;
+    EXPECT_TRUE(next.Menu().AnalyzeData1.enabled) << c.name;
+  }
+}
+
+TEST_F(ExerciseSessionTest, RecoveredEventRecordsEnableTheirList) {
+  EventRecord saved;
+  saved.DateTime = 45423.5;
+  saved.DistanceAU = 4.25L;
+  saved.Event = "Io is leaving Eclipse.";
+  {
+    ExerciseSession s(prompter);
+    MeasurementStore store;
+    EventList events;
+    s.UseMeasurementStore(store);
+    s.UseEventList(events);
+    WriteOptions();
+    ASSERT_TRUE(s.Start({"jovitrack", "ROEMER"}, env));
+    ASSERT_TRUE(s.LogIn(window));
+    s.EventSaved(saved);
+  }  // killed
+  ExerciseSession next(prompter);
+  MeasurementStore store;
+  EventList events;
+  next.UseMeasurementStore(store);
+  next.UseEventList(events);
+  ASSERT_TRUE(next.Start({"jovitrack", "ROEMER"}, env));
+  EXPECT_FALSE(next.Menu().ListSavedDateTime1.enabled);
+  prompter.answers = {Answer::Yes};
+  ASSERT_TRUE(next.LogIn(window));
+  ASSERT_EQ(events.Count(), 1);
+  EXPECT_TRUE(SameEvent(*events.ItemAt(0), saved));
+  EXPECT_TRUE(next.Menu().ListSavedDateTime1.enabled);
+  EXPECT_TRUE(store.table.IsEmpty());
+  EXPECT_TRUE(next.DataSaved());  // no measurement came back
+}
+
+}  // namespace
+}  // namespace jovi

@@ -84,6 +84,7 @@ bool TRecordEventForm1::RecordEvent(const DateTimeRec& observation_time) {
 
 void TRecordEventForm1::OKBtnClick() {
   AppendEvent(events_, record_, FromQt(EventBox->currentText()));
+  if (saved_) saved_(*events_.Current());
   prompter_.Tell(EventSavedText(), kEventSavedCaption, Icon::Information);
   accept();
 }

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include "astro/date_time.h"
 #include "session/event_record.h"
 
@@ -29,6 +31,8 @@ class TRecordEventForm1 : public QDialog {
   bool RecordEvent(const DateTimeRec& observation_time);
 
   const EventRecord& Record() const { return record_; }
+  // Called with each record the moment it joins the list (the session journal's hook).
+  void SetSavedHook(std::function<void(const EventRecord&)> saved) { saved_ = std::move(saved); }
 
   QGroupBox* GroupBox1;
   QLineEdit* JDEd;
@@ -46,6 +50,7 @@ class TRecordEventForm1 : public QDialog {
   EventList& events_;
   Prompter& prompter_;
   EventRecord record_;
+  std::function<void(const EventRecord&)> saved_;
 };
 
 }  // namespace jovi
