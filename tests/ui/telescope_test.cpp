@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -21,6 +22,7 @@
 #include "config/options_file.h"
 #include "measure/ui/results_form.h"
 #include "platform/program_dir.h"
+#include "session/moon_dimming.h"
 #include "session/rotation_image.h"
 #include "session/ui/date_dialog.h"
 #include "session/ui/features_dialog.h"
@@ -187,6 +189,36 @@ class TelescopeTest : public QObject {
     QVERIFY(second);
     const auto& q = second->Scope().Pixels()[static_cast<std::size_t>(hidden - 1)];
     QVERIFY(Field(*second).pixelColor(q.X, q.Y) != kMoon);
+  }
+
+  void aMoonInAnotherMoonsShadowFadesAndReturns() {
+    // 2014 December 21: Callisto's shadow on Io (03:13-03:32 UT), four fifths of Io's light lost
+    // at the middle; a quarter of an hour after the end Io is at full light again.
+    TelescopeSetup setup;
+    constexpr long double kMiddle = 2457012.640618L;
+    struct Moment {
+      long double jd;
+      const char* shot;
+    };
+    for (const Moment m : {Moment{kMiddle, "telescope_mutual_eclipse"},
+                           Moment{kMiddle + 0.02L, "telescope_mutual_after"}}) {
+      auto form = setup.Observe(m.jd);
+      QVERIFY(form);
+      QTest::mouseClick(form->Controls().MagBtn[3], Qt::LeftButton);
+      const auto& io = jovi::ProgramScene().Satellite(1);
+      QVERIFY(!io.Occulted && !io.Eclipsed);
+      const auto light = jovi::MutualMoonLight(jovi::ProgramScene(), m.jd);
+      const auto& at = form->Scope().Pixels()[0];
+      const QColor expected(static_cast<int>(std::lround(255 * light[0])),
+                            static_cast<int>(std::lround(192 * light[0])), 0);
+      QCOMPARE(Field(*form).pixelColor(at.X, at.Y), expected);
+      if (m.jd == kMiddle) {
+        QVERIFY(light[0] > 0.1L && light[0] < 0.3L);
+      } else {
+        QCOMPARE(expected, kMoon);
+      }
+      jovi::test::SaveScreenshot(*form, m.shot);
+    }
   }
 
   void anEclipsedMoonIsACrossOrNothing() {
