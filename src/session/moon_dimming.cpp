@@ -11,6 +11,8 @@ namespace {
 
 // Below half a step of an 8-bit colour nothing is left to draw.
 constexpr long double kFaintest = 0.5L / 255;
+constexpr long double kMeanSunDistance = 5.2L;  // AU
+constexpr long double kPenumbraSlack = 0.01L;   // Jupiter radii
 
 bool IsMoonGlyph(const MoonMark& mark) {
   return mark.kind == MoonMark::Kind::Glyph && !(mark.colour == kShadowColour);
@@ -23,7 +25,16 @@ int Scaled(int channel, long double light) {
 }  // namespace
 
 std::array<long double, 4> MutualMoonLight(const ObservationScene& scene, long double jd) {
-  const long double sun_distance = JupiterSunDistance(jd);
+  // Jupiter's distance from the Sun only sizes the penumbrae (by under 5 % of their widening,
+  // under 0.004 radii); it is looked up only when some moon is that near another's shadow.
+  bool shadow_near = false;
+  for (int i = 1; i <= 4; ++i) {
+    for (int j = i + 1; j <= 4; ++j) {
+      shadow_near =
+          shadow_near || EclipseDiscs(scene, i, j, kMeanSunDistance).Clearance() < kPenumbraSlack;
+    }
+  }
+  const long double sun_distance = shadow_near ? JupiterSunDistance(jd) : kMeanSunDistance;
   if (!std::isfinite(sun_distance)) return {1, 1, 1, 1};
   return MutualLightRemaining(scene, sun_distance);
 }
