@@ -3,6 +3,7 @@
 // timing and features dialogs.
 #include <QLineEdit>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -219,6 +221,53 @@ class TelescopeTest : public QObject {
       }
       jovi::test::SaveScreenshot(*form, m.shot);
     }
+  }
+
+  void animatingThroughTheEventTheMoonFadesAndReturns() {
+    // The same event watched as a student watches it: from a few minutes before, with an
+    // animation step of 0.01 hour, to a few minutes after.
+    TelescopeSetup setup;
+    setup.options.AnimStepHrs = 0.01L;
+    constexpr long double kBefore = 2457012.6325L;  // 03:10:48 UT
+    constexpr long double kAfter = 2457012.6500L;   // 03:36:00 UT
+    auto form = setup.Observe(kBefore);
+    QVERIFY(form);
+    QTest::mouseClick(form->Controls().MagBtn[3], Qt::LeftButton);
+    jovi::test::OnNextModal<jovi::TFeaturesForm1>([](jovi::TFeaturesForm1* d) {
+      d->Boxes[0]->setChecked(true);
+      QTest::mouseClick(d->OKBtn, Qt::LeftButton);
+    });
+    form->findChild<QAction*>(QStringLiteral("Features1"))->trigger();
+    QTest::mouseClick(form->Controls().ContBtn, Qt::LeftButton);
+    QVERIFY(form->AnimationTimer().isActive());
+    std::vector<int> red;  // Io's red channel at each new time
+    long double last = 0;
+    bool shot = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 20000) {
+      QTest::qWait(5);
+      const long double jd = jovi::ToJD(form->Session().ObservationTime());
+      if (jd == last) continue;
+      last = jd;
+      const auto& at = form->Scope().Pixels()[0];
+      red.push_back(Field(*form).pixelColor(at.X, at.Y).red());
+      if (!shot && red.back() < 80) {
+        jovi::test::SaveScreenshot(*form, "telescope_mutual_animated");
+        shot = true;
+      }
+      if (jd >= kAfter) break;
+    }
+    QTest::mouseClick(form->Controls().ContBtn, Qt::LeftButton);
+    QVERIFY(last >= kAfter);
+    QVERIFY(red.size() > 30);
+    const auto darkest = std::min_element(red.begin(), red.end());
+    QCOMPARE(red.front(), 255);
+    QCOMPARE(red.back(), 255);
+    QVERIFY(*darkest < 80);
+    // Fading all the way to the middle, then brightening all the way back.
+    QVERIFY(std::is_sorted(red.begin(), darkest, std::greater<>()));
+    QVERIFY(std::is_sorted(darkest, red.end()));
   }
 
   void anEclipsedMoonIsACrossOrNothing() {
