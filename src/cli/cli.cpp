@@ -31,6 +31,10 @@ constexpr std::array kCommands = {
     Command{"events",
             "events FROM TO [--moon N]  the instants (UT) moons enter and leave Jupiter's shadow",
             EventsCommand},
+    Command{"mutual",
+            "mutual FROM TO [--all] [--min-drop F]  the moons' mutual occultations and "
+            "eclipses (UT)",
+            MutualCommand},
     Command{"phenomena",
             "phenomena JD               Jupiter's opposition, conjunction and quadratures near a "
             "UT JD",

@@ -102,6 +102,21 @@ DateTimeRec ParseDateTime(std::string_view date, std::string_view time) {
   return rec;
 }
 
+long double ObservationJD(std::string_view text) {
+  // The observation dates the program serves.
+  constexpr long double kFirstObservationJD = 1757582.5L;
+  constexpr long double kEndObservationJD = 2743738.495L;
+  const long double jd = ParseJD(text);
+  if (jd < kFirstObservationJD || jd >= kEndObservationJD) {
+    throw UsageError("Julian date outside the years 100 to 2800: " + std::string(text));
+  }
+  return jd;
+}
+
+void RequireOrder(long double from, long double to) {
+  if (to < from) throw UsageError("the end comes before the start");
+}
+
 std::string DateTimeText(long double jd) {
   // To the nearest second first, so that 23:59:59.6 reads as the next day's 00:00:00.
   const long double rounded = std::nearbyint((jd + 0.5L) * 86400.0L) / 86400.0L - 0.5L;

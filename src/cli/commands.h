@@ -29,6 +29,9 @@ void SceneCommand(const Args& args, std::ostream& out);
 void TableCommand(const Args& args, std::ostream& out);
 void EventsCommand(const Args& args, std::ostream& out);
 
+// The moons' mutual events.
+void MutualCommand(const Args& args, std::ostream& out);
+
 // Jupiter's phenomena.
 void PhenomenaCommand(const Args& args, std::ostream& out);
 

@@ -8,6 +8,7 @@
 #include "astro/time_scales.h"
 #include "session/cloud_watch.h"
 #include "session/exercise_session.h"
+#include "session/moon_dimming.h"
 #include "session/rotation_image.h"
 
 namespace jovi {
@@ -108,6 +109,7 @@ TelescopeFrame Telescope::Redraw() {
   } else {
     frame.glyph = GlyphSizeFor(geometry_.MagIndex);
     MoonPlan plan = PlanMoons(moons, pixels_, session_.Features(), animating_, eclipsed_);
+    DimMoonMarks(plan.marks, MutualMoonLight(ProgramScene(), jd));
     frame.marks = std::move(plan.marks);
     if (plan.notice) {
       StopAnimation();

@@ -3,6 +3,7 @@
 // timing and features dialogs.
 #include <QLineEdit>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -10,6 +11,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -21,6 +24,7 @@
 #include "config/options_file.h"
 #include "measure/ui/results_form.h"
 #include "platform/program_dir.h"
+#include "session/moon_dimming.h"
 #include "session/rotation_image.h"
 #include "session/ui/date_dialog.h"
 #include "session/ui/features_dialog.h"
@@ -187,6 +191,83 @@ class TelescopeTest : public QObject {
     QVERIFY(second);
     const auto& q = second->Scope().Pixels()[static_cast<std::size_t>(hidden - 1)];
     QVERIFY(Field(*second).pixelColor(q.X, q.Y) != kMoon);
+  }
+
+  void aMoonInAnotherMoonsShadowFadesAndReturns() {
+    // 2014 December 21: Callisto's shadow on Io (03:13-03:32 UT), four fifths of Io's light lost
+    // at the middle; a quarter of an hour after the end Io is at full light again.
+    TelescopeSetup setup;
+    constexpr long double kMiddle = 2457012.640618L;
+    struct Moment {
+      long double jd;
+      const char* shot;
+    };
+    for (const Moment m : {Moment{kMiddle, "telescope_mutual_eclipse"},
+                           Moment{kMiddle + 0.02L, "telescope_mutual_after"}}) {
+      auto form = setup.Observe(m.jd);
+      QVERIFY(form);
+      QTest::mouseClick(form->Controls().MagBtn[3], Qt::LeftButton);
+      const auto& io = jovi::ProgramScene().Satellite(1);
+      QVERIFY(!io.Occulted && !io.Eclipsed);
+      const auto light = jovi::MutualMoonLight(jovi::ProgramScene(), m.jd);
+      const auto& at = form->Scope().Pixels()[0];
+      const QColor expected(static_cast<int>(std::lround(255 * light[0])),
+                            static_cast<int>(std::lround(192 * light[0])), 0);
+      QCOMPARE(Field(*form).pixelColor(at.X, at.Y), expected);
+      if (m.jd == kMiddle) {
+        QVERIFY(light[0] > 0.1L && light[0] < 0.3L);
+      } else {
+        QCOMPARE(expected, kMoon);
+      }
+      jovi::test::SaveScreenshot(*form, m.shot);
+    }
+  }
+
+  void animatingThroughTheEventTheMoonFadesAndReturns() {
+    // The same event watched as a student watches it: from a few minutes before, with an
+    // animation step of 0.01 hour, to a few minutes after.
+    TelescopeSetup setup;
+    setup.options.AnimStepHrs = 0.01L;
+    constexpr long double kBefore = 2457012.6325L;  // 03:10:48 UT
+    constexpr long double kAfter = 2457012.6500L;   // 03:36:00 UT
+    auto form = setup.Observe(kBefore);
+    QVERIFY(form);
+    QTest::mouseClick(form->Controls().MagBtn[3], Qt::LeftButton);
+    jovi::test::OnNextModal<jovi::TFeaturesForm1>([](jovi::TFeaturesForm1* d) {
+      d->Boxes[0]->setChecked(true);
+      QTest::mouseClick(d->OKBtn, Qt::LeftButton);
+    });
+    form->findChild<QAction*>(QStringLiteral("Features1"))->trigger();
+    QTest::mouseClick(form->Controls().ContBtn, Qt::LeftButton);
+    QVERIFY(form->AnimationTimer().isActive());
+    std::vector<int> red;  // Io's red channel at each new time
+    long double last = 0;
+    bool shot = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 20000) {
+      QTest::qWait(5);
+      const long double jd = jovi::ToJD(form->Session().ObservationTime());
+      if (jd == last) continue;
+      last = jd;
+      const auto& at = form->Scope().Pixels()[0];
+      red.push_back(Field(*form).pixelColor(at.X, at.Y).red());
+      if (!shot && red.back() < 80) {
+        jovi::test::SaveScreenshot(*form, "telescope_mutual_animated");
+        shot = true;
+      }
+      if (jd >= kAfter) break;
+    }
+    QTest::mouseClick(form->Controls().ContBtn, Qt::LeftButton);
+    QVERIFY(last >= kAfter);
+    QVERIFY(red.size() > 30);
+    const auto darkest = std::min_element(red.begin(), red.end());
+    QCOMPARE(red.front(), 255);
+    QCOMPARE(red.back(), 255);
+    QVERIFY(*darkest < 80);
+    // Fading all the way to the middle, then brightening all the way back.
+    QVERIFY(std::is_sorted(red.begin(), darkest, std::greater<>()));
+    QVERIFY(std::is_sorted(darkest, red.end()));
   }
 
   void anEclipsedMoonIsACrossOrNothing() {

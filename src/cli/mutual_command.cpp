@@ -1,0 +1,53 @@
+#include <cmath>
+#include <string>
+
+#include "almanac/mutual_events.h"
+#include "cli/commands.h"
+
+namespace jovi::cli {
+
+namespace {
+
+constexpr long double kLongestMutualSearchDays = 3660;
+constexpr std::string_view kMutualUsage =
+    "jovitrack-cli mutual FROM_JD TO_JD [--all] [--min-drop F]";
+
+// "hh:mm:ss" of a UT Julian date, to the nearest second.
+std::string TimeOfDay(long double jd) {
+  const std::string text = DateTimeText(jd);
+  return text.substr(text.size() - 8);
+}
+
+}  // namespace
+
+void MutualCommand(const Args& args, std::ostream& out) {
+  ExpectCount(args, 2, 5, kMutualUsage);
+  const long double from = ObservationJD(args[0]);
+  const long double to = ObservationJD(args[1]);
+  RequireOrder(from, to);
+  if (to - from > kLongestMutualSearchDays) throw UsageError("the span is longer than 3660 days");
+  bool all = false;
+  long double min_drop = kDefaultMinimumDrop;
+  for (std::size_t i = 2; i < args.size(); ++i) {
+    if (args[i] == "--all") {
+      all = true;
+    } else if (args[i] == "--min-drop") {
+      if (++i == args.size()) throw UsageError("--min-drop needs a fraction from 0 to 1");
+      const auto f = ParseNumber(args[i]);
+      if (!f || *f < 0 || *f > 1)
+        throw UsageError("the drop is a fraction from 0 to 1: " + args[i]);
+      min_drop = *f;
+    } else {
+      throw UsageError("usage: " + std::string(kMutualUsage));
+    }
+  }
+  const MutualSearch search = FindMutualEvents(from, to, min_drop, all);
+  for (const MutualEvent& e : search.events) {
+    out << DateTimeText(e.begin) << ' ' << TimeOfDay(e.end) << ' ' << Fixed(e.middle, 6) << ' '
+        << e.Code() << e.type << ' ' << Fixed(e.light_lost, 2) << (e.Hidden() ? " hidden" : "")
+        << '\n';
+  }
+  if (search.failed) throw UsageError("Jupiter's place is not available: the list stops there");
+}
+
+}  // namespace jovi::cli
