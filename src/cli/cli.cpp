@@ -30,6 +30,10 @@ constexpr std::array kCommands = {
     Command{"events",
             "events FROM TO [--moon N]  the instants (UT) moons enter and leave Jupiter's shadow",
             EventsCommand},
+    Command{"almanac",
+            "almanac FROM TO [--moon N] [--all]  the moons' eclipses, occultations, transits and "
+            "shadow transits (UT)",
+            AlmanacCommand},
     Command{"phenomena",
             "phenomena JD               Jupiter's opposition, conjunction and quadratures near a "
             "UT JD",

@@ -74,6 +74,17 @@ long double ParseJD(std::string_view text) {
   return *jd;
 }
 
+long double ParseObservationJD(std::string_view text) {
+  // The observation dates the program serves (years 100 to 2800).
+  constexpr long double kFirstObservationJD = 1757582.5L;
+  constexpr long double kEndObservationJD = 2743738.495L;
+  const long double jd = ParseJD(text);
+  if (jd < kFirstObservationJD || jd >= kEndObservationJD) {
+    throw UsageError("Julian date outside the years 100 to 2800: " + std::string(text));
+  }
+  return jd;
+}
+
 DateTimeRec ParseDateTime(std::string_view date, std::string_view time) {
   long long ymd[3] = {};
   long long hms[3] = {};

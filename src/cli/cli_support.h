@@ -25,6 +25,9 @@ std::optional<long double> ParseNumber(std::string_view text);
 // A Julian date the calendar can hold (years -4000 to 8000); throws UsageError.
 long double ParseJD(std::string_view text);
 
+// A Julian date the satellite scene serves (the years 100 to 2800); throws UsageError.
+long double ParseObservationJD(std::string_view text);
+
 // "YYYY/MM/DD" and an optional "hh:mm:ss" as a UT record; throws UsageError.
 DateTimeRec ParseDateTime(std::string_view date, std::string_view time);
 

@@ -14,22 +14,13 @@ namespace jovi::cli {
 
 namespace {
 
-// The observation dates the program serves (years 100 to 2800).
-constexpr long double kFirstObservationJD = 1757582.5L;
-constexpr long double kEndObservationJD = 2743738.495L;
 // Eclipses are looked for in steps this long, then narrowed down by bisection.
 constexpr long double kEventStepDays = 2.0L / 1440.0L;
 constexpr long double kEventPrecisionDays = 0.1L / 86400.0L;
 constexpr long double kLongestEventSearchDays = 3660;
 constexpr long double kMostTableRows = 100000;
 
-long double ObservationJD(std::string_view text) {
-  const long double jd = ParseJD(text);
-  if (jd < kFirstObservationJD || jd >= kEndObservationJD) {
-    throw UsageError("Julian date outside the years 100 to 2800: " + std::string(text));
-  }
-  return jd;
-}
+long double ObservationJD(std::string_view text) { return ParseObservationJD(text); }
 
 const ObservationScene& SceneAtUT(long double jd) {
   ComputeScene(TDTFromUT(jd));
