@@ -84,11 +84,12 @@ AlmanacReport AlmanacLines(const std::vector<MoonEvent>& found, long double from
   };
   heading("Moon events from " + MinuteText(from_ut) + " UT, " + std::to_string(days) +
           (days == 1 ? " day" : " days") + ", to " + MinuteText(from_ut + days) + " UT");
-  heading("Moons: " + ChosenMoons(filter) + ".  Events: " + ChosenKinds(filter) + ".");
-  heading(filter.show_hidden
-              ? "Events hidden from the Earth (behind the disc or in the shadow): listed, marked."
-              : "Events hidden from the Earth (behind the disc or in the shadow): not listed.");
-  heading("Times are UT to the nearest minute; time each event to the second in the telescope.");
+  // Every line fits a printed page (80 characters), as the event lines do.
+  heading("Moons: " + ChosenMoons(filter) + ".");
+  heading("Events: " + ChosenKinds(filter) + ".");
+  heading(filter.show_hidden ? "Hidden events (behind the disc or in the shadow): listed, marked."
+                             : "Hidden events (behind the disc or in the shadow): not listed.");
+  heading("UT to the nearest minute; time each event to the second in the telescope.");
   heading("");
   std::string columns = "Date       UT     Event     ";
   for (const AlmanacColumn& c : extra_columns) columns += c.heading + "  ";

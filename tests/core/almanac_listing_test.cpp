@@ -74,6 +74,7 @@ TEST(AlmanacListing, FilterChoosesTheLinesAndEachLineKnowsItsEvent) {
       EXPECT_EQ(report.lines[i].find(" (hidden)") != std::string::npos, event.hidden);
     }
     EXPECT_EQ(codes, c.codes);
+    for (const std::string& line : report.lines) EXPECT_LE(line.size(), 80u) << line;  // printable
     EXPECT_EQ(report.lines.front(),
               "Moon events from 2016/01/01 00:00 UT, 1 day, to 2016/01/02 00:00 UT");
     const bool empty_note = report.lines.back().starts_with("No events");
