@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "almanac/ui/moon_events_form.h"
 #include "app/client_area.h"
 #include "app/sat_lab_form.h"
 #include "phenomena/ui/phenom_list_form.h"
@@ -25,6 +26,8 @@ EventCommands::EventCommands(TSatLabForm1& form) : form_(form) {
                    [this] { ListSavedDateTime1Click(); });
   QObject::connect(item("JupiterPhenomena1"), &QAction::triggered, &form_,
                    [this] { JupiterPhenomena1Click(); });
+  QObject::connect(item("MoonEvents1"), &QAction::triggered, &form_,
+                   [this] { MoonEvents1Click(); });
 }
 
 EventCommands::~EventCommands() = default;
@@ -50,6 +53,15 @@ void EventCommands::JupiterPhenomena1Click() {
     phenom_list_form_ = new PhenomListForm1(form_.Session(), form_.SearchDialog(), &form_);
   }
   phenom_list_form_->ShowPhenomena(form_.Session().ObservationTime());
+}
+
+void EventCommands::MoonEvents1Click() {
+  if (!moon_events_form_) {
+    moon_events_form_ = new TMoonEventsForm1(form_.Session(), form_.SearchDialog(), &form_);
+    moon_events_form_->SetGoTo(
+        [this](const DateTimeRec& time) { form_.ObservationTimeChosen(time); });
+  }
+  moon_events_form_->ShowMoonEvents(form_.Session().ObservationTime());
 }
 
 void EventCommands::AfterLogIn() {

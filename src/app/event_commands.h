@@ -10,6 +10,7 @@ class TSatLabForm1;
 class TRecordEventForm1;
 class TEventListForm1;
 class PhenomListForm1;
+class TMoonEventsForm1;
 class TJSatOrrery;
 
 class EventCommands {
@@ -26,6 +27,9 @@ class EventCommands {
   void ListSavedDateTime1Click();
   // "&Jupiter Phenomena": the phenomena list at the observation time.
   void JupiterPhenomena1Click();
+  // "Moon &Events...": the moons' events from the observation time; Go To sets the time
+  // through the date dialog's path.
+  void MoonEvents1Click();
   // After login: the top view's eclipse zone as the exercise wants it.
   void AfterLogIn();
 
@@ -40,6 +44,7 @@ class EventCommands {
   // Created on first use: null until then.
   TEventListForm1* EventListForm() { return event_list_form_; }
   PhenomListForm1* PhenomListForm() { return phenom_list_form_; }
+  TMoonEventsForm1* MoonEventsForm() { return moon_events_form_; }
 
  private:
   TSatLabForm1& form_;
@@ -47,6 +52,7 @@ class EventCommands {
   TRecordEventForm1* record_form_ = nullptr;
   TEventListForm1* event_list_form_ = nullptr;
   PhenomListForm1* phenom_list_form_ = nullptr;
+  TMoonEventsForm1* moon_events_form_ = nullptr;
   TJSatOrrery* top_view_ = nullptr;
 };
 

@@ -104,6 +104,7 @@ void TSatLabForm1::CreateMenus() {
   QAction* timing = AddItem(file, "Timing1", "&Timing...");
   QAction* features = AddItem(file, "Features1", "&Features...");
   AddItem(file, "JupiterPhenomena1", "&Jupiter Phenomena");
+  QAction* moon_events = AddItem(file, "MoonEvents1", "Moon &Events...");
   QAction* data_sep = AddSeparator(file, "DataSep");
   QMenu* data = AddSubmenu(file, "Data1", "&Data");
   AddItem(data, "Load1", "&Load...");
@@ -137,6 +138,7 @@ void TSatLabForm1::CreateMenus() {
       {saved_events, &S::ListSavedDateTime1},
       {timing, &S::Timing1},
       {features, &S::Features1},
+      {moon_events, &S::MoonEvents1},
       {data_sep, &S::DataSep},
       {data->menuAction(), &S::Data1},
       {save->menuAction(), &S::SaveData1},

@@ -100,6 +100,9 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   void Timer1Timer();
   void RecordBtnClick();
   void ObservationDate1Click();
+  // A new observation time, from the date dialog or the Moon Events window's Go To: the scene,
+  // the menus, the view, its labels and the top view follow.
+  void ObservationTimeChosen(const DateTimeRec& time);
   void Timing1Click();
   void Features1Click();
 

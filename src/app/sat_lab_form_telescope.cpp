@@ -164,13 +164,8 @@ void TSatLabForm1::ObservationDate1Click() {
     date_dialog_ = new TUTTimeDlg(date_entry_, ProgramPrompter(), this);
     help_commands_->AttachDateDialog(*date_dialog_);
     date_entry_.Format = 0;
-    connect(date_dialog_, &QDialog::accepted, this, [this] {
-      session_.SetObservationTime(date_entry_.Time);
-      if (!telescope_->Started()) return;
-      telescope_->ComputeScene();
-      Repaint();
-      RedrawView();
-    });
+    connect(date_dialog_, &QDialog::accepted, this,
+            [this] { ObservationTimeChosen(date_entry_.Time); });
     // The dialog that opens the session: the telescope starts once it is closed either way.
     connect(date_dialog_, &QDialog::finished, this, [this] {
       if (telescope_->Started() || session_.View() != ViewState::Telescope) return;
@@ -190,6 +185,14 @@ void TSatLabForm1::ObservationDate1Click() {
     // At Run the session opens behind the dialog, which keeps the window blocked until closed.
     date_dialog_->open();
   }
+}
+
+void TSatLabForm1::ObservationTimeChosen(const DateTimeRec& time) {
+  session_.SetObservationTime(time);
+  if (!telescope_->Started()) return;
+  telescope_->ComputeScene();
+  Repaint();
+  RedrawView();
 }
 
 void TSatLabForm1::Timing1Click() {

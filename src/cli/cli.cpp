@@ -35,6 +35,10 @@ constexpr std::array kCommands = {
             "mutual FROM TO [--all] [--min-drop F]  the moons' mutual occultations and "
             "eclipses (UT)",
             MutualCommand},
+    Command{"almanac",
+            "almanac FROM TO [--moon N] [--all]  the moons' eclipses, occultations, transits and "
+            "shadow transits (UT)",
+            AlmanacCommand},
     Command{"phenomena",
             "phenomena JD               Jupiter's opposition, conjunction and quadratures near a "
             "UT JD",

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <string_view>
 
+#include "almanac/moon_events.h"
 #include "cli/cli_support.h"
 
 namespace jovi::cli {
@@ -31,6 +33,10 @@ void EventsCommand(const Args& args, std::ostream& out);
 
 // The moons' mutual events.
 void MutualCommand(const Args& args, std::ostream& out);
+
+// The moons' almanac; AlmanacLine is one event as the command prints it.
+std::string AlmanacLine(const MoonEvent& event);
+void AlmanacCommand(const Args& args, std::ostream& out);
 
 // Jupiter's phenomena.
 void PhenomenaCommand(const Args& args, std::ostream& out);

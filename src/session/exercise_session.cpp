@@ -145,6 +145,7 @@ void ExerciseSession::ApplyExercise(SessionWindow& window) {
 void ExerciseSession::Run() {
   menu_.Run1.enabled = false;
   menu_.Features1.enabled = menu_.ObservationDate1.enabled = menu_.Timing1.enabled = true;
+  menu_.MoonEvents1.enabled = true;
   view_ = ViewState::Telescope;
   menu_.PanelsVisible = true;
   menu_.RecordBtnEnabled = mode_ == ExerciseMode::Roemer;

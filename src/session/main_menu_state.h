@@ -20,6 +20,7 @@ struct MainMenuState {
   MenuItemState ListSavedDateTime1{false, true};
   MenuItemState Timing1{false, true};
   MenuItemState Features1{false, true};
+  MenuItemState MoonEvents1{false, true};  // the events list needs the telescope's time
   MenuItemState DataSep{true, false};
   MenuItemState Data1{true, false};
   MenuItemState ReviewData1{false, true};

@@ -145,6 +145,7 @@ TEST_F(ExerciseSessionTest, StartsOnTheLogoWithTheSplashMenus) {
   EXPECT_FALSE(m.Features1.enabled);
   EXPECT_FALSE(m.ObservationDate1.enabled);
   EXPECT_FALSE(m.Timing1.enabled);
+  EXPECT_FALSE(m.MoonEvents1.enabled);
   EXPECT_FALSE(m.Preferences1.enabled);
   EXPECT_FALSE(m.Data1.visible);
   EXPECT_FALSE(m.DataSep.visible);
@@ -280,6 +281,7 @@ TEST_F(ExerciseSessionTest, RunOpensTheTelescopeOnceForGood) {
   EXPECT_EQ(session.View(), ViewState::Telescope);
   EXPECT_FALSE(m.Run1.enabled);
   EXPECT_TRUE(m.Features1.enabled && m.ObservationDate1.enabled && m.Timing1.enabled);
+  EXPECT_TRUE(m.MoonEvents1.enabled);
   EXPECT_TRUE(m.PanelsVisible);
   EXPECT_TRUE(m.RecordBtnEnabled);  // the light-time exercise records events from the start
   EXPECT_EQ(session.Picture().placement, WindowPicture::Placement::None);

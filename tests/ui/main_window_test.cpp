@@ -379,7 +379,8 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(file_items,
              (QStringList{"&Log In...", "&Run...", "&Observation Date", "&Timing...",
-                          "&Features...", "&Jupiter Phenomena", "&Data", "&Preferences", "E&xit"}));
+                          "&Features...", "&Jupiter Phenomena", "Moon &Events...", "&Data",
+                          "&Preferences", "E&xit"}));
     file->popup(form->mapToGlobal(QPoint(0, 0)));
     QVERIFY(QTest::qWaitForWindowExposed(file));
     jovi::test::SaveScreenshot(*file, "menu_file");

@@ -1,0 +1,103 @@
+// The Moon Events window's rules: minutes, the filter, an extra column, and Go To's time.
+#include "almanac/almanac_listing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/civil_dates.h"
+
+namespace jovi {
+namespace {
+
+long double UT(int h, int mi, float s = 0) { return test::CivilJD(2016, 1, 1, h, mi, s); }
+
+TEST(AlmanacListing, MinutesAsPublishedAlmanacsRoundThem) {
+  struct Case {
+    long double jd;
+    const char* text;
+  };
+  const Case cases[] = {
+      {UT(15, 39, 10), "2016/01/01 15:39"},
+      {UT(15, 45, 38), "2016/01/01 15:46"},
+      {UT(23, 59, 31), "2016/01/02 00:00"},  // into the next day
+      {UT(0, 0, 29), "2016/01/01 00:00"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(MinuteText(c.jd), c.text);
+  // Go To: five minutes before the listed minute, on the whole minute.
+  const MoonEvent e{UT(15, 45, 38), 1, MoonEventKind::Eclipse, true, false};
+  EXPECT_NEAR(static_cast<double>(GoToInstant(e)), static_cast<double>(UT(15, 41)), 1e-9);
+  EXPECT_EQ(ClampAlmanacDays(0), 1);
+  EXPECT_EQ(ClampAlmanacDays(7), 7);
+  EXPECT_EQ(ClampAlmanacDays(1000), 366);
+}
+
+TEST(AlmanacListing, FilterChoosesTheLinesAndEachLineKnowsItsEvent) {
+  const std::vector<MoonEvent> found = {
+      {UT(14, 13), 3, MoonEventKind::Eclipse, true, false},
+      {UT(15, 39), 1, MoonEventKind::Eclipse, true, false},
+      {UT(17, 39), 3, MoonEventKind::Eclipse, false, true},
+      {UT(19, 6), 1, MoonEventKind::Occultation, false, false},
+      {UT(20, 0), 2, MoonEventKind::ShadowTransit, true, false},
+  };
+  AlmanacFilter only_io;
+  only_io.moons = {true, false, false, false};
+  AlmanacFilter hidden_eclipses;
+  hidden_eclipses.kinds = MoonEventKindSet::None().Set(MoonEventKind::Eclipse);
+  hidden_eclipses.show_hidden = true;
+  AlmanacFilter nothing;
+  nothing.kinds = MoonEventKindSet::None();
+  struct Case {
+    const char* what;
+    AlmanacFilter filter;
+    std::vector<std::string> codes;
+  };
+  const Case cases[] = {
+      {"the default: every moon and kind, no hidden",
+       AlmanacFilter{},
+       {"III.Ec.D", "I.Ec.D", "I.Oc.R", "II.Sh.I"}},
+      {"Io alone", only_io, {"I.Ec.D", "I.Oc.R"}},
+      {"eclipses with the hidden ones", hidden_eclipses, {"III.Ec.D", "I.Ec.D", "III.Ec.R"}},
+      {"no kind", nothing, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const AlmanacReport report = AlmanacLines(found, UT(0, 0), 1, c.filter);
+    ASSERT_EQ(report.lines.size(), report.event_of_line.size());
+    std::vector<std::string> codes;
+    for (std::size_t i = 0; i < report.lines.size(); ++i) {
+      const int e = report.event_of_line[i];
+      if (e < 0) continue;
+      const MoonEvent& event = report.events[static_cast<std::size_t>(e)];
+      codes.push_back(MoonEventCode(event));
+      EXPECT_EQ(report.lines[i].substr(0, 16), MinuteText(event.jd));
+      EXPECT_EQ(report.lines[i].find(" (hidden)") != std::string::npos, event.hidden);
+    }
+    EXPECT_EQ(codes, c.codes);
+    for (const std::string& line : report.lines) EXPECT_LE(line.size(), 80u) << line;  // printable
+    EXPECT_EQ(report.lines.front(),
+              "Moon events from 2016/01/01 00:00 UT, 1 day, to 2016/01/02 00:00 UT");
+    const bool empty_note = report.lines.back().starts_with("No events");
+    EXPECT_EQ(empty_note, c.codes.empty());
+  }
+  const AlmanacReport io = AlmanacLines(found, UT(0, 0), 1, only_io);
+  EXPECT_NE(std::find(io.lines.begin(), io.lines.end(),
+                      "2016/01/01 15:39  I.Ec.D    Io disappears into Jupiter's shadow"),
+            io.lines.end());
+}
+
+TEST(AlmanacListing, AnExtraColumnSitsAfterTheCodeUnderItsHeading) {
+  const std::vector<MoonEvent> found = {{UT(15, 39), 1, MoonEventKind::Eclipse, true, false}};
+  const std::vector<AlmanacColumn> extra = {
+      {"Alt", [](const MoonEvent&) { return std::string("35"); }}};
+  const AlmanacReport report = AlmanacLines(found, UT(0, 0), 1, AlmanacFilter{}, extra);
+  const auto heading = std::find_if(report.lines.begin(), report.lines.end(),
+                                    [](const std::string& l) { return l.starts_with("Date"); });
+  ASSERT_NE(heading, report.lines.end());
+  EXPECT_EQ(*heading, "Date       UT     Event     Alt  What happens");
+  EXPECT_EQ(report.lines.back(),
+            "2016/01/01 15:39  I.Ec.D    35   Io disappears into Jupiter's shadow");
+}
+
+}  // namespace
+}  // namespace jovi

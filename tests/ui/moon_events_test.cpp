@@ -1,0 +1,158 @@
+// The Moon Events window offscreen, through the main window in the light-time exercise: it
+// opens from File at the observation time, its choices filter the list, it prints, and Go To
+// (button or double click) sets the observation time a few minutes before an event through the
+// date dialog's path, so the telescope steps into the event.
+#include "almanac/moon_events.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "almanac/ui/moon_events_form.h"
+#include "app/event_commands.h"
+#include "app/sat_lab_form.h"
+#include "astro/satellite_scene.h"
+#include "session/ui/telescope_panel.h"
+#include "support/civil_dates.h"
+#include "support/observing_window.h"
+#include "support/recording_print_surface.h"
+#include "support/screenshot.h"
+
+namespace {
+
+QStringList EventLines(const jovi::TMoonEventsForm1& form) {
+  QStringList lines;
+  const auto& report = form.Report();
+  for (std::size_t i = 0; i < report.lines.size(); ++i) {
+    if (report.event_of_line[i] >= 0) lines << QString::fromStdString(report.lines[i]);
+  }
+  return lines;
+}
+
+int RowOf(const jovi::TMoonEventsForm1& form, const QString& start) {
+  for (int i = 0; i < form.ListBox1->count(); ++i) {
+    if (form.ListBox1->item(i)->text().startsWith(start)) return i;
+  }
+  return -1;
+}
+
+bool AllMatch(const QStringList& lines, const QString& part) {
+  return std::all_of(lines.begin(), lines.end(),
+                     [&](const QString& l) { return l.contains(part); });
+}
+
+}  // namespace
+
+class MoonEventsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { jovi::test::UseBuiltEphemerides(); }
+
+  void opensFiltersPrintsAndGoesToAnEvent() {
+    jovi::test::ObservingWindow setup;
+    // (Before Run the item is disabled: the session's menu rules, tested in the core.)
+    const auto window = setup.Observe("ROEMER", QStringLiteral("2457388.500000"));  // 2016 Jan 1
+    QVERIFY(window);
+    jovi::TSatLabForm1& main = *window;
+    QAction* item = main.findChild<QAction*>(QStringLiteral("MoonEvents1"));
+    QVERIFY(item && item->isEnabled());
+    QCOMPARE(item->text(), QStringLiteral("Moon &Events..."));
+    item->trigger();
+    jovi::TMoonEventsForm1* form = main.Events().MoonEventsForm();
+    QVERIFY(form && form->isVisible());
+    form->SetPrompter(&setup.prompts.prompter);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Moon Events"));
+    QCOMPARE(form->SpanEd->value(), 7);
+    QVERIFY(form->FromLabel->text().contains(QStringLiteral("2016/01/01 00:00 UT")));
+
+    // A week of visible events, as the search finds them, to the minute.
+    jovi::MoonEventQuery week;
+    week.from_ut = 2457388.5L;
+    week.to_ut = week.from_ut + 7;
+    jovi::SilentPrompter silent;
+    const std::size_t expected = jovi::FindMoonEvents(week, silent).events.size();
+    QStringList lines = EventLines(*form);
+    QCOMPARE(static_cast<std::size_t>(lines.size()), expected);
+    QVERIFY(lines.contains(
+        QStringLiteral("2016/01/01 15:39  I.Ec.D    Io disappears into Jupiter's shadow")));
+    QVERIFY(!lines.join('\n').contains(QStringLiteral("(hidden)")));
+    jovi::test::SaveScreenshot(*form, "moon_events_week");
+
+    // Io alone, then its hidden events too, then eclipses alone, then one day.
+    for (int moon = 2; moon <= 4; ++moon)
+      form->MoonBox[static_cast<std::size_t>(moon - 1)]->click();
+    lines = EventLines(*form);
+    QVERIFY(!lines.isEmpty());
+    QVERIFY(AllMatch(lines, QStringLiteral("  I.")));
+    const int visible_io = static_cast<int>(lines.size());
+    form->HiddenBox->click();
+    lines = EventLines(*form);
+    QVERIFY(lines.size() > visible_io);
+    QVERIFY(lines.join('\n').contains(
+        QStringLiteral("I.Ec.R    Io reappears from Jupiter's shadow (hidden)")));
+    for (QCheckBox* box : form->KindBox) {
+      if (box->objectName() != QStringLiteral("KindBoxEc")) box->click();
+    }
+    lines = EventLines(*form);
+    QVERIFY(AllMatch(lines, QStringLiteral(" I.Ec.")));
+    form->SpanEd->setValue(1);
+    lines = EventLines(*form);
+    QVERIFY(!lines.isEmpty());
+    QVERIFY(AllMatch(lines, QStringLiteral("2016/01/01 ")));
+    QVERIFY(form->ListBox1->item(0)->text().contains(QStringLiteral("1 day")));
+    jovi::test::SaveScreenshot(*form, "moon_events_io_eclipses_one_day");
+
+    // Printing prints the lines shown, under the window's title.
+    jovi::test::RecordingPrintSurface printer;
+    form->PrintTo(printer);
+    bool printed = false;
+    for (const auto& t : printer.printed)
+      printed = printed || t.text.find("I.Ec.D") != std::string::npos;
+    QVERIFY(printed);
+
+    // Go To with nothing chosen says so and changes nothing.
+    const long double start = jovi::ToJD(main.Session().ObservationTime());
+    form->ListBox1->setCurrentRow(-1);
+    form->GoToBtn->click();
+    QCOMPARE(setup.prompts.prompter.messages.back().caption, std::string("Go To"));
+    QCOMPARE(static_cast<double>(jovi::ToJD(main.Session().ObservationTime())),
+             static_cast<double>(start));
+
+    // Go To Io's eclipse of 15:39: the time is 15:34, Io still shines; a step later it is gone.
+    const int row = RowOf(*form, QStringLiteral("2016/01/01 15:39  I.Ec.D"));
+    QVERIFY(row >= 0);
+    form->SelectLine(row);
+    form->GoToBtn->click();
+    const long double set = jovi::ToJD(main.Session().ObservationTime());
+    QVERIFY(std::fabs(set - jovi::test::CivilJD(2016, 1, 1, 15, 34)) < 1e-7L);
+    QCOMPARE(main.Controls().UTLbl->text(), QStringLiteral("UT: 15 Hrs, 34 Min, 00 Sec"));
+    QCOMPARE(main.Controls().DateLbl->text(), QStringLiteral("January 1, 2016"));
+    QVERIFY(!jovi::ProgramScene().Satellite(1).Eclipsed);
+    main.Session().SetTiming({0.1L, 0.01L, 50});  // Next: six minutes on
+    main.NextBtnClick();
+    QVERIFY(std::fabs(jovi::ToJD(main.Session().ObservationTime()) -
+                      jovi::test::CivilJD(2016, 1, 1, 15, 40)) < 1e-7L);
+    QVERIFY(jovi::ProgramScene().Satellite(1).Eclipsed);
+
+    // A double click on another event goes there too.
+    const int next = RowOf(*form, QStringLiteral("2016/01/01 "));
+    QVERIFY(next >= 0);
+    QListWidgetItem* other = form->ListBox1->item(next);
+    const QPoint on_other = form->ListBox1->visualItemRect(other).center();
+    QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, {}, on_other);
+    QTest::mouseDClick(form->ListBox1->viewport(), Qt::LeftButton, {}, on_other);
+    const auto chosen = form->SelectedEvent();
+    QVERIFY(chosen);
+    QVERIFY(std::fabs(jovi::ToJD(main.Session().ObservationTime()) - jovi::GoToInstant(*chosen)) <
+            1e-7L);
+  }
+};
+
+QTEST_MAIN(MoonEventsTest)
+#include "moon_events_test.moc"
