@@ -58,10 +58,14 @@ pictures-sheet: build
 
 .PHONY: fuzz fuzz-deps
 
-# The measurement file readers under libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer
-# (clang), FUZZ_SECONDS for each reader, one after the other. Not part of `make test`.
+# Every reader of the program's files under libFuzzer with AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang), FUZZ_SECONDS for each, one after the other, each from its
+# seeds in fuzz/corpus/<name>/ (the corpus grows in $(FUZZ_BUILD)/corpus-<name>/). Not part of
+# `make test`. FUZZ_TARGETS picks some of them: make fuzz FUZZ_TARGETS="options hotlist".
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 300
+FUZZ_TARGETS ?= measurement_dat measurement_csv options hotlist help_list help_topic reminder \
+                leap_seconds coefficients icon_cursor
 fuzz-deps: deps
 	@bash scripts/setup-fuzz-deps.sh
 
@@ -69,12 +73,12 @@ fuzz: fuzz-deps
 	cmake -S fuzz -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	      -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@for kind in dat csv; do \
-	  mkdir -p $(FUZZ_BUILD)/corpus-$$kind && cp -n fuzz/corpus/$$kind/* $(FUZZ_BUILD)/corpus-$$kind/; \
-	  echo "== $$kind reader, $(FUZZ_SECONDS) s"; \
-	  $(FUZZ_BUILD)/measurement_$${kind}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	@for name in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus-$$name && cp -n fuzz/corpus/$$name/* $(FUZZ_BUILD)/corpus-$$name/; \
+	  echo "== $$name reader, $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/$${name}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	      -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
-	      -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus-$$kind || exit 1; \
+	      -artifact_prefix=$(FUZZ_BUILD)/$$name- $(FUZZ_BUILD)/corpus-$$name || exit 1; \
 	done
 
 .PHONY: package package-check screenshots

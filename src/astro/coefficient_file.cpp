@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
+#include "astro/outer_planet_records.h"
 #include "platform/program_dir.h"
 
 namespace jovi {
@@ -92,6 +94,31 @@ bool ReadCoefficientRecord(const std::string& path, std::int32_t number, Coeffic
   LeReader in(bytes);
   block = ReadCoefficientBlock(in);
   return true;
+}
+
+bool IsFiniteBlock(const CoefficientBlock& block) {
+  if (!std::isfinite(block.StartMJD)) return false;
+  for (const Coefficients* c : {&block.Longitude, &block.Latitude, &block.Radius}) {
+    for (float v : *c) {
+      if (!std::isfinite(v)) return false;
+    }
+  }
+  return true;
+}
+
+CoefficientRecordRead ReadCheckedCoefficientRecord(const std::string& path, std::int32_t number,
+                                                   long double jde, CoefficientBlock& block) {
+  CoefficientBlock read;
+  if (!ReadCoefficientRecord(path, number, read)) return CoefficientRecordRead::Missing;
+  if (!IsFiniteBlock(read)) return CoefficientRecordRead::Damaged;
+  // A block spans five calendar years; a start further back than six years cannot cover jde
+  // (and is not handed to the calendar, which serves only the years it knows).
+  const long double start = static_cast<long double>(read.StartMJD) + kMJDOrigin;
+  if (!(start <= jde && jde - start <= 6 * 366.0L) || jde > BlockEndJD(start)) {
+    return CoefficientRecordRead::Damaged;
+  }
+  block = read;
+  return CoefficientRecordRead::Read;
 }
 
 }  // namespace jovi

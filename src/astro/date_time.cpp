@@ -106,9 +106,11 @@ void SetFromSerial(DateTimeRec& rec, double serial) {
 }
 
 void SetFromJD(DateTimeRec& rec, long double jd) {
-  // Far outside the calendar's years the fields could not hold the result.
+  // Far outside the calendar's years the fields could not hold the result, and before JD 0
+  // (4713 BC January 1, 12h) the method gives negative days and hours: such instants are
+  // taken as the nearest one it serves.
   if (!std::isfinite(jd)) return;
-  jd = std::clamp(jd, -1.0e8L, 1.0e8L);
+  jd = std::clamp(jd, 0.0L, 1.0e8L);
   if (jd >= kSerialZeroJD) {
     SetFromSerial(rec, static_cast<double>(jd - kSerialZeroJD - rec.ZoneOffset));
     return;

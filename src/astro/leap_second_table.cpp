@@ -52,6 +52,10 @@ std::optional<LeapSecondEntry> ParseDataLine(std::string_view line) {
   if (!jd) return std::nullopt;
   const auto seconds = TakeNumber(line);
   if (!seconds || !IsBlank(line)) return std::nullopt;
+  if (*jd < kFirstLeapSecondJD || *jd > kLastLeapSecondJD ||
+      std::fabs(*seconds) > kMostLeapSeconds) {
+    return std::nullopt;  // not a leap-second entry: a damaged line
+  }
   return LeapSecondEntry{*jd, *seconds};
 }
 

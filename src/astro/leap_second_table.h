@@ -3,7 +3,8 @@
 //
 // File format: a line containing "**" anywhere is a comment; every other line holds the Julian
 // date from which a value applies and TAI - UTC in seconds, separated by a comma (blanks and
-// commas before each number are skipped). The newest entry comes first.
+// commas before each number are skipped). The newest entry comes first. A date before 1900 or
+// after 3000, or a difference of more than an hour, is not an entry but a damaged line.
 #pragma once
 
 #include <string>
@@ -12,6 +13,10 @@
 #include "util/prompter.h"
 
 namespace jovi {
+
+inline constexpr long double kFirstLeapSecondJD = 2415020.5L;  // 1900 January 1
+inline constexpr long double kLastLeapSecondJD = 2816787.5L;   // 3000 January 1
+inline constexpr long double kMostLeapSeconds = 3600;
 
 struct LeapSecondEntry {
   long double JD = 0;       // from this Julian date (UTC) on ...

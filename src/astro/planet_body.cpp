@@ -42,9 +42,9 @@ std::string OutOfRangeText(const PlanetBody& planet) {
          "\r\n Uranus, Neptune -> +1600.0..+2800.0";
 }
 
-std::string FileErrorText(const std::string& path) {
-  return path +
-         " Not Accessible!\r\nEphemerides for Jupiter, Saturn, Uranus & Neptune"
+std::string FileErrorText(const std::string& path, bool damaged) {
+  return path + (damaged ? " Damaged!" : " Not Accessible!") +
+         "\r\nEphemerides for Jupiter, Saturn, Uranus & Neptune"
          "\r\nAvailable only for 1-1-90 thru 12-31-94";
 }
 
@@ -74,14 +74,19 @@ long double PlanetTimeArgument(PlanetBody& planet, long double jd) {
     planet.Messages().Tell(OutOfRangeText(planet), kOutOfRangeCaption, Icon::Stop);
     return 0;
   }
-  const std::string path = CoefficientFile();
-  if (!ReadCoefficientRecord(path, CoefficientRecordNumber(*range, year), planet.Block)) {
-    planet.FileError = true;
-    planet.Messages().Tell(FileErrorText(path), kFileErrorCaption, Icon::Stop);
+  const CoefficientRecordRead read = ReadCheckedCoefficientRecord(
+      CoefficientFile(), CoefficientRecordNumber(*range, year), jde, planet.Block);
+  if (read != CoefficientRecordRead::Read) {
+    ReportCoefficientFileError(planet, read == CoefficientRecordRead::Damaged);
     return 0;
   }
   SetBlockSpan(planet);
   return BlockTimeArgument(planet.Block, jde);
+}
+
+void ReportCoefficientFileError(PlanetBody& planet, bool damaged) {
+  planet.FileError = true;
+  planet.Messages().Tell(FileErrorText(CoefficientFile(), damaged), kFileErrorCaption, Icon::Stop);
 }
 
 void PlanetBody::HeliocentricPosition(long double jd, PositionRec& pos, long double& r) {

@@ -74,10 +74,24 @@ class PlanetBody : public CelestialBody {
   Prompter* prompter_;
 };
 
+// The light-time iterations (the scene's, the phenomena's Earth-Jupiter distance) settle in two
+// or three passes; one that has not settled after this many is taken as a damaged file.
+inline constexpr int kMostLightTimePasses = 10;
+// Jupiter's distances from the Sun and from the Earth a light-time iteration may meet, AU: any
+// other (Jupiter at the Sun, say, where its direction is undefined) comes from a damaged
+// coefficient file.
+inline constexpr long double kLeastJupiterDistance = 0.1L;
+inline constexpr long double kMostJupiterDistance = 100.0L;
+
+// Sets FileError and shows "*** Outer Planets Coefficients File Error ***" naming the file:
+// "... Not Accessible!" or, for a damaged record, "... Damaged!".
+void ReportCoefficientFileError(PlanetBody& planet, bool damaged);
+
 // Makes sure the planet's block covers jd (taken as UT: delta T is added), reading the
 // coefficient file when it does not, and returns the polynomial argument t. Sets OutOfRange
 // (and shows a message) for a year outside the planet's range, FileError (and a message) when
-// the record cannot be read; t is then 0, the start of the block held.
+// the record cannot be read or is damaged (a value that is not finite, a block that does not
+// cover the instant); t is then 0, the start of the block held, which is left as it was.
 long double PlanetTimeArgument(PlanetBody& planet, long double jd);
 
 }  // namespace jovi

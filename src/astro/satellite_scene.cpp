@@ -21,22 +21,6 @@ long double Argument(const SecularArgument& a, long double t) {
   return (a.constant_deg + a.rate_deg_per_day * t) * kDegree;
 }
 
-// Passes on the first message of a computation and drops the repeats of the light-time loop.
-class FirstMessageOnly final : public Prompter {
- public:
-  explicit FirstMessageOnly(Prompter& target) : target_(target) {}
-  Answer Ask(std::string_view text, std::string_view caption, Buttons buttons,
-             Icon icon) override {
-    if (shown_) return Answer::Ok;
-    shown_ = true;
-    return target_.Ask(text, caption, buttons, icon);
-  }
-
- private:
-  Prompter& target_;
-  bool shown_ = false;
-};
-
 struct Vector3 {
   long double a, b, c;
 };
@@ -92,7 +76,7 @@ void SetDiscFlags(SatelliteState& s) {
 void ObservationScene::Compute(long double jde, Prompter& prompter) {
   SceneWorkingValues& w = working_;
   w = SceneWorkingValues{};
-  FirstMessageOnly once(prompter);
+  FirstMessageOnly once(&prompter);  // the light-time loop's repeats are dropped
 
   // 1. The Sun, geometric, referred to the mean equinox of date.
   SunBody sun(0);
@@ -108,6 +92,12 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
   long double delta = JupiterDistance;
   long double x = 0, y = 0, z = 0, xh = 0, yh = 0, zh = 0;
   for (;;) {
+    if (w.light_time_passes == kMostLightTimePasses) {
+      // Not settled: the coefficients cannot be Jupiter's.
+      ReportCoefficientFileError(jupiter, true);
+      w.jupiter_failed = w.file_error = true;
+      break;
+    }
     const long double tau = kLightDaysPerAU * delta;
     PositionRec pos;
     long double r = 0;
@@ -115,6 +105,7 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
     ++w.light_time_passes;
     if (jupiter.OutOfRange || jupiter.FileError) {
       w.jupiter_failed = true;
+      w.file_error = jupiter.FileError;
       break;
     }
     const long double l = pos.Longitude;
@@ -126,6 +117,12 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
     y = yh + Y0;
     z = zh + Z0;
     const long double new_delta = std::sqrt(x * x + y * y + z * z);
+    if (!(r >= kLeastJupiterDistance && r <= kMostJupiterDistance &&
+          new_delta >= kLeastJupiterDistance && new_delta <= kMostJupiterDistance)) {
+      ReportCoefficientFileError(jupiter, true);  // NaN too
+      w.jupiter_failed = w.file_error = true;
+      break;
+    }
     const long double change = std::fabs(delta - new_delta);
     delta = new_delta;
     if (change < 0.01L) break;
@@ -141,6 +138,7 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
   }
 
   // 4.-5. Time argument and secular arguments.
+  if (w.jupiter_failed) delta = JupiterDistance;  // a finite start for what follows
   const long double tau = kLightDaysPerAU * delta;
   const long double t = jde - 2443000.5L - tau;
   w.t = t;

@@ -34,12 +34,17 @@ struct SceneWorkingValues {
   std::array<long double, 4> longitude_sum{}, latitude_sum{}, radius_sum{};
   int light_time_passes = 0;  // how often the Jupiter ephemeris ran
   bool jupiter_failed = false;
+  // The failure was the coefficient file's (FileError of the Jupiter ephemeris): missing, a
+  // damaged record, or a light-time iteration that did not settle in kMostLightTimePasses.
+  bool file_error = false;
 };
 
 class ObservationScene {
  public:
   // Computes the scene at jde (dynamical time). Messages of the Jupiter ephemeris go to
-  // `prompter`, at most one per call.
+  // `prompter`, at most one per call. When Jupiter's place cannot be had (a date out of range,
+  // a missing or damaged coefficient file, a light time that does not settle) every value stays
+  // finite and the moons are put behind the disc.
   void Compute(long double jde, Prompter& prompter);
 
   // Moon k = 1 Io, 2 Europa, 3 Ganymede, 4 Callisto.

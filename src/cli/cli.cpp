@@ -87,6 +87,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     } catch (const UsageError& e) {
       err << "jovitrack-cli " << c.name << ": " << e.what() << '\n';
       return 2;
+    } catch (const DataError& e) {
+      err << "jovitrack-cli " << c.name << ": " << e.what() << '\n';
+      return 1;
     }
   }
   err << "jovitrack-cli: unknown command '" << args[0] << "' (try --help)\n";

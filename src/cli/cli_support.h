@@ -17,6 +17,12 @@ struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The data files failed (the program's own message has gone to stderr): what was computed is
+// printed, the message becomes one more line on stderr, and the exit status 1.
+struct DataError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
 using Args = std::vector<std::string>;
 
 // A whole argument as a finite number, or nothing.

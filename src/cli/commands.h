@@ -1,5 +1,6 @@
 // The sub-commands of jovitrack-cli. Each takes its arguments (after its own name), writes
-// its answer to `out` and throws UsageError for bad input.
+// its answer to `out` and throws UsageError for bad input, DataError when the data files fail
+// (a missing or damaged coefficient file: the scene, table, events and phenomena stop there).
 #pragma once
 
 #include <ostream>

@@ -21,14 +21,15 @@ void SunCommand(const Args& args, std::ostream& out) {
 void JupiterCommand(const Args& args, std::ostream& out) {
   ExpectCount(args, 1, 1, "jovitrack-cli jupiter JD");
   const long double jd = ParseJD(args[0]);
-  // A date the ephemeris does not serve, or a missing coefficient file, is the one line on
-  // stderr: the body's own message.
+  // A date the ephemeris does not serve (status 2), or a missing or damaged coefficient file
+  // (status 1), is the one line on stderr: the body's own message.
   std::ostringstream messages;
   StreamPrompter prompter(messages);
   PlanetBody jupiter(kGeometric, &prompter);
   if (!jupiter.IsAvailable(jd)) {
     std::string message = messages.str();
     while (!message.empty() && message.back() == '\n') message.pop_back();
+    if (jupiter.FileError) throw DataError(message);
     throw UsageError(message);
   }
   PositionRec helio, geo;

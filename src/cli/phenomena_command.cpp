@@ -11,6 +11,9 @@ void PhenomenaCommand(const Args& args, std::ostream& out) {
   TJupPhenomObj phenomena;
   phenomena.ComputePhenomena(observation);
   for (const std::string& line : phenomena.Lines()) out << line << '\n';
+  if (phenomena.EphemerisFailed()) {
+    throw DataError("Jupiter's place is not known (see the message above): not every event found");
+  }
 }
 
 }  // namespace jovi::cli

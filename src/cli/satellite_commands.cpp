@@ -20,8 +20,17 @@ constexpr long double kEventPrecisionDays = 0.1L / 86400.0L;
 constexpr long double kLongestEventSearchDays = 3660;
 constexpr long double kMostTableRows = 100000;
 
+constexpr const char* kNoJupiter = "Jupiter's place is not known (see the message above)";
+// Bisection steps of an event's instant: from 2 minutes to 0.1 s takes 11.
+constexpr int kMostHalvings = 64;
+
+// The scene at a UT instant; DataError when Jupiter's place cannot be had (the coefficient
+// file's message has gone to stderr once).
 const ObservationScene& SceneAtUT(long double jd) {
   ComputeScene(TDTFromUT(jd));
+  if (ProgramScene().Working().jupiter_failed) {
+    throw DataError(std::string(kNoJupiter) + ": nothing computed from JD " + Fixed(jd, 6) + " on");
+  }
   return ProgramScene();
 }
 
@@ -38,6 +47,9 @@ void SceneCommand(const Args& args, std::ostream& out) {
     out << k << ' ' << Fixed(s.X, 6) << ' ' << Fixed(s.Y, 6) << ' ' << Fixed(s.Z, 6) << ' '
         << Fixed(s.SunX, 6) << ' ' << Fixed(s.SunY, 6) << ' ' << Fixed(s.SunZ, 6) << ' '
         << s.Occulted << ' ' << s.Eclipsed << ' ' << s.ShadowOnDisc << '\n';
+  }
+  if (ProgramScene().Working().jupiter_failed) {
+    throw DataError(std::string(kNoJupiter) + ": every moon is put behind the disc");
   }
 }
 
@@ -107,7 +119,7 @@ void EventsCommand(const Args& args, std::ostream& out) {
     for (std::size_t k = 0; k < 4; ++k) {
       if (after[k] == before[k] || (only != 0 && only != static_cast<int>(k) + 1)) continue;
       long double lo = a, hi = b;
-      while (hi - lo > kEventPrecisionDays) {
+      for (int n = 0; n < kMostHalvings && hi - lo > kEventPrecisionDays; ++n) {
         const long double mid = (lo + hi) / 2;
         (eclipsed(mid)[k] == before[k] ? lo : hi) = mid;
       }

@@ -134,9 +134,11 @@ TopicPick PickTopic(HelpList& list, int highlighted, Prompter& prompter) {
   if (!entry) return TopicPick::Stay;
   if (entry->Title.empty()) return TopicPick::Beep;
   if (entry->IsHeading()) {
+    // A heading nested too deep for its title has only blanks left of it.
     const std::size_t first = entry->Title.find_first_not_of(' ');
-    prompter.Tell("Select a Topic Under \"" + entry->Title.substr(first) + "\"", "Topic Heading",
-                  Icon::Information);
+    const std::string heading =
+        first == std::string::npos ? std::string() : entry->Title.substr(first);
+    prompter.Tell("Select a Topic Under \"" + heading + "\"", "Topic Heading", Icon::Information);
     return TopicPick::Stay;
   }
   list.SelectedIndex = static_cast<std::int16_t>(highlighted);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "astro/angles.h"
 #include "astro/date_serial.h"
@@ -67,7 +68,11 @@ bool IoEclipseInView(long double jd, Prompter& prompter) {
 long double ElongationFrom(long double target, long double jd, Prompter& prompter) {
   JupConjOppObj finder(&prompter);
   finder.TargetElongation = target;
-  return finder.Func(TDTFromUT(jd));
+  try {
+    return finder.Func(TDTFromUT(jd));
+  } catch (const ReportedFailure&) {
+    return std::numeric_limits<long double>::quiet_NaN();  // the ephemeris told why
+  }
 }
 
 std::optional<long double> IoEclipseAfter(long double from, long double days, Prompter& prompter) {
@@ -124,7 +129,10 @@ std::vector<HotlistEntry> DefaultHotlistDates(int first_year, int last_year, Pro
 
   const long double end = CivilJD(last_year + 1, 1, 1);
   long double opposition = OppositionAfter(CivilJD(first_year, 1, 1), prompter);
-  while (opposition > 0 && opposition < end) {
+  // Oppositions come every 399 days: the search ends at `end`, and also when one is not found
+  // or the next found is not later (a damaged ephemeris), after at most one per year.
+  const int most_oppositions = std::max(0, last_year - first_year + 2);
+  for (int n = 0; n < most_oppositions && opposition > 0 && opposition < end; ++n) {
     if (opposition >= CivilJD(first_year, 1, 1)) {
       add(std::floor(opposition - 0.5L) + 0.5L, c::kOpposition);
       add_eclipse(opposition + 14.0L, c::kAfterOpposition);
@@ -133,7 +141,9 @@ std::vector<HotlistEntry> DefaultHotlistDates(int first_year, int last_year, Pro
       add_eclipse(ElongationReached(-kPi / 2, opposition, -150.0L, prompter) - 1.0L,
                   c::kWestQuadrature);
     }
-    opposition = OppositionAfter(opposition + 60.0L, prompter);
+    const long double next = OppositionAfter(opposition + 60.0L, prompter);
+    if (!(next > opposition)) break;
+    opposition = next;
   }
   std::sort(entries.begin(), entries.end(),
             [](const HotlistEntry& a, const HotlistEntry& b) { return a.Serial < b.Serial; });

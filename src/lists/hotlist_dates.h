@@ -15,7 +15,8 @@ namespace jovi {
 bool IoEclipseInView(long double jd, Prompter& prompter);
 
 // Jupiter's elongation from the Sun less `target` (radians, within a half turn) at a UT
-// Julian date: 0 at opposition for pi, at the east quadrature for pi/2, the west for -pi/2.
+// Julian date: 0 at opposition for pi, at the east quadrature for pi/2, the west for -pi/2;
+// NaN when the Jupiter ephemeris fails (after its message).
 long double ElongationFrom(long double target, long double jd, Prompter& prompter);
 
 // A whole minute within the first eclipse of Io in view that begins in the `days` after

@@ -36,13 +36,16 @@ std::string EventLine(const DateTimeRec& rec, bool found) {
 
 }  // namespace
 
-JupConjOppObj::JupConjOppObj(Prompter* prompter)
-    : RFRootOBJ(prompter), Jupiter(kApparent, prompter), Sun(kApparent) {}
+JupConjOppObj::JupConjOppObj(Prompter* prompter) : JupConjOppObj(prompter, prompter) {}
+
+JupConjOppObj::JupConjOppObj(Prompter* prompter, Prompter* ephemeris_messages)
+    : RFRootOBJ(prompter), Jupiter(kApparent, ephemeris_messages), Sun(kApparent) {}
 
 long double JupConjOppObj::Func(long double x) {
   PositionRec pos;
   long double dist = 0;
   Jupiter.GeocentricPosition(x, pos, dist);
+  if (Jupiter.OutOfRange || Jupiter.FileError) throw ReportedFailure("Jupiter ephemeris failed");
   const long double d = WithinHalfTurn(pos.Longitude - SunLongitude(Sun, x));
   return WithinHalfTurn(d - TargetElongation);
 }
@@ -56,26 +59,34 @@ long double EarthJupiterDistanceAt(long double jde, Prompter* prompter) {
   const long double X = R * std::cos(pos.Longitude);
   const long double Y = R * std::sin(pos.Longitude);
   const long double Z = R * std::sin(pos.Latitude);
+  constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
   long double delta = 5;
-  for (;;) {
+  for (int pass = 0; pass < kMostLightTimePasses; ++pass) {
     const long double tau = kLightDaysPerAU * delta;
     long double r = 0;
     jupiter.HeliocentricPosition(jde - tau, pos, r);
-    if (jupiter.OutOfRange || jupiter.FileError) return std::numeric_limits<long double>::quiet_NaN();
+    if (jupiter.OutOfRange || jupiter.FileError) return kNaN;
     const long double x = r * std::cos(pos.Latitude) * std::cos(pos.Longitude) + X;
     const long double y = r * std::cos(pos.Latitude) * std::sin(pos.Longitude) + Y;
     const long double z = r * std::sin(pos.Latitude) + Z;
     const long double next = std::sqrt(x * x + y * y + z * z);
+    const bool plausible = r >= kLeastJupiterDistance && r <= kMostJupiterDistance &&
+                           next >= kLeastJupiterDistance && next <= kMostJupiterDistance;
+    if (!plausible) break;  // NaN too
     const bool done = std::fabs(delta - next) < 0.01L;
     delta = next;
     if (done) return delta;
   }
+  ReportCoefficientFileError(jupiter, true);
+  return kNaN;
 }
 
-TJupPhenomObj::TJupPhenomObj(Prompter* prompter) : Finder(prompter), prompter_(prompter) {}
+TJupPhenomObj::TJupPhenomObj(Prompter* prompter)
+    : ephemeris_messages_(prompter), Finder(prompter, &ephemeris_messages_) {}
 
 void TJupPhenomObj::ComputePhenomena(const DateTimeRec& observation_time) {
   observation_time_ = observation_time;
+  ephemeris_messages_.Reset();
   const long double t = TDTFromUT(ToJD(observation_time));
   Finder.Jupiter.EstimateConjunctionOpposition(t);
   struct Event {
@@ -99,7 +110,7 @@ void TJupPhenomObj::ComputePhenomena(const DateTimeRec& observation_time) {
     SetFromJD(*events[i].time, UTFromTDT(root));
     Found[i] = true;
   }
-  EarthJupiterDistance = EarthJupiterDistanceAt(t, prompter_);
+  EarthJupiterDistance = EarthJupiterDistanceAt(t, &ephemeris_messages_);
   DistanceFound = std::isfinite(EarthJupiterDistance);
 }
 

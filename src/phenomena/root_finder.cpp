@@ -43,6 +43,8 @@ bool RFRootOBJ::InitBracket(bool report_errors, long double tolerance, long doub
     if (ReportErrors) {
       Messages().Tell(std::string(kInitError) + "Cannot Bracket Root!", kCaption, Icon::Stop);
     }
+  } catch (const ReportedFailure&) {
+    // already told
   } catch (const std::exception& e) {
     if (ReportErrors) Messages().Tell(std::string(kInitError) + ErrorText(e), kCaption, Icon::Stop);
   }
@@ -90,6 +92,8 @@ long double RFRootOBJ::FindRoot() {
   if (!bracketed_) return BracketX[1];
   try {
     return Iterate();
+  } catch (const ReportedFailure&) {
+    // already told
   } catch (const std::exception& e) {
     if (ReportErrors) Messages().Tell(std::string(kSolveError) + ErrorText(e), kCaption, Icon::Stop);
   }
@@ -103,7 +107,9 @@ long double RFRootOBJ::Iterate() {
   for (;;) {
     ++count;
     x = BracketX[1] - (BracketX[0] - BracketX[1]) / (BracketF[0] - BracketF[1]) * BracketF[1];
+    if (!std::isfinite(x)) return BracketX[1];  // ends with equal values: no step to take
     const long double fx = Func(x);
+    if (!std::isfinite(fx)) return x;
     if (fx * BracketF[1] < 0) {
       LastChange = std::fabs(BracketX[0] - x);
       BracketX[0] = x;
@@ -118,7 +124,7 @@ long double RFRootOBJ::Iterate() {
       return x;
     }
     if (count < limit) continue;
-    if (!ReportErrors) return x;
+    if (!ReportErrors || limit >= kMostIterations) return x;
     const Answer answer = Messages().Ask(
         "Maximum Iterations Exceeded in RF_Root!\r\nCurrent Value of Function = " +
             Exponent8(fx) + "\r\nNumber of Iterations = " + std::to_string(limit) +

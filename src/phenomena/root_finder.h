@@ -5,10 +5,18 @@
 #pragma once
 
 #include <array>
+#include <stdexcept>
 
 #include "util/prompter.h"
 
 namespace jovi {
+
+// What a Func throws for a failure it has already told the user about (a missing or damaged
+// ephemeris file, say): the finder gives up as for any other exception, without a message.
+class ReportedFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // The base of the root finders.
 class RootOBJ {
@@ -31,6 +39,9 @@ class RFRootOBJ : public RootOBJ {
   bool InitBracket(bool report_errors, long double tolerance, long double step, long double x0);
   // Regula falsi on the bracket; the estimate is returned, Failed tells whether it converged.
   // Without a bracket (none found yet, or the last search failed) it stops at once, Failed set.
+  // After kFirstIterationLimit steps it asks whether to go on (doubling the limit), but never
+  // goes past kMostIterations steps; a function value or step that is not finite ends it at
+  // once. Either way Failed is set.
   long double FindRoot() override;
 
   bool ReportErrors = false;
@@ -42,6 +53,7 @@ class RFRootOBJ : public RootOBJ {
   static constexpr long double kExpansion = 1.6L;
   static constexpr int kMostExpansions = 30;
   static constexpr int kFirstIterationLimit = 30;
+  static constexpr int kMostIterations = kFirstIterationLimit << 5;  // 960: five more doublings
 
  private:
   bool Bracket(long double step, long double x0);

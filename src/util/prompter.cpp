@@ -14,6 +14,13 @@ Answer SilentPrompter::Ask(std::string_view, std::string_view, Buttons buttons, 
   return Answer::None;
 }
 
+Answer FirstMessageOnly::Ask(std::string_view text, std::string_view caption, Buttons buttons,
+                             Icon icon) {
+  if (shown_) return Answer::Ok;
+  shown_ = true;
+  return (target_ ? *target_ : ProgramPrompter()).Ask(text, caption, buttons, icon);
+}
+
 namespace {
 SilentPrompter silent_prompter;
 Prompter* program_prompter = &silent_prompter;

@@ -29,6 +29,21 @@ class SilentPrompter final : public Prompter {
   Answer Ask(std::string_view, std::string_view, Buttons buttons, Icon) override;
 };
 
+// Passes on the first message it is given and answers every later one with Ok, showing
+// nothing, until Reset: one message per computation from a loop that may fail at every pass.
+// A null target means the program's prompter of the moment.
+class FirstMessageOnly final : public Prompter {
+ public:
+  explicit FirstMessageOnly(Prompter* target) : target_(target) {}
+  Answer Ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override;
+  void Reset() { shown_ = false; }
+  bool Shown() const { return shown_; }
+
+ private:
+  Prompter* target_;
+  bool shown_ = false;
+};
+
 // The prompter the core uses for program-wide messages (leap seconds, ephemeris files).
 // Never null: a silent one until the program installs its own.
 Prompter& ProgramPrompter();

@@ -62,6 +62,19 @@ TEST(Calendar, CivilDatesOfJulianDates) {
   }
 }
 
+TEST(Calendar, InstantsBeforeJulianDateZeroAreTakenAsIt) {
+  // A Delta T from a damaged leap-second file once sent -5e7 here: the day fraction came out
+  // negative and did not fit the hour (found by the leap-second file's fuzz target).
+  for (long double jd : {-0.25L, -5.0e7L, -1.0e30L}) {
+    DateTimeRec rec;
+    SetFromJD(rec, jd);
+    EXPECT_EQ(rec.Year, -4712) << static_cast<double>(jd);
+    EXPECT_EQ(rec.Month, 1);
+    EXPECT_EQ(rec.Day, 1);
+    EXPECT_EQ(rec.UTTime.Hour, 12);
+  }
+}
+
 TEST(Calendar, JulianDateRoundTripsOnBothPaths) {
   // From the year 100 to 2800 at an odd step, so that times of day and both calendars and both
   // conversion paths (before and after serial zero) are crossed.

@@ -75,6 +75,23 @@ TEST(HelpList, TitlesAreCutAt65Characters) {
   EXPECT_EQ(ItemAt(&list, 1)->Title, "  " + std::string(63, 'T'));
 }
 
+// Found by the help list's fuzz target: 34 nested groups indent a heading by all the 65
+// characters a title keeps, leaving nothing but blanks of it, and picking it threw out of the
+// topic dialog.
+TEST(HelpList, AHeadingNestedTooDeepForItsTitleCanBePicked) {
+  std::vector<std::string> lines(34, R"("Group" "begin")");
+  HelpList list = Built(lines);
+  const HelpEntry* deepest = ItemAt(&list, list.Entries.LastIndex());
+  ASSERT_TRUE(deepest && deepest->IsHeading());
+  EXPECT_EQ(deepest->Title, std::string(65, ' '));
+  test::RecordingPrompter messages;
+  EXPECT_EQ(PickTopic(list, list.Entries.LastIndex(), messages), TopicPick::Stay);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text, "Select a Topic Under \"\"");
+  EXPECT_EQ(PickTopic(list, 0, messages), TopicPick::Stay);
+  EXPECT_EQ(messages.messages[1].text, "Select a Topic Under \"-Group-\"");
+}
+
 TEST(HelpList, AnUnreadableListIsReportedTwiceAndNotKept) {
   test::TempDir dir;
   test::RecordingPrompter prompter;

@@ -127,7 +127,12 @@ TEST_F(TimeScales, FileLinesAreParsedAndBadOnesReportedOnce) {
                                      "not a number, 3\r\n"
                                      "2441499.5\r\n"
                                      "2441317.5 , 10   \r\n"
-                                     "2441317.5, 10, 12\r\n");
+                                     "2441317.5, 10, 12\r\n"
+                                     // found by the leap-second file's fuzz target: a
+                                     // difference of 136 000 years sent Delta T out of the calendar
+                                     "0-4300000000000\r\n"
+                                     "2441317.5, 3601\r\n"
+                                     "1e9, 37\r\n");
   UseFile(path);
   EXPECT_EQ(LeapSeconds(JD(2020, 1, 1)), 37);
   EXPECT_EQ(LeapSeconds(JD(2015, 1, 1)), 35);
@@ -138,7 +143,7 @@ TEST_F(TimeScales, FileLinesAreParsedAndBadOnesReportedOnce) {
   EXPECT_EQ(messages.prompter.messages[0].text,
             "Leap Second File " + path +
                 "\r\nLine 6 is not a Julian date and a number of seconds:\r\n\"not a number, 3\""
-                "\r\n3 such lines were skipped.");
+                "\r\n6 such lines were skipped.");
   EXPECT_EQ(messages.prompter.messages[0].caption, "File Error");
 }
 
