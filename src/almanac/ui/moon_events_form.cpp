@@ -6,14 +6,18 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "session/exercise_session.h"
+#include "sky/ui/observing_site_dialog.h"
+#include "sky/ui/site_settings.h"
 #include "util/ui/qt_text.h"
 
 namespace jovi {
@@ -101,15 +105,109 @@ QWidget* TMoonEventsForm1::BuildPanel() {
     KindBox.push_back(box);
     connect(box, &QCheckBox::toggled, this, [this] { Relist(); });
   }
+  grid->addLayout(BuildVisibilityRow(panel), 3, 0, 1, 7);
   grid->setColumnStretch(6, 1);
 
   connect(SpanEd, &QSpinBox::valueChanged, this, [this](int days) {
     SpanEd->setSuffix(days == 1 ? QStringLiteral(" day") : QStringLiteral(" days"));
     Search();
+    JudgeEvents();
     Relist();
   });
   connect(GoToBtn, &QPushButton::clicked, this, [this] { GoToSelected(); });
   return panel;
+}
+
+QLayout* TMoonEventsForm1::BuildVisibilityRow(QWidget* panel) {
+  auto* row = new QHBoxLayout;
+  VisibleBox = new QCheckBox(panel);
+  VisibleBox->setObjectName(QStringLiteral("VisibleBox"));
+  VisibleBox->setToolTip(
+      QStringLiteral("List only the events when Jupiter is high enough above your horizon in a "
+                     "dark enough sky, each with Jupiter's altitude"));
+  row->addWidget(VisibleBox);
+  connect(VisibleBox, &QCheckBox::toggled, this, [this] { Relist(); });
+
+  auto limit_field = [this, panel, row](const QString& label, const QString& name,
+                                        long double value, const QString& after) {
+    auto* text = new QLabel(label, panel);
+    auto* field = new QLineEdit(ToQt(LimitText(value)), panel);
+    field->setObjectName(name);
+    field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00.00")) + 12);
+    text->setBuddy(field);
+    row->addWidget(text);
+    row->addWidget(field);
+    row->addWidget(new QLabel(after, panel));
+    connect(field, &QLineEdit::editingFinished, this, [this] { ReadLimits(); });
+    return field;
+  };
+  MinAltEd = limit_field(QStringLiteral("Jupiter at least"), QStringLiteral("MinAltEd"),
+                         limits_.min_alt_deg, QStringLiteral("° &high,"));
+  SunBelowEd = limit_field(QStringLiteral("the Sun at least"), QStringLiteral("SunBelowEd"),
+                           limits_.sun_below_deg, QStringLiteral("° &down"));
+  LimitErrorLbl = new QLabel(panel);
+  LimitErrorLbl->setObjectName(QStringLiteral("LimitErrorLbl"));
+  LimitErrorLbl->setStyleSheet(QStringLiteral("color: #b00000"));
+  row->addWidget(LimitErrorLbl);
+  row->addStretch(1);
+  SiteBtn = new QPushButton(QStringLiteral("Observing &Site..."), panel);
+  SiteBtn->setObjectName(QStringLiteral("SiteBtn"));
+  row->addWidget(SiteBtn);
+  connect(SiteBtn, &QPushButton::clicked, this, [this] { EditSite(); });
+  return row;
+}
+
+void TMoonEventsForm1::RefreshSite() {
+  place_ = LoadObservingSite();
+  if (place_) {
+    const std::string where = place_->name.empty() ? PlaceText(*place_) : place_->name;
+    VisibleBox->setText(QStringLiteral("&Visible from ") + ToQt(where));
+    VisibleBox->setEnabled(true);
+  } else {
+    VisibleBox->setChecked(false);
+    VisibleBox->setText(QStringLiteral("&Visible from: no observing site set"));
+    VisibleBox->setEnabled(false);
+  }
+  SiteBtn->setToolTip(place_ ? QStringLiteral("Change the observing site")
+                             : QStringLiteral("Set the observing site to list the visible events"));
+  JudgeEvents();
+  Relist();
+}
+
+void TMoonEventsForm1::EditSite() {
+  TObservingSiteDlg dialog(this);
+  const bool had_place = place_.has_value();
+  if (!dialog.Edit()) return;
+  RefreshSite();
+  if (!had_place && place_) VisibleBox->setChecked(true);  // what the dialog was opened for
+}
+
+void TMoonEventsForm1::ReadLimits() {
+  std::string why_alt, why_sun;
+  const auto min_alt = ParseMinAltitude(FromQt(MinAltEd->text()), &why_alt);
+  const auto sun_below = ParseSunBelow(FromQt(SunBelowEd->text()), &why_sun);
+  if (min_alt) limits_.min_alt_deg = *min_alt;
+  if (sun_below) limits_.sun_below_deg = *sun_below;
+  const std::string why = !min_alt ? why_alt : why_sun;
+  LimitErrorLbl->setText(min_alt && sun_below ? QString() : ToQt(why + "."));
+  JudgeEvents();
+  Relist();
+}
+
+void TMoonEventsForm1::JudgeEvents() {
+  visible_ = place_ ? KeepVisibleEvents(sky_, *place_, found_, limits_) : VisibleEventList{};
+}
+
+void TMoonEventsForm1::AddVisibility(AlmanacReport& report) const {
+  // Before the blank line that ends the headings.
+  auto blank = std::find(report.lines.begin(), report.lines.end(), std::string());
+  std::size_t at = static_cast<std::size_t>(blank - report.lines.begin());
+  for (std::string& line : VisibilityHeadings(*place_, limits_)) {
+    InsertHeading(report, at++, std::move(line));
+  }
+  if (!visible_.available) {
+    InsertHeading(report, at, "Some events are left out: Jupiter's place is not known for them.");
+  }
 }
 
 AlmanacFilter TMoonEventsForm1::Filter() const {
@@ -128,7 +226,7 @@ void TMoonEventsForm1::ShowMoonEvents(const DateTimeRec& from) {
   from_ = from;
   from_jd_ = ToJD(from);
   Search();
-  Relist();
+  RefreshSite();  // judges the events and lists them
   ShowReport();
   FitPanel();
 }
@@ -150,7 +248,13 @@ void TMoonEventsForm1::Search() {
 }
 
 void TMoonEventsForm1::Relist() {
-  report_ = AlmanacLines(found_, from_jd_, searched_days_, Filter());
+  if (VisibleBox->isChecked() && place_) {
+    report_ = AlmanacLines(visible_.Events(), from_jd_, searched_days_, Filter(),
+                           {JupiterAltitudeColumn(visible_)});
+    AddVisibility(report_);
+  } else {
+    report_ = AlmanacLines(found_, from_jd_, searched_days_, Filter());
+  }
   if (!search_error_.isEmpty()) {
     report_.lines.push_back("The moons' events cannot be listed: " + FromQt(search_error_) + ".");
     report_.event_of_line.push_back(-1);
