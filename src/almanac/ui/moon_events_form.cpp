@@ -120,12 +120,14 @@ QWidget* TMoonEventsForm1::BuildPanel() {
 
 QLayout* TMoonEventsForm1::BuildVisibilityRow(QWidget* panel) {
   auto* row = new QHBoxLayout;
+  row->setSpacing(4);
   VisibleBox = new QCheckBox(panel);
   VisibleBox->setObjectName(QStringLiteral("VisibleBox"));
   VisibleBox->setToolTip(
       QStringLiteral("List only the events when Jupiter is high enough above your horizon in a "
                      "dark enough sky, each with Jupiter's altitude"));
   row->addWidget(VisibleBox);
+  row->addSpacing(12);
   connect(VisibleBox, &QCheckBox::toggled, this, [this] { Relist(); });
 
   auto limit_field = [this, panel, row](const QString& label, const QString& name,
@@ -138,19 +140,20 @@ QLayout* TMoonEventsForm1::BuildVisibilityRow(QWidget* panel) {
     row->addWidget(text);
     row->addWidget(field);
     row->addWidget(new QLabel(after, panel));
+    row->addSpacing(4);
     connect(field, &QLineEdit::editingFinished, this, [this] { ReadLimits(); });
     return field;
   };
-  MinAltEd = limit_field(QStringLiteral("Jupiter at least"), QStringLiteral("MinAltEd"),
-                         limits_.min_alt_deg, QStringLiteral("° &high,"));
-  SunBelowEd = limit_field(QStringLiteral("the Sun at least"), QStringLiteral("SunBelowEd"),
-                           limits_.sun_below_deg, QStringLiteral("° &down"));
+  MinAltEd = limit_field(QStringLiteral("&Jupiter at least"), QStringLiteral("MinAltEd"),
+                         limits_.min_alt_deg, QStringLiteral("° high,"));
+  SunBelowEd = limit_field(QStringLiteral("the S&un at least"), QStringLiteral("SunBelowEd"),
+                           limits_.sun_below_deg, QStringLiteral("° down"));
   LimitErrorLbl = new QLabel(panel);
   LimitErrorLbl->setObjectName(QStringLiteral("LimitErrorLbl"));
   LimitErrorLbl->setStyleSheet(QStringLiteral("color: #b00000"));
   row->addWidget(LimitErrorLbl);
   row->addStretch(1);
-  SiteBtn = new QPushButton(QStringLiteral("Observing &Site..."), panel);
+  SiteBtn = new QPushButton(QStringLiteral("&Observing Site..."), panel);
   SiteBtn->setObjectName(QStringLiteral("SiteBtn"));
   row->addWidget(SiteBtn);
   connect(SiteBtn, &QPushButton::clicked, this, [this] { EditSite(); });
