@@ -105,8 +105,8 @@ QWidget* TMoonEventsForm1::BuildPanel() {
     KindBox.push_back(box);
     connect(box, &QCheckBox::toggled, this, [this] { Relist(); });
   }
-  grid->addLayout(BuildVisibilityRow(panel), 3, 0, 1, 7);
   grid->setColumnStretch(6, 1);
+  grid->addLayout(BuildVisibilityRow(panel), 3, 0, 1, 7);
 
   connect(SpanEd, &QSpinBox::valueChanged, this, [this](int days) {
     SpanEd->setSuffix(days == 1 ? QStringLiteral(" day") : QStringLiteral(" days"));

@@ -56,14 +56,14 @@ class TMoonEventsForm1 : public TInfoListForm1 {
   std::array<QCheckBox*, 4> MoonBox{};
   std::vector<QCheckBox*> KindBox;  // in the order of MoonEventKinds()
   QCheckBox* HiddenBox;
+  QPushButton* GoToBtn;
+  QAction* GoTo1;
   // "Visible from <place>", its two limits and the observing-site dialog.
   QCheckBox* VisibleBox;
   QLineEdit* MinAltEd;
   QLineEdit* SunBelowEd;
   QLabel* LimitErrorLbl;
   QPushButton* SiteBtn;
-  QPushButton* GoToBtn;
-  QAction* GoTo1;
 
  protected:
   void ListBox1DblClick() override;
