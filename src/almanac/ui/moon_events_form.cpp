@@ -111,7 +111,6 @@ QWidget* TMoonEventsForm1::BuildPanel() {
   connect(SpanEd, &QSpinBox::valueChanged, this, [this](int days) {
     SpanEd->setSuffix(days == 1 ? QStringLiteral(" day") : QStringLiteral(" days"));
     Search();
-    JudgeEvents();
     Relist();
   });
   connect(GoToBtn, &QPushButton::clicked, this, [this] { GoToSelected(); });
@@ -248,6 +247,7 @@ void TMoonEventsForm1::Search() {
   search_error_ = list.Ok() ? QString() : ToQt(list.error);
   FromLabel->setText(QStringLiteral("From the observation time, ") + ToQt(MinuteText(from_jd_)) +
                      QStringLiteral(" UT"));
+  JudgeEvents();  // whatever asked for the search, the visible list follows the events found
 }
 
 void TMoonEventsForm1::Relist() {

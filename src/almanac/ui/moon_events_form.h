@@ -3,6 +3,8 @@
 // saves as text and searches like the other lists), with the choice of moons and kinds above
 // the list. Go To (the Event menu, the button, or a double click on an event) hands the
 // observation time a few minutes before the chosen event to the main window.
+// "Visible from <place>" keeps the events seen from the observing site (sky/visibility.h),
+// within two limits typed in the window, each with Jupiter's altitude.
 #pragma once
 
 #include <QString>
