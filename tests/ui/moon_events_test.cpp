@@ -132,6 +132,7 @@ class MoonEventsTest : public QObject {
     QCOMPARE(form->LimitErrorLbl->text(),
              QStringLiteral("The Sun's depth below the horizon is a number of degrees from 0 to "
                             "18."));
+    jovi::test::SaveScreenshot(*form, "moon_events_visible_bad_limit");
     form->SunBelowEd->setText(QStringLiteral("12"));
     QTest::keyClick(form->SunBelowEd, Qt::Key_Return);
     QVERIFY(form->LimitErrorLbl->text().isEmpty());
@@ -139,6 +140,18 @@ class MoonEventsTest : public QObject {
         jovi::ToQt(form->Report().lines[6])
             .startsWith(QStringLiteral("Jupiter at least 31.4° high, the Sun at least 12° below")));
     jovi::test::SaveScreenshot(*form, "moon_events_visible_limits");
+
+    // A place set from the main window's Preferences reaches the open window at once.
+    jovi::test::OnNextModal<jovi::TObservingSiteDlg>([](jovi::TObservingSiteDlg* d) {
+      d->LatitudeEd->setText(QStringLiteral("52.37N"));
+      d->LongitudeEd->setText(QStringLiteral("4.89E"));
+      d->NameEd->setText(QStringLiteral("Amsterdam"));
+      d->OKBtn->click();
+    });
+    main.findChild<QAction*>(QStringLiteral("ObservingSite1"))->trigger();
+    QCOMPARE(form->VisibleBox->text(), QStringLiteral("&Visible from Amsterdam"));
+    QCOMPARE(jovi::ToQt(form->Report().lines[5]),
+             QStringLiteral("Visible from Amsterdam (52.37° N, 4.89° E)."));
 
     // Unchecked, the full list returns as it was.
     form->VisibleBox->click();
