@@ -147,16 +147,21 @@ QLayout* TMoonEventsForm1::BuildVisibilityRow(QWidget* panel) {
                          limits_.min_alt_deg, QStringLiteral("° high,"));
   SunBelowEd = limit_field(QStringLiteral("the S&un at least"), QStringLiteral("SunBelowEd"),
                            limits_.sun_below_deg, QStringLiteral("° down"));
-  LimitErrorLbl = new QLabel(panel);
-  LimitErrorLbl->setObjectName(QStringLiteral("LimitErrorLbl"));
-  LimitErrorLbl->setStyleSheet(QStringLiteral("color: #b00000"));
-  row->addWidget(LimitErrorLbl);
   row->addStretch(1);
   SiteBtn = new QPushButton(QStringLiteral("&Observing Site..."), panel);
   SiteBtn->setObjectName(QStringLiteral("SiteBtn"));
   row->addWidget(SiteBtn);
   connect(SiteBtn, &QPushButton::clicked, this, [this] { EditSite(); });
-  return row;
+  // A refused limit's reason, under the row while there is one.
+  auto* rows = new QVBoxLayout;
+  rows->setSpacing(2);
+  rows->addLayout(row);
+  LimitErrorLbl = new QLabel(panel);
+  LimitErrorLbl->setObjectName(QStringLiteral("LimitErrorLbl"));
+  LimitErrorLbl->setStyleSheet(QStringLiteral("color: #b00000"));
+  LimitErrorLbl->hide();
+  rows->addWidget(LimitErrorLbl);
+  return rows;
 }
 
 void TMoonEventsForm1::RefreshSite() {
@@ -192,6 +197,7 @@ void TMoonEventsForm1::ReadLimits() {
   if (sun_below) limits_.sun_below_deg = *sun_below;
   const std::string why = !min_alt ? why_alt : why_sun;
   LimitErrorLbl->setText(min_alt && sun_below ? QString() : ToQt(why + "."));
+  LimitErrorLbl->setVisible(!LimitErrorLbl->text().isEmpty());
   JudgeEvents();
   Relist();
 }
