@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <clocale>
 
+#include "almanac/ui/moon_events_form.h"
 #include "app/client_area.h"
 #include "app/cross_hair_cursor.h"
 #include "app/event_commands.h"
@@ -259,9 +260,11 @@ void TSatLabForm1::Options1Click() {
 void TSatLabForm1::ObservingSite1Click() {
   TObservingSiteDlg dialog(this);
   if (!dialog.Edit()) return;
-  // An open phenomena list shows the new place at once.
+  // An open phenomena list and an open Moon Events window show the new place at once.
   PhenomListForm1* list = event_commands_ ? event_commands_->PhenomListForm() : nullptr;
   if (list && list->isVisible()) list->RefreshSite();
+  TMoonEventsForm1* moon_events = event_commands_ ? event_commands_->MoonEventsForm() : nullptr;
+  if (moon_events && moon_events->isVisible()) moon_events->RefreshSite();
 }
 
 void TSatLabForm1::SaveUpdates1Click() {

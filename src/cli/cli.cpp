@@ -37,7 +37,11 @@ constexpr std::array kCommands = {
             MutualCommand},
     Command{"almanac",
             "almanac FROM TO [--moon N] [--all]  the moons' eclipses, occultations, transits and "
-            "shadow transits (UT)",
+            "shadow transits (UT)\n"
+            "                             [--lat DEG --lon DEG [--min-alt DEG] [--sun-below DEG]]\n"
+            "                             only those seen from the place (Jupiter 10 deg up and\n"
+            "                             the Sun 6 deg down unless given), each line ending in\n"
+            "                             Jupiter's altitude (deg)",
             AlmanacCommand},
     Command{"phenomena",
             "phenomena JD               Jupiter's opposition, conjunction and quadratures near a "

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "sky/observer_place.h"
+
 namespace jovi::cli {
 
 namespace {
@@ -125,8 +127,7 @@ std::string DateTimeText(long double jd) {
   const int second = static_cast<int>(std::trunc(rec.UTTime.Second + 0.0005f));
   char buf[64];
   std::snprintf(buf, sizeof buf, "%s%04d/%02d/%02d %02d:%02d:%02d", rec.Year < 0 ? "-" : "",
-                std::abs(rec.Year), rec.Month, rec.Day, rec.UTTime.Hour, rec.UTTime.Minute,
-                second);
+                std::abs(rec.Year), rec.Month, rec.Day, rec.UTTime.Hour, rec.UTTime.Minute, second);
   return buf;
 }
 
@@ -134,6 +135,26 @@ std::string Fixed(long double value, int decimals) {
   char buf[96];
   std::snprintf(buf, sizeof buf, "%.*Lf", decimals, value);
   return buf;
+}
+
+double LatitudeArg(const std::string& text) {
+  std::string why;
+  const std::optional<double> v = ParseLatitude(text, &why);
+  if (!v) throw UsageError(why + " (" + text + ")");
+  return *v;
+}
+
+double LongitudeArg(const std::string& text) {
+  std::string why;
+  const std::optional<double> v = ParseLongitude(text, &why);
+  if (!v) throw UsageError(why + " (" + text + ")");
+  return *v;
+}
+
+void EphemerisUnavailable(std::string messages) {
+  while (!messages.empty() && messages.back() == '\n') messages.pop_back();
+  if (messages.empty()) messages = "Jupiter's place is not known for this date";
+  throw UsageError(messages);
 }
 
 void ExpectCount(const Args& args, std::size_t min, std::size_t max, std::string_view usage) {

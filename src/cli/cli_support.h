@@ -46,6 +46,15 @@ std::string DateTimeText(long double jd);
 // Fixed notation with the given decimals.
 std::string Fixed(long double value, int decimals);
 
+// A latitude or a longitude as the observing-site dialog reads it ("52.37N", "-33.87");
+// throws UsageError with the reason.
+double LatitudeArg(const std::string& text);
+double LongitudeArg(const std::string& text);
+
+// Throws UsageError with the ephemeris's own messages (trailing newlines dropped) as the one
+// line on stderr, or a plain reason when it gave none.
+[[noreturn]] void EphemerisUnavailable(std::string messages);
+
 // Throws UsageError unless args has between min and max entries.
 void ExpectCount(const Args& args, std::size_t min, std::size_t max, std::string_view usage);
 

@@ -30,16 +30,11 @@ PlaceOptions ParsePlaceOptions(const Args& args, bool zone_allowed, const char* 
     const std::string& flag = args[i];
     if (i + 1 >= args.size()) throw UsageError("usage: " + std::string(usage));
     const std::string& value = args[i + 1];
-    std::string why;
     if (flag == "--lat" && !lat) {
-      const auto v = ParseLatitude(value, &why);
-      if (!v) throw UsageError(why + " (" + value + ")");
-      o.place.latitude_deg = *v;
+      o.place.latitude_deg = LatitudeArg(value);
       lat = true;
     } else if (flag == "--lon" && !lon) {
-      const auto v = ParseLongitude(value, &why);
-      if (!v) throw UsageError(why + " (" + value + ")");
-      o.place.longitude_deg = *v;
+      o.place.longitude_deg = LongitudeArg(value);
       lon = true;
     } else if (flag == "--zone" && zone_allowed && !zone) {
       const auto v = ParseNumber(value);
@@ -55,14 +50,6 @@ PlaceOptions ParsePlaceOptions(const Args& args, bool zone_allowed, const char* 
   }
   if (!lat || !lon) throw UsageError("usage: " + std::string(usage));
   return o;
-}
-
-// The ephemeris's own message as the one line on stderr.
-[[noreturn]] void NotAvailable(const std::ostringstream& messages) {
-  std::string message = messages.str();
-  while (!message.empty() && message.back() == '\n') message.pop_back();
-  if (message.empty()) message = "Jupiter's place is not known for this date";
-  throw UsageError(message);
 }
 
 void PrintEvents(std::ostream& out, const char* name, const std::vector<long double>& times,
@@ -86,7 +73,7 @@ void SkyCommand(const Args& args, std::ostream& out) {
   StreamPrompter prompter(messages);
   SkyEphemeris sky(&prompter);
   const std::optional<SkyPosition> jupiter = sky.Where(SkyBody::Jupiter, o.place, jd);
-  if (!jupiter) NotAvailable(messages);
+  if (!jupiter) EphemerisUnavailable(messages.str());
   const std::optional<SkyPosition> sun = sky.Where(SkyBody::Sun, o.place, jd);
   out << Fixed(jupiter->ra_hours, 6) << '\n'
       << Fixed(jupiter->dec_deg, 5) << '\n'
@@ -104,7 +91,7 @@ void RiseSetCommand(const Args& args, std::ostream& out) {
   SkyEphemeris sky(&prompter);
   const ObservingDay day =
       ComputeObservingDay(sky, o.place, LocalDate{rec.Year, rec.Month, rec.Day}, o.zone_hours);
-  if (!day.ok()) NotAvailable(messages);
+  if (!day.ok()) EphemerisUnavailable(messages.str());
   PrintEvents(out, "jupiter-rise", day.jupiter.rises, o.zone_hours);
   PrintEvents(out, "jupiter-transit", day.jupiter.transits, o.zone_hours);
   PrintEvents(out, "jupiter-set", day.jupiter.sets, o.zone_hours);

@@ -103,10 +103,80 @@ TEST(CliAlmanac, BadInputIsOneLineAndStatusTwo) {
   }
 }
 
+TEST(CliAlmanac, FromAPlaceOnlyTheVisibleEventsWithJupitersAltitude) {
+  const auto plain = Lines(RunCli({"almanac", kFrom, kTo}).out);
+  // Sydney on 2016 January 1 and 2: Jupiter rises before local midnight (13 h UT).
+  const CliResult sydney = RunCli({"almanac", kFrom, kTo, "--lat", "33.87S", "--lon", "151.21"});
+  ASSERT_EQ(sydney.status, 0) << sydney.err;
+  EXPECT_EQ(sydney.err, "");
+  const auto lines = Lines(sydney.out);
+  ASSERT_EQ(lines.size(), 7u);
+  // Each line is the place-less line unchanged, then the altitude to a tenth of a degree, at
+  // least the 10 degrees.
+  const std::regex altitude(R"((.*) (\d+\.\d))");
+  for (const std::string& line : lines) {
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(line, m, altitude)) << line;
+    EXPECT_NE(std::find(plain.begin(), plain.end(), m[1].str()), plain.end()) << line;
+    EXPECT_GE(std::stod(m[2].str()), 10.0) << line;
+  }
+  EXPECT_EQ(lines[0], "2016/01/01 14:13:02 2457389.092384 III.Ec.D 15.0");
+  EXPECT_EQ(lines[3], "2016/01/02 14:09:59 2457390.090266 I.Tr.I 15.2");
+
+  // The limit between those two altitudes keeps the higher one only; the signed latitude
+  // reads as the lettered one.
+  const auto higher = Lines(
+      RunCli({"almanac", kFrom, kTo, "--lat", "-33.87", "--lon", "151.21E", "--min-alt", "15.1"})
+          .out);
+  ASSERT_EQ(higher.size(), 6u);
+  EXPECT_EQ(higher[0], lines[1]);
+  EXPECT_EQ(higher[2], lines[3]);
+
+  // Amsterdam, where Jupiter rises near local midnight: the dusk and daytime events go.
+  const CliResult amsterdam = RunCli({"almanac", kFrom, kTo, "--lat", "52.37N", "--lon", "4.89E"});
+  ASSERT_EQ(amsterdam.status, 0) << amsterdam.err;
+  EXPECT_EQ(amsterdam.out,
+            "2016/01/02 05:35:02 2457389.732662 II.Ec.D 39.8\n"
+            "2016/01/02 23:25:04 2457390.475741 IV.Oc.D 11.6\n");
+  // At 05:35 UT (06:35 local) the Sun is still 19 degrees down: even the darkest limit the
+  // window offers, the end of astronomical twilight, keeps both.
+  const auto dark = Lines(
+      RunCli({"almanac", kFrom, kTo, "--lat", "52.37N", "--lon", "4.89E", "--sun-below", "18"})
+          .out);
+  EXPECT_EQ(dark.size(), 2u);
+}
+
+TEST(CliAlmanac, BadPlaceAndLimitsAreOneLineAndStatusTwo) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"almanac", kFrom, kTo, "--lat", "52N"},  // no longitude
+      {"almanac", kFrom, kTo, "--lon", "4E"},
+      {"almanac", kFrom, kTo, "--lat", "95N", "--lon", "4E"},
+      {"almanac", kFrom, kTo, "--lat", "52N", "--lon", "4E", "--lat", "50N"},
+      {"almanac", kFrom, kTo, "--min-alt", "5"},  // a limit without a place
+      {"almanac", kFrom, kTo, "--lat", "52N", "--lon", "4E", "--min-alt", "95"},
+      {"almanac", kFrom, kTo, "--lat", "52N", "--lon", "4E", "--sun-below", "-1"},
+      {"almanac", kFrom, kTo, "--lat", "52N", "--lon", "4E", "--sun-below", "6", "--sun-below",
+       "7"},
+      {"almanac", kFrom, kTo, "--lat", "52N", "--lon", "4E", "--min-alt"},
+  };
+  for (const auto& args : cases) {
+    const CliResult r = RunCli(args);
+    SCOPED_TRACE(args.back());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(r.err.starts_with("jovitrack-cli almanac: ")) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  }
+  EXPECT_NE(RunCli(cases[5]).err.find("from 0 to 90"), std::string::npos);
+}
+
 TEST(CliAlmanac, HelpListsIt) {
   const CliResult r = RunCli({"--help"});
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("  almanac FROM TO [--moon N] [--all]  "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("[--lat DEG --lon DEG [--min-alt DEG] [--sun-below DEG]]"),
+            std::string::npos)
+      << r.out;
   EXPECT_NE(r.out.find("  events FROM TO [--moon N]  "), std::string::npos) << r.out;
 }
 

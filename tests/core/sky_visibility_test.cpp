@@ -2,27 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 #include "sky/visibility.h"
 #include "support/civil_dates.h"
 #include "support/recording_prompter.h"
+#include "support/sign_change.h"
 
 namespace jovi {
 namespace {
 
 constexpr long double kMinute = 1.0L / 1440;
 
-// The instant in [a, b] where f changes sign, to a millisecond.
-long double Crossing(long double a, long double b,
-                     const std::function<long double(long double)>& f) {
-  const bool a_negative = f(a) < 0;
-  for (int i = 0; i < 60 && b - a > 1e-8L; ++i) {
-    const long double m = (a + b) / 2;
-    ((f(m) < 0) == a_negative ? a : b) = m;
-  }
-  return (a + b) / 2;
-}
+using test::Crossing;
 
 class Visibility : public ::testing::Test {
  protected:

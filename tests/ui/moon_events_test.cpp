@@ -2,11 +2,14 @@
 // opens from File at the observation time, its choices filter the list, it prints, and Go To
 // (button or double click) sets the observation time a few minutes before an event through the
 // date dialog's path, so the telescope steps into the event.
+// From the observing site it lists only the events Jupiter can be seen at, with its altitude;
+// without one it offers the site dialog.
 #include "almanac/moon_events.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -17,10 +20,14 @@
 #include "app/sat_lab_form.h"
 #include "astro/satellite_scene.h"
 #include "session/ui/telescope_panel.h"
+#include "sky/ui/observing_site_dialog.h"
+#include "sky/ui/site_settings.h"
 #include "support/civil_dates.h"
+#include "support/modal_helpers.h"
 #include "support/observing_window.h"
 #include "support/recording_print_surface.h"
 #include "support/screenshot.h"
+#include "util/ui/qt_text.h"
 
 namespace {
 
@@ -52,6 +59,104 @@ class MoonEventsTest : public QObject {
 
  private slots:
   void initTestCase() { jovi::test::UseBuiltEphemerides(); }
+
+  void listsTheEventsVisibleFromTheObservingSite() {
+    jovi::test::ObservingWindow setup;
+    const auto window = setup.Observe("ROEMER", QStringLiteral("2457388.500000"));  // 2016 Jan 1
+    QVERIFY(window);
+    jovi::TSatLabForm1& main = *window;
+    main.findChild<QAction*>(QStringLiteral("MoonEvents1"))->trigger();
+    jovi::TMoonEventsForm1* form = main.Events().MoonEventsForm();
+    QVERIFY(form && form->isVisible());
+    form->SetPrompter(&setup.prompts.prompter);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    const QStringList all = EventLines(*form);
+
+    // No place: the choice says so and cannot be made; the button beside it offers the dialog.
+    QVERIFY(!jovi::LoadObservingSite());
+    QVERIFY(!form->VisibleBox->isEnabled());
+    QCOMPARE(form->VisibleBox->text(), QStringLiteral("&Visible from: no observing site set"));
+    QVERIFY(form->SiteBtn->isVisible());
+    QCOMPARE(form->MinAltEd->text(), QStringLiteral("10"));
+    QCOMPARE(form->SunBelowEd->text(), QStringLiteral("6"));
+    jovi::test::SaveScreenshot(*form, "moon_events_no_site");
+    jovi::test::OnNextModal<jovi::TObservingSiteDlg>([](jovi::TObservingSiteDlg* d) {
+      d->LatitudeEd->setText(QStringLiteral("33.87S"));
+      d->LongitudeEd->setText(QStringLiteral("151.21E"));
+      d->NameEd->setText(QStringLiteral("Sydney"));
+      d->OKBtn->click();
+    });
+    form->SiteBtn->click();
+    QVERIFY(jovi::LoadObservingSite());
+    QVERIFY(form->VisibleBox->isEnabled());
+    QVERIFY(form->VisibleBox->isChecked());  // set for it, so chosen
+    QCOMPARE(form->VisibleBox->text(), QStringLiteral("&Visible from Sydney"));
+
+    // The week's events seen from Sydney, each with Jupiter's altitude; the headings say from
+    // where and within which limits.
+    QStringList visible = EventLines(*form);
+    QVERIFY(!visible.isEmpty());
+    QVERIFY(visible.size() < all.size());
+    const QString io = QStringLiteral("2016/01/01 15:39  I.Ec.D     32  Io disappears");
+    QVERIFY2(std::any_of(visible.begin(), visible.end(),
+                         [&](const QString& l) { return l.startsWith(io); }),
+             qPrintable(visible.join('\n')));
+    const QString shown = jovi::ToQt([&] {
+      std::string text;
+      for (const std::string& l : form->Report().lines) text += l + "\n";
+      return text;
+    }());
+    QVERIFY(shown.contains(QStringLiteral("Visible from Sydney (33.87° S, 151.21° E).")));
+    QVERIFY(shown.contains(QStringLiteral("Date       UT     Event     Alt  What happens")));
+    QVERIFY(shown.contains(QStringLiteral("Jupiter at least 10° high, the Sun at least 6° below")));
+    // Every listed event is one of the full list's, with the altitude put in.
+    for (const QString& line : visible) {
+      QString without = line;
+      without.remove(28, 5);  // "Alt" and its gap
+      QVERIFY2(all.contains(without), qPrintable(line));
+    }
+    jovi::test::SaveScreenshot(*form, "moon_events_visible_sydney");
+
+    // Io's eclipse has Jupiter 31.5 degrees high: a least altitude just above drops it, just
+    // below keeps it. A bad limit is refused with the reason, and the last good one kept.
+    form->MinAltEd->setText(QStringLiteral("31.6"));
+    QTest::keyClick(form->MinAltEd, Qt::Key_Return);
+    QCOMPARE(static_cast<double>(form->Limits().min_alt_deg), 31.6);
+    QVERIFY(!EventLines(*form).join('\n').contains(QStringLiteral("2016/01/01 15:39  I.Ec.D")));
+    form->MinAltEd->setText(QStringLiteral("31.4"));
+    QTest::keyClick(form->MinAltEd, Qt::Key_Return);
+    QVERIFY(EventLines(*form).join('\n').contains(io));
+    form->SunBelowEd->setText(QStringLiteral("20"));
+    QTest::keyClick(form->SunBelowEd, Qt::Key_Return);
+    QCOMPARE(static_cast<double>(form->Limits().sun_below_deg), 6.0);
+    QCOMPARE(form->LimitErrorLbl->text(),
+             QStringLiteral("The Sun's depth below the horizon is a number of degrees from 0 to "
+                            "18."));
+    jovi::test::SaveScreenshot(*form, "moon_events_visible_bad_limit");
+    form->SunBelowEd->setText(QStringLiteral("12"));
+    QTest::keyClick(form->SunBelowEd, Qt::Key_Return);
+    QVERIFY(form->LimitErrorLbl->text().isEmpty());
+    QVERIFY(
+        jovi::ToQt(form->Report().lines[6])
+            .startsWith(QStringLiteral("Jupiter at least 31.4° high, the Sun at least 12° below")));
+    jovi::test::SaveScreenshot(*form, "moon_events_visible_limits");
+
+    // A place set from the main window's Preferences reaches the open window at once.
+    jovi::test::OnNextModal<jovi::TObservingSiteDlg>([](jovi::TObservingSiteDlg* d) {
+      d->LatitudeEd->setText(QStringLiteral("52.37N"));
+      d->LongitudeEd->setText(QStringLiteral("4.89E"));
+      d->NameEd->setText(QStringLiteral("Amsterdam"));
+      d->OKBtn->click();
+    });
+    main.findChild<QAction*>(QStringLiteral("ObservingSite1"))->trigger();
+    QCOMPARE(form->VisibleBox->text(), QStringLiteral("&Visible from Amsterdam"));
+    QCOMPARE(jovi::ToQt(form->Report().lines[5]),
+             QStringLiteral("Visible from Amsterdam (52.37° N, 4.89° E)."));
+
+    // Unchecked, the full list returns as it was.
+    form->VisibleBox->click();
+    QCOMPARE(EventLines(*form), all);
+  }
 
   void opensFiltersPrintsAndGoesToAnEvent() {
     jovi::test::ObservingWindow setup;

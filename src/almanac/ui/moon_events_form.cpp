@@ -6,14 +6,18 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "session/exercise_session.h"
+#include "sky/ui/observing_site_dialog.h"
+#include "sky/ui/site_settings.h"
 #include "util/ui/qt_text.h"
 
 namespace jovi {
@@ -102,6 +106,7 @@ QWidget* TMoonEventsForm1::BuildPanel() {
     connect(box, &QCheckBox::toggled, this, [this] { Relist(); });
   }
   grid->setColumnStretch(6, 1);
+  grid->addLayout(BuildVisibilityRow(panel), 3, 0, 1, 7);
 
   connect(SpanEd, &QSpinBox::valueChanged, this, [this](int days) {
     SpanEd->setSuffix(days == 1 ? QStringLiteral(" day") : QStringLiteral(" days"));
@@ -110,6 +115,107 @@ QWidget* TMoonEventsForm1::BuildPanel() {
   });
   connect(GoToBtn, &QPushButton::clicked, this, [this] { GoToSelected(); });
   return panel;
+}
+
+QLayout* TMoonEventsForm1::BuildVisibilityRow(QWidget* panel) {
+  auto* row = new QHBoxLayout;
+  row->setSpacing(4);
+  VisibleBox = new QCheckBox(panel);
+  VisibleBox->setObjectName(QStringLiteral("VisibleBox"));
+  VisibleBox->setToolTip(
+      QStringLiteral("List only the events when Jupiter is high enough above your horizon in a "
+                     "dark enough sky, each with Jupiter's altitude"));
+  row->addWidget(VisibleBox);
+  row->addSpacing(12);
+  connect(VisibleBox, &QCheckBox::toggled, this, [this] { Relist(); });
+
+  auto limit_field = [this, panel, row](const QString& label, const QString& name,
+                                        long double value, const QString& after) {
+    auto* text = new QLabel(label, panel);
+    auto* field = new QLineEdit(ToQt(LimitText(value)), panel);
+    field->setObjectName(name);
+    field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00.00")) + 12);
+    text->setBuddy(field);
+    row->addWidget(text);
+    row->addWidget(field);
+    row->addWidget(new QLabel(after, panel));
+    row->addSpacing(4);
+    connect(field, &QLineEdit::editingFinished, this, [this] { ReadLimits(); });
+    return field;
+  };
+  MinAltEd = limit_field(QStringLiteral("&Jupiter at least"), QStringLiteral("MinAltEd"),
+                         limits_.min_alt_deg, QStringLiteral("° high,"));
+  SunBelowEd = limit_field(QStringLiteral("the S&un at least"), QStringLiteral("SunBelowEd"),
+                           limits_.sun_below_deg, QStringLiteral("° down"));
+  row->addStretch(1);
+  SiteBtn = new QPushButton(QStringLiteral("&Observing Site..."), panel);
+  SiteBtn->setObjectName(QStringLiteral("SiteBtn"));
+  row->addWidget(SiteBtn);
+  connect(SiteBtn, &QPushButton::clicked, this, [this] { EditSite(); });
+  // A refused limit's reason, under the row while there is one.
+  auto* rows = new QVBoxLayout;
+  rows->setSpacing(2);
+  rows->addLayout(row);
+  LimitErrorLbl = new QLabel(panel);
+  LimitErrorLbl->setObjectName(QStringLiteral("LimitErrorLbl"));
+  LimitErrorLbl->setStyleSheet(QStringLiteral("color: #b00000"));
+  LimitErrorLbl->hide();
+  rows->addWidget(LimitErrorLbl);
+  return rows;
+}
+
+void TMoonEventsForm1::RefreshSite() {
+  place_ = LoadObservingSite();
+  if (place_) {
+    const std::string where = place_->name.empty() ? PlaceText(*place_) : place_->name;
+    VisibleBox->setText(QStringLiteral("&Visible from ") + ToQt(where));
+    VisibleBox->setEnabled(true);
+  } else {
+    VisibleBox->setChecked(false);
+    VisibleBox->setText(QStringLiteral("&Visible from: no observing site set"));
+    VisibleBox->setEnabled(false);
+  }
+  SiteBtn->setToolTip(place_ ? QStringLiteral("Change the observing site")
+                             : QStringLiteral("Set the observing site to list the visible events"));
+  JudgeEvents();
+  Relist();
+}
+
+void TMoonEventsForm1::EditSite() {
+  TObservingSiteDlg dialog(this);
+  const bool had_place = place_.has_value();
+  if (!dialog.Edit()) return;
+  RefreshSite();
+  if (!had_place && place_) VisibleBox->setChecked(true);  // what the dialog was opened for
+}
+
+void TMoonEventsForm1::ReadLimits() {
+  std::string why_alt, why_sun;
+  const auto min_alt = ParseMinAltitude(FromQt(MinAltEd->text()), &why_alt);
+  const auto sun_below = ParseSunBelow(FromQt(SunBelowEd->text()), &why_sun);
+  if (min_alt) limits_.min_alt_deg = *min_alt;
+  if (sun_below) limits_.sun_below_deg = *sun_below;
+  const std::string why = !min_alt ? why_alt : why_sun;
+  LimitErrorLbl->setText(min_alt && sun_below ? QString() : ToQt(why + "."));
+  LimitErrorLbl->setVisible(!LimitErrorLbl->text().isEmpty());
+  JudgeEvents();
+  Relist();
+}
+
+void TMoonEventsForm1::JudgeEvents() {
+  visible_ = place_ ? KeepVisibleEvents(sky_, *place_, found_, limits_) : VisibleEventList{};
+}
+
+void TMoonEventsForm1::AddVisibility(AlmanacReport& report) const {
+  // Before the blank line that ends the headings.
+  auto blank = std::find(report.lines.begin(), report.lines.end(), std::string());
+  std::size_t at = static_cast<std::size_t>(blank - report.lines.begin());
+  for (std::string& line : VisibilityHeadings(*place_, limits_)) {
+    InsertHeading(report, at++, std::move(line));
+  }
+  if (!visible_.available) {
+    InsertHeading(report, at, "Some events are left out: Jupiter's place is not known for them.");
+  }
 }
 
 AlmanacFilter TMoonEventsForm1::Filter() const {
@@ -128,7 +234,7 @@ void TMoonEventsForm1::ShowMoonEvents(const DateTimeRec& from) {
   from_ = from;
   from_jd_ = ToJD(from);
   Search();
-  Relist();
+  RefreshSite();  // judges the events and lists them
   ShowReport();
   FitPanel();
 }
@@ -147,10 +253,17 @@ void TMoonEventsForm1::Search() {
   search_error_ = list.Ok() ? QString() : ToQt(list.error);
   FromLabel->setText(QStringLiteral("From the observation time, ") + ToQt(MinuteText(from_jd_)) +
                      QStringLiteral(" UT"));
+  JudgeEvents();  // whatever asked for the search, the visible list follows the events found
 }
 
 void TMoonEventsForm1::Relist() {
-  report_ = AlmanacLines(found_, from_jd_, searched_days_, Filter());
+  if (VisibleBox->isChecked() && place_) {
+    report_ = AlmanacLines(visible_.Events(), from_jd_, searched_days_, Filter(),
+                           {JupiterAltitudeColumn(visible_)});
+    AddVisibility(report_);
+  } else {
+    report_ = AlmanacLines(found_, from_jd_, searched_days_, Filter());
+  }
   if (!search_error_.isEmpty()) {
     report_.lines.push_back("The moons' events cannot be listed: " + FromQt(search_error_) + ".");
     report_.event_of_line.push_back(-1);

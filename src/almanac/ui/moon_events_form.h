@@ -3,6 +3,8 @@
 // saves as text and searches like the other lists), with the choice of moons and kinds above
 // the list. Go To (the Event menu, the button, or a double click on an event) hands the
 // observation time a few minutes before the chosen event to the main window.
+// "Visible from <place>" keeps the events seen from the observing site (sky/visibility.h),
+// within two limits typed in the window, each with Jupiter's altitude.
 #pragma once
 
 #include <QString>
@@ -12,11 +14,14 @@
 #include <vector>
 
 #include "almanac/almanac_listing.h"
+#include "almanac/visible_events.h"
 #include "astro/date_time.h"
 #include "lists/ui/info_list_form.h"
+#include "sky/sky_ephemeris.h"
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
@@ -43,6 +48,11 @@ class TMoonEventsForm1 : public TInfoListForm1 {
   const AlmanacReport& Report() const { return report_; }
   AlmanacFilter Filter() const;
 
+  // Reads the observer's place anew (after it changed elsewhere) and relists.
+  void RefreshSite();
+  // The limits the visible list uses: the last ones typed that were good.
+  const VisibilityLimits& Limits() const { return limits_; }
+
   QLabel* FromLabel;
   QSpinBox* SpanEd;
   std::array<QCheckBox*, 4> MoonBox{};
@@ -50,6 +60,12 @@ class TMoonEventsForm1 : public TInfoListForm1 {
   QCheckBox* HiddenBox;
   QPushButton* GoToBtn;
   QAction* GoTo1;
+  // "Visible from <place>", its two limits and the observing-site dialog.
+  QCheckBox* VisibleBox;
+  QLineEdit* MinAltEd;
+  QLineEdit* SunBelowEd;
+  QLabel* LimitErrorLbl;
+  QPushButton* SiteBtn;
 
  protected:
   void ListBox1DblClick() override;
@@ -59,6 +75,11 @@ class TMoonEventsForm1 : public TInfoListForm1 {
   void Search();  // the span or the start changed
   void Relist();  // the moons, kinds or hidden choice changed
   void FitPanel();
+  QLayout* BuildVisibilityRow(QWidget* panel);
+  void EditSite();
+  void ReadLimits();   // a limit field was edited
+  void JudgeEvents();  // the events, the place or the limits changed
+  void AddVisibility(AlmanacReport& report) const;
 
   QWidget* panel_ = nullptr;
   DateTimeRec from_;
@@ -67,6 +88,10 @@ class TMoonEventsForm1 : public TInfoListForm1 {
   std::vector<MoonEvent> found_;  // every moon and kind, hidden ones included
   QString search_error_;
   AlmanacReport report_;
+  std::optional<ObserverPlace> place_;
+  VisibilityLimits limits_;
+  SkyEphemeris sky_;
+  VisibleEventList visible_;  // of found_, from place_ within limits_
   std::function<void(const DateTimeRec&)> go_to_;
 };
 
