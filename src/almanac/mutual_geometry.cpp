@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "astro/planet_body.h"
+#include "util/prompter.h"
 
 namespace jovi {
 
@@ -175,11 +176,15 @@ std::array<long double, 4> MutualLightRemaining(const ObservationScene& scene,
 }
 
 long double JupiterSunDistance(long double jd) {
-  PlanetBody jupiter(kGeometric);
+  // A failure is the coefficient file's, shown through the program's prompter as the scene
+  // shows it.
+  PlanetBody jupiter(kGeometric, &ProgramPrompter());
   PositionRec pos;
   long double r = 0;
   jupiter.HeliocentricPosition(jd, pos, r);
-  if (jupiter.OutOfRange || jupiter.FileError || !(r > 0)) {
+  if (jupiter.OutOfRange || jupiter.FileError) return std::numeric_limits<long double>::quiet_NaN();
+  if (!(r >= kLeastJupiterDistance && r <= kMostJupiterDistance)) {
+    ReportCoefficientFileError(jupiter, true);
     return std::numeric_limits<long double>::quiet_NaN();
   }
   return r;

@@ -81,7 +81,7 @@ void AlmanacCommand(const Args& args, std::ostream& out) {
     throw UsageError(std::string(kUsage));
   }
   const MoonEventList list = FindMoonEvents(query, ProgramPrompter());
-  if (!list.Ok()) throw UsageError(list.error);
+  if (!list.Ok()) throw DataError(list.error);  // the dates were checked: the data failed
   if (!lat) {
     for (const MoonEvent& event : list.events) out << AlmanacLine(event) << '\n';
     return;

@@ -154,6 +154,9 @@ double LongitudeArg(const std::string& text) {
 void EphemerisUnavailable(std::string messages) {
   while (!messages.empty() && messages.back() == '\n') messages.pop_back();
   if (messages.empty()) messages = "Jupiter's place is not known for this date";
+  // A date the ephemeris does not serve is the caller's; a coefficient file that fails is the
+  // data's, as for the other commands.
+  if (messages.find("Coefficients File Error") != std::string::npos) throw DataError(messages);
   throw UsageError(messages);
 }
 

@@ -51,8 +51,9 @@ std::string Fixed(long double value, int decimals);
 double LatitudeArg(const std::string& text);
 double LongitudeArg(const std::string& text);
 
-// Throws UsageError with the ephemeris's own messages (trailing newlines dropped) as the one
-// line on stderr, or a plain reason when it gave none.
+// Throws with the ephemeris's own messages (trailing newlines dropped) as the one line on
+// stderr, or a plain reason when it gave none: DataError when the coefficient file failed,
+// UsageError for a date it does not serve.
 [[noreturn]] void EphemerisUnavailable(std::string messages);
 
 // Throws UsageError unless args has between min and max entries.

@@ -47,7 +47,7 @@ void MutualCommand(const Args& args, std::ostream& out) {
         << e.Code() << e.type << ' ' << Fixed(e.light_lost, 2) << (e.Hidden() ? " hidden" : "")
         << '\n';
   }
-  if (search.failed) throw UsageError("Jupiter's place is not available: the list stops there");
+  if (search.failed) throw DataError("Jupiter's place is not available: the list stops there");
 }
 
 }  // namespace jovi::cli
