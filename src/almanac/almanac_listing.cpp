@@ -56,9 +56,7 @@ std::string EventText(const MoonEvent& event) {
   if (!event.mutual) return MoonEventText(event);
   const MutualEvent& m = *event.mutual;
   const long long percent = std::llround(m.light_lost * 100);
-  std::string text(GalileanMoonName(m.a));
-  text += m.kind == MutualKind::Occultation ? " occults " : " eclipses ";
-  text += GalileanMoonName(m.b);
+  std::string text = MutualEventWords(m);
   text += percent < 1 ? std::string(", under 1%") : ", " + std::to_string(percent) + "%";
   text += ", to " + MinuteText(m.end).substr(11);
   return text;
@@ -96,6 +94,13 @@ std::string MinuteText(long double jd) {
 
 long double ListedMinute(const MoonEvent& event) {
   return FromWholeMinutes(WholeMinutes(event.jd));
+}
+
+std::string MutualEventWords(const MutualEvent& event) {
+  std::string text(GalileanMoonName(event.a));
+  text += event.kind == MutualKind::Occultation ? " occults " : " eclipses ";
+  text += GalileanMoonName(event.b);
+  return text;
 }
 
 MoonEvent ListedMutualEvent(const MutualEvent& event) {

@@ -57,6 +57,8 @@ AlmanacReport AlmanacLines(const std::vector<MoonEvent>& found, long double from
                            const AlmanacFilter& filter,
                            const std::vector<AlmanacColumn>& extra_columns = {});
 
+// "Ganymede eclipses Io", "Io occults Europa".
+std::string MutualEventWords(const MutualEvent& event);
 // A mutual event as the window lists it: at its beginning, under b, hidden when b is behind
 // Jupiter or in its shadow or loses less light than the threshold.
 MoonEvent ListedMutualEvent(const MutualEvent& event);

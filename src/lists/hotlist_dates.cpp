@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "almanac/moon_events.h"
+#include "almanac/almanac_listing.h"
 #include "astro/angles.h"
 #include "astro/date_serial.h"
 #include "astro/date_time.h"
@@ -122,9 +122,7 @@ std::vector<MutualEvent> DeepestMutualEvents(long double opposition, long double
 }
 
 std::string MutualEventComment(const MutualEvent& event) {
-  std::string text(GalileanMoonName(event.a));
-  text += event.kind == MutualKind::Occultation ? " occults " : " eclipses ";
-  text += GalileanMoonName(event.b);
+  std::string text = MutualEventWords(event);
   text += " (" + event.Code() + event.type + "), ";
   text += std::to_string(std::llround(event.light_lost * 100)) + "% lost";
   return text;
