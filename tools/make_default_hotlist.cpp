@@ -1,5 +1,6 @@
 // Writes the shipped default hotlist "HotDates.htl": dates computed with the program's own
-// phenomena and satellite scene, written by the program's own hotlist writer.
+// phenomena, satellite scene and mutual-events search, written by the program's own hotlist
+// writer.
 //
 // Usage: make_default_hotlist OUTPUT COEFFICIENT_FILE LEAP_SECOND_FILE
 #include <cstdio>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 #include "astro/date_time.h"
 
@@ -40,7 +41,25 @@ std::string ChosenKinds(const AlmanacFilter& filter) {
     if (!text.empty()) text += ", ";
     text += info.title;
   }
+  if (filter.mutual) text += text.empty() ? "Mutual events" : ", Mutual events";
   return text.empty() ? "none" : text;
+}
+
+// "1O2P": the pair, the kind and partial, annular or total.
+std::string EventCode(const MoonEvent& event) {
+  if (event.mutual) return event.mutual->Code() + event.mutual->type;
+  return MoonEventCode(event);
+}
+
+// "Io eclipses Europa, 24%, to 21:20": the light lost at the middle, the end.
+std::string EventText(const MoonEvent& event) {
+  if (!event.mutual) return MoonEventText(event);
+  const MutualEvent& m = *event.mutual;
+  const long long percent = std::llround(m.light_lost * 100);
+  std::string text = MutualEventWords(m);
+  text += percent < 1 ? std::string(", under 1%") : ", " + std::to_string(percent) + "%";
+  text += ", to " + MinuteText(m.end).substr(11);
+  return text;
 }
 
 }  // namespace
@@ -48,6 +67,13 @@ std::string ChosenKinds(const AlmanacFilter& filter) {
 int ClampAlmanacDays(int days) { return std::clamp(days, kFewestAlmanacDays, kMostAlmanacDays); }
 
 bool AlmanacFilter::Lists(const MoonEvent& event) const {
+  if (event.mutual) {
+    const int a = event.mutual->a;
+    const int b = event.mutual->b;
+    const bool chosen = (a >= 1 && a <= 4 && moons[static_cast<std::size_t>(a - 1)]) ||
+                        (b >= 1 && b <= 4 && moons[static_cast<std::size_t>(b - 1)]);
+    return mutual && chosen && (show_hidden || !event.hidden);
+  }
   if (event.moon < 1 || event.moon > 4 || !moons[static_cast<std::size_t>(event.moon - 1)]) {
     return false;
   }
@@ -70,6 +96,39 @@ long double ListedMinute(const MoonEvent& event) {
   return FromWholeMinutes(WholeMinutes(event.jd));
 }
 
+std::string MutualEventWords(const MutualEvent& event) {
+  std::string text(GalileanMoonName(event.a));
+  text += event.kind == MutualKind::Occultation ? " occults " : " eclipses ";
+  text += GalileanMoonName(event.b);
+  return text;
+}
+
+MoonEvent ListedMutualEvent(const MutualEvent& event) {
+  MoonEvent listed;
+  listed.jd = event.begin;
+  listed.moon = event.b;
+  listed.kind =
+      event.kind == MutualKind::Occultation ? MoonEventKind::Occultation : MoonEventKind::Eclipse;
+  listed.hidden = event.Hidden();
+  listed.mutual = event;
+  return listed;
+}
+
+std::vector<MoonEvent> WithMutualEvents(std::vector<MoonEvent> found,
+                                        const std::vector<MutualEvent>& mutual) {
+  std::vector<MoonEvent> listed;
+  listed.reserve(mutual.size());
+  for (const MutualEvent& e : mutual) listed.push_back(ListedMutualEvent(e));
+  std::stable_sort(listed.begin(), listed.end(),
+                   [](const MoonEvent& x, const MoonEvent& y) { return x.jd < y.jd; });
+  std::vector<MoonEvent> merged;
+  merged.reserve(found.size() + listed.size());
+  std::merge(std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()),
+             listed.begin(), listed.end(), std::back_inserter(merged),
+             [](const MoonEvent& x, const MoonEvent& y) { return x.jd < y.jd; });
+  return merged;
+}
+
 long double GoToInstant(const MoonEvent& event) {
   return ListedMinute(event) - kGoToLeadMinutes / kMinutesPerDay;
 }
@@ -89,6 +148,10 @@ AlmanacReport AlmanacLines(const std::vector<MoonEvent>& found, long double from
   heading("Events: " + ChosenKinds(filter) + ".");
   heading(filter.show_hidden ? "Hidden events (behind the disc or in the shadow): listed, marked."
                              : "Hidden events (behind the disc or in the shadow): not listed.");
+  if (filter.mutual) {
+    heading("Mutual events: beginning, light lost, end; hidden under " +
+            std::to_string(std::llround(kDefaultMinimumDrop * 100)) + "% or behind Jupiter.");
+  }
   heading("UT to the nearest minute; time each event to the second in the telescope.");
   heading("");
   std::string columns = "Date       UT     Event     ";
@@ -97,11 +160,11 @@ AlmanacReport AlmanacLines(const std::vector<MoonEvent>& found, long double from
 
   for (const MoonEvent& event : found) {
     if (!filter.Lists(event)) continue;
-    std::string line = MinuteText(event.jd) + "  " + Padded(MoonEventCode(event), 8) + "  ";
+    std::string line = MinuteText(event.jd) + "  " + Padded(EventCode(event), 8) + "  ";
     for (const AlmanacColumn& c : extra_columns) {
       line += Padded(c.text ? c.text(event) : std::string(), c.heading.size()) + "  ";
     }
-    line += MoonEventText(event);
+    line += EventText(event);
     if (event.hidden) line += " (hidden)";
     report.lines.push_back(std::move(line));
     report.event_of_line.push_back(static_cast<int>(report.events.size()));

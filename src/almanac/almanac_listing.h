@@ -26,6 +26,8 @@ struct AlmanacFilter {
   std::array<bool, 4> moons{true, true, true, true};
   MoonEventKindSet kinds = MoonEventKindSet::All();
   bool show_hidden = false;
+  // The moons' mutual events, listed when either moon of the pair is chosen (off at first).
+  bool mutual = false;
 
   bool Lists(const MoonEvent& event) const;
 };
@@ -54,6 +56,15 @@ long double ListedMinute(const MoonEvent& event);
 AlmanacReport AlmanacLines(const std::vector<MoonEvent>& found, long double from_ut, int days,
                            const AlmanacFilter& filter,
                            const std::vector<AlmanacColumn>& extra_columns = {});
+
+// "Ganymede eclipses Io", "Io occults Europa".
+std::string MutualEventWords(const MutualEvent& event);
+// A mutual event as the window lists it: at its beginning, under b, hidden when b is behind
+// Jupiter or in its shadow or loses less light than the threshold.
+MoonEvent ListedMutualEvent(const MutualEvent& event);
+// The found events with the mutual ones merged among them in time order.
+std::vector<MoonEvent> WithMutualEvents(std::vector<MoonEvent> found,
+                                        const std::vector<MutualEvent>& mutual);
 
 // The UT instant Go To sets for an event: kGoToLeadMinutes before its listed minute.
 long double GoToInstant(const MoonEvent& event);

@@ -10,10 +10,12 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "almanac/mutual_events.h"
 #include "util/prompter.h"
 
 namespace jovi {
@@ -69,6 +71,8 @@ struct MoonEvent {
   // Not seen from the Earth: an eclipse event while the moon is behind the disc, or an
   // occultation event while it is in the shadow.
   bool hidden = false;
+  // A mutual event listed beside these (moon is b, jd its beginning; see almanac_listing.h).
+  std::optional<MutualEvent> mutual;
 };
 
 // "I" .. "IV"; empty outside 1..4.

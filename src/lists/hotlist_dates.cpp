@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "almanac/almanac_listing.h"
 #include "astro/angles.h"
 #include "astro/date_serial.h"
 #include "astro/date_time.h"
@@ -112,6 +113,31 @@ long double JDOfSerial(double serial) {
   return ToJD(rec);
 }
 
+std::vector<MutualEvent> DeepestMutualEvents(long double opposition, long double days, int count) {
+  MutualSearch search =
+      FindMutualEvents(opposition - days, opposition + days, kDefaultMinimumDrop, false);
+  std::vector<MutualEvent>& events = search.events;
+  std::stable_sort(events.begin(), events.end(), [](const MutualEvent& a, const MutualEvent& b) {
+    return a.light_lost > b.light_lost;
+  });
+  if (events.size() > static_cast<std::size_t>(std::max(count, 0))) {
+    events.resize(static_cast<std::size_t>(std::max(count, 0)));
+  }
+  return events;
+}
+
+std::string MutualEventComment(const MutualEvent& event) {
+  std::string text = MutualEventWords(event);
+  text += " (" + event.Code() + event.type + "), ";
+  text += std::to_string(std::llround(event.light_lost * 100)) + "% lost";
+  return text;
+}
+
+long double MutualEventEntryJD(const MutualEvent& event) {
+  constexpr long double kLeadMinutes = 5;
+  return (std::floor((event.begin - 0.5L) * 1440.0L) - kLeadMinutes) / 1440.0L + 0.5L;
+}
+
 std::vector<HotlistEntry> DefaultHotlistDates(int first_year, int last_year, Prompter& prompter) {
   namespace c = hotlist_comment;
   std::vector<HotlistEntry> entries;
@@ -140,6 +166,13 @@ std::vector<HotlistEntry> DefaultHotlistDates(int first_year, int last_year, Pro
                   c::kEastQuadrature);
       add_eclipse(ElongationReached(-kPi / 2, opposition, -150.0L, prompter) - 1.0L,
                   c::kWestQuadrature);
+    }
+    if (opposition >= CivilJD(kMutualSeasonOppositionYear, 1, 1) &&
+        opposition < CivilJD(kMutualSeasonOppositionYear + 1, 1, 1)) {
+      for (const MutualEvent& e :
+           DeepestMutualEvents(opposition, kMutualSeasonDays, kMutualSeasonEntries)) {
+        entries.push_back({SerialOfJD(MutualEventEntryJD(e)), MutualEventComment(e)});
+      }
     }
     const long double next = OppositionAfter(opposition + 60.0L, prompter);
     if (!(next > opposition)) break;

@@ -1,11 +1,14 @@
 // The dates of the default hotlist shipped beside the program, computed with the program's own
 // phenomena and satellite scene: oppositions of Jupiter to start an orbit run, eclipses of Io
-// in view near opposition and near quadrature for timing the light time, and two historic dates.
+// in view near opposition and near quadrature for timing the light time, two historic dates,
+// and the deepest mutual events of the moons near the opposition of their season.
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "almanac/mutual_events.h"
 #include "lists/hotlist_entry.h"
 #include "util/prompter.h"
 
@@ -32,6 +35,18 @@ inline constexpr const char* kWestQuadrature = "Io in eclipse, near west quadrat
 inline constexpr const char* kLightTime1676 = "Io in eclipse, November 1676 (light-time era)";
 inline constexpr const char* kDiscovery1610 = "January 1610: the moons first seen by telescope";
 }  // namespace hotlist_comment
+
+// The `count` deepest visible mutual events whose middle lies within `days` of `opposition`
+// (UT), deepest first.
+std::vector<MutualEvent> DeepestMutualEvents(long double opposition, long double days, int count);
+// What the hotlist says of a mutual event: "Ganymede eclipses Io (3E1P), 70% lost".
+std::string MutualEventComment(const MutualEvent& event);
+// The whole minute a mutual event's entry sets: a few minutes before it begins.
+long double MutualEventEntryJD(const MutualEvent& event);
+// The season whose deepest events the default hotlist holds, and how many it holds.
+inline constexpr int kMutualSeasonOppositionYear = 2027;
+inline constexpr long double kMutualSeasonDays = 30;
+inline constexpr int kMutualSeasonEntries = 4;
 
 // The default hotlist for the oppositions of `first_year` to `last_year`, in time order.
 std::vector<HotlistEntry> DefaultHotlistDates(int first_year, int last_year, Prompter& prompter);

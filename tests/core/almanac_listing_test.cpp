@@ -99,5 +99,76 @@ TEST(AlmanacListing, AnExtraColumnSitsAfterTheCodeUnderItsHeading) {
             "2016/01/01 15:39  I.Ec.D    35   Io disappears into Jupiter's shadow");
 }
 
+TEST(AlmanacListing, MutualEventsMergeInTimeAndFollowTheFilter) {
+  MutualEvent io_on_europa;  // Io occults Europa
+  io_on_europa.a = 1;
+  io_on_europa.b = 2;
+  io_on_europa.begin = UT(16, 0, 20);
+  io_on_europa.middle = UT(16, 4);
+  io_on_europa.end = UT(16, 8, 40);
+  io_on_europa.light_lost = 0.243L;
+  MutualEvent faint = io_on_europa;  // Ganymede's shadow grazes Callisto
+  faint.a = 3;
+  faint.b = 4;
+  faint.kind = MutualKind::Eclipse;
+  faint.begin = UT(15, 0);
+  faint.end = UT(15, 20);
+  faint.light_lost = 0.01L;
+  faint.below_threshold = true;
+  const std::vector<MoonEvent> found =
+      WithMutualEvents({{UT(14, 13), 3, MoonEventKind::Eclipse, true, false},
+                        {UT(19, 6), 1, MoonEventKind::Occultation, false, false}},
+                       {io_on_europa, faint});
+  AlmanacFilter mutual;
+  mutual.mutual = true;
+  AlmanacFilter mutual_hidden = mutual;
+  mutual_hidden.show_hidden = true;
+  AlmanacFilter europa = mutual;  // b alone chosen
+  europa.moons = {false, true, false, false};
+  AlmanacFilter io = mutual;  // a alone chosen
+  io.moons = {true, false, false, false};
+  AlmanacFilter callisto = mutual;
+  callisto.moons = {false, false, false, true};
+  AlmanacFilter mutual_only = mutual;
+  mutual_only.kinds = MoonEventKindSet::None();
+  struct Case {
+    const char* what;
+    AlmanacFilter filter;
+    std::vector<std::string> codes;
+  };
+  const Case cases[] = {
+      {"not chosen: as before", AlmanacFilter{}, {"III.Ec.D", "I.Oc.R"}},
+      {"in time order, the faint one not listed", mutual, {"III.Ec.D", "1O2P", "I.Oc.R"}},
+      {"the faint one with the hidden", mutual_hidden, {"III.Ec.D", "3E4P", "1O2P", "I.Oc.R"}},
+      {"b chosen", europa, {"1O2P"}},
+      {"a chosen", io, {"1O2P", "I.Oc.R"}},
+      {"neither chosen", callisto, {}},
+      {"mutual events alone", mutual_only, {"1O2P"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const AlmanacReport report = AlmanacLines(found, UT(0, 0), 1, c.filter);
+    std::vector<std::string> codes;
+    for (std::size_t i = 0; i < report.lines.size(); ++i) {
+      const int e = report.event_of_line[i];
+      if (e < 0) continue;
+      codes.push_back(report.lines[i].substr(18, report.lines[i].find(' ', 18) - 18));
+    }
+    for (const std::string& line : report.lines) EXPECT_LE(line.size(), 80u) << line;
+    EXPECT_EQ(codes, c.codes);
+  }
+  const AlmanacReport report = AlmanacLines(found, UT(0, 0), 1, mutual_hidden);
+  EXPECT_NE(std::find(report.lines.begin(), report.lines.end(),
+                      "2016/01/01 16:00  1O2P      Io occults Europa, 24%, to 16:09"),
+            report.lines.end());
+  EXPECT_NE(
+      std::find(report.lines.begin(), report.lines.end(),
+                "2016/01/01 15:00  3E4P      Ganymede eclipses Callisto, 1%, to 15:20 (hidden)"),
+      report.lines.end());
+  // Go To: five minutes before the listed minute of the beginning.
+  EXPECT_NEAR(static_cast<double>(GoToInstant(ListedMutualEvent(io_on_europa))),
+              static_cast<double>(UT(15, 55)), 1e-9);
+}
+
 }  // namespace
 }  // namespace jovi

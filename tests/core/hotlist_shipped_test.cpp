@@ -2,15 +2,19 @@
 // every comment true of its date by the program's own phenomena and satellite scene.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
+#include "almanac/mutual_events.h"
 #include "astro/angles.h"
 #include "astro/date_serial.h"
 #include "astro/time_scales.h"
 #include "lists/hotlist_dates.h"
 #include "lists/hotlist_file.h"
 #include "platform/program_dir.h"
+#include "support/civil_dates.h"
 #include "support/file_helpers.h"
 #include "support/recording_prompter.h"
 
@@ -42,6 +46,55 @@ TEST_F(ShippedHotlist, IsWholeRecordsInTimeOrder) {
   for (std::size_t i = 1; i < read.entries.size(); ++i) {
     EXPECT_LT(read.entries[i - 1].Serial, read.entries[i].Serial) << i;
   }
+}
+
+// The visible mutual event an entry's comment names, beginning a few minutes after its time.
+std::optional<MutualEvent> MutualEventOf(const HotlistEntry& entry) {
+  const long double jd = JDOfSerial(entry.Serial);
+  const MutualSearch found = FindMutualEvents(jd, jd + 0.25L, kDefaultMinimumDrop, false);
+  for (const MutualEvent& m : found.events) {
+    if (MutualEventComment(m) != entry.Comment) continue;
+    const long double lead_minutes = (m.begin - jd) * 1440;
+    if (lead_minutes >= 5 && lead_minutes < 6) return m;
+  }
+  return std::nullopt;
+}
+
+TEST_F(ShippedHotlist, HoldsTheDeepestMutualEventsNearTheSeasonsOpposition) {
+  const HotlistFileRead read = ReadHotlistFile(path);
+  ASSERT_TRUE(read.Ok());
+  std::optional<long double> opposition;
+  std::vector<MutualEvent> listed;
+  for (const HotlistEntry& e : read.entries) {
+    const CivilDateTime when = CivilFromSerial(e.Serial);
+    if (e.Comment == hotlist_comment::kOpposition && when.year == 2027) {
+      opposition = JDOfSerial(e.Serial);
+    }
+    if (const auto m = MutualEventOf(e)) {
+      SCOPED_TRACE(HotlistLineText(e, true));
+      EXPECT_LE(e.Comment.size(), kHotlistCommentLength);
+      EXPECT_FALSE(m->Hidden());
+      listed.push_back(*m);
+    }
+  }
+  ASSERT_TRUE(opposition);
+  EXPECT_GE(listed.size(), 3u);
+  EXPECT_LE(listed.size(), 5u);
+  // None deeper left out, within a month of the opposition (2027 February 11).
+  EXPECT_LT(std::fabs(*opposition - test::CivilJD(2027, 2, 11, 0, 0)), 1.5L);
+  const MutualSearch season = FindMutualEvents(
+      *opposition - kMutualSeasonDays, *opposition + kMutualSeasonDays, kDefaultMinimumDrop, false);
+  ASSERT_FALSE(season.failed);
+  long double shallowest = 1;
+  for (const MutualEvent& m : listed) {
+    EXPECT_LE(std::fabs(m.middle - *opposition), kMutualSeasonDays) << m.Code();
+    EXPECT_GE(m.light_lost, 0.3L) << m.Code();  // deep enough to see the moon fade
+    shallowest = std::min(shallowest, m.light_lost);
+  }
+  const auto deeper =
+      std::count_if(season.events.begin(), season.events.end(),
+                    [&](const MutualEvent& m) { return m.light_lost > shallowest; });
+  EXPECT_EQ(static_cast<std::size_t>(deeper) + 1, listed.size());
 }
 
 TEST_F(ShippedHotlist, EveryCommentIsTrueOfItsDate) {
@@ -79,7 +132,7 @@ TEST_F(ShippedHotlist, EveryCommentIsTrueOfItsDate) {
     } else if (e.Comment == c::kDiscovery1610) {
       EXPECT_EQ(when.year, 1610);
       EXPECT_EQ(when.month, 1);
-    } else {
+    } else if (!MutualEventOf(e)) {
       ADD_FAILURE() << "a comment nothing checks";
     }
   }

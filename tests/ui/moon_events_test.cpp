@@ -19,6 +19,8 @@
 #include "app/event_commands.h"
 #include "app/sat_lab_form.h"
 #include "astro/satellite_scene.h"
+#include "astro/time_scales.h"
+#include "session/moon_dimming.h"
 #include "session/ui/telescope_panel.h"
 #include "sky/ui/observing_site_dialog.h"
 #include "sky/ui/site_settings.h"
@@ -256,6 +258,74 @@ class MoonEventsTest : public QObject {
     QVERIFY(chosen);
     QVERIFY(std::fabs(jovi::ToJD(main.Session().ObservationTime()) - jovi::GoToInstant(*chosen)) <
             1e-7L);
+  }
+
+  void listsMutualEventsAndGoesToOne() {
+    // 2026 December 24, 17:50 UT: Ganymede's shadow falls on Io (3E1), the season's deepest.
+    jovi::test::ObservingWindow setup;
+    constexpr long double kFrom = 2461398.5L;  // 2026 Dec 24 0h UT
+    const auto window = setup.Observe("ROEMER", QStringLiteral("2461398.500000"));
+    QVERIFY(window);
+    jovi::TSatLabForm1& main = *window;
+    main.findChild<QAction*>(QStringLiteral("MoonEvents1"))->trigger();
+    jovi::TMoonEventsForm1* form = main.Events().MoonEventsForm();
+    QVERIFY(form && form->isVisible());
+    form->SetPrompter(&setup.prompts.prompter);
+    QVERIFY(!form->MutualBox->isChecked());
+    QVERIFY(!EventLines(*form).join('\n').contains(QStringLiteral("3E1")));
+
+    // Ticked: the visible mutual events of the week join the others, in time order.
+    form->MutualBox->click();
+    const auto visible = jovi::FindMutualEvents(kFrom, kFrom + 7, jovi::kDefaultMinimumDrop, false);
+    QVERIFY(!visible.events.empty());
+    jovi::MoonEventQuery week;
+    week.from_ut = kFrom;
+    week.to_ut = kFrom + 7;
+    jovi::SilentPrompter silent;
+    const std::size_t others = jovi::FindMoonEvents(week, silent).events.size();
+    QStringList lines = EventLines(*form);
+    QCOMPARE(static_cast<std::size_t>(lines.size()), others + visible.events.size());
+    QVERIFY(std::is_sorted(lines.begin(), lines.end(), [](const QString& x, const QString& y) {
+      return x.left(16) < y.left(16);
+    }));
+    for (const jovi::MutualEvent& e : visible.events) {
+      const QString start =
+          QString::fromStdString(jovi::MinuteText(e.begin) + "  " + e.Code() + e.type);
+      QVERIFY2(RowOf(*form, start) >= 0, qPrintable(start));
+    }
+    QVERIFY(!lines.join('\n').contains(QStringLiteral("(hidden)")));
+    // The hidden ones (behind Jupiter, in its shadow, or too faint) with the hidden events.
+    form->HiddenBox->click();
+    const auto all = jovi::FindMutualEvents(kFrom, kFrom + 7, jovi::kDefaultMinimumDrop, true);
+    QVERIFY(EventLines(*form).size() > lines.size() || all.events.size() == visible.events.size());
+    form->HiddenBox->click();
+    // Callisto alone: only the mutual events of a pair with Callisto.
+    for (int moon = 1; moon <= 3; ++moon)
+      form->MoonBox[static_cast<std::size_t>(moon - 1)]->click();
+    for (const QString& line : EventLines(*form)) {
+      const QString code = line.mid(18, 4);
+      if (code.at(0).isDigit()) QVERIFY2(code.contains('4'), qPrintable(line));
+    }
+    for (int moon = 1; moon <= 3; ++moon)
+      form->MoonBox[static_cast<std::size_t>(moon - 1)]->click();
+
+    const int row = RowOf(*form, QStringLiteral("2026/12/24 17:50  3E1P"));
+    QVERIFY(row >= 0);
+    QVERIFY(form->ListBox1->item(row)->text().contains(QStringLiteral("Ganymede eclipses Io")));
+    jovi::test::SaveScreenshot(*form, "moon_events_mutual");
+    form->SelectLine(row);
+    form->GoToBtn->click();
+    QVERIFY(std::fabs(jovi::ToJD(main.Session().ObservationTime()) -
+                      jovi::test::CivilJD(2026, 12, 24, 17, 45)) < 1e-7L);
+    // Io at full light five minutes before; at the middle it has lost (nearly) all of it.
+    const auto before = jovi::MutualMoonLight(jovi::ProgramScene(), kFrom + 17.75L / 24);
+    QCOMPARE(static_cast<double>(before[0]), 1.0);
+    const jovi::MutualEvent& deep = *std::find_if(
+        visible.events.begin(), visible.events.end(),
+        [](const jovi::MutualEvent& e) { return e.Code() == "3E1" && e.light_lost > 0.9L; });
+    jovi::ObservationScene scene;
+    scene.Compute(jovi::TDTFromUT(deep.middle), silent);
+    QVERIFY(jovi::MutualMoonLight(scene, deep.middle)[0] < 0.1L);
   }
 };
 

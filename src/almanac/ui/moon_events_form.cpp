@@ -105,6 +105,16 @@ QWidget* TMoonEventsForm1::BuildPanel() {
     KindBox.push_back(box);
     connect(box, &QCheckBox::toggled, this, [this] { Relist(); });
   }
+  MutualBox = new QCheckBox(QStringLiteral("&Mutual events"), panel);
+  MutualBox->setObjectName(QStringLiteral("MutualBox"));
+  MutualBox->setToolTip(
+      QStringLiteral("The moons occulting and eclipsing one another (the code 1O2P: Io occults "
+                     "Europa, partial)"));
+  grid->addWidget(MutualBox, 2, column);
+  connect(MutualBox, &QCheckBox::toggled, this, [this](bool on) {
+    if (on && !mutual_searched_) Search();
+    Relist();
+  });
   grid->setColumnStretch(6, 1);
   grid->addLayout(BuildVisibilityRow(panel), 3, 0, 1, 7);
 
@@ -227,6 +237,7 @@ AlmanacFilter TMoonEventsForm1::Filter() const {
     filter.kinds.Set(kinds[i].kind, KindBox[i]->isChecked());
   }
   filter.show_hidden = HiddenBox->isChecked();
+  filter.mutual = MutualBox->isChecked();
   return filter;
 }
 
@@ -247,8 +258,16 @@ void TMoonEventsForm1::Search() {
   query.include_hidden = true;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   MoonEventList list = FindMoonEvents(query, WindowPrompter());
-  QApplication::restoreOverrideCursor();
   found_ = std::move(list.events);
+  mutual_searched_ = MutualBox->isChecked();
+  if (mutual_searched_) {
+    // Every mutual event of the span, the hidden and faint ones too: the filter chooses.
+    const MutualSearch mutual =
+        FindMutualEvents(query.from_ut, query.to_ut, kDefaultMinimumDrop, true);
+    found_ = WithMutualEvents(std::move(found_), mutual.events);
+    if (mutual.failed && list.Ok()) list.error = "Jupiter's place is not available";
+  }
+  QApplication::restoreOverrideCursor();
   searched_days_ = days;
   search_error_ = list.Ok() ? QString() : ToQt(list.error);
   FromLabel->setText(QStringLiteral("From the observation time, ") + ToQt(MinuteText(from_jd_)) +

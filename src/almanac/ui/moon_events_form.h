@@ -58,6 +58,7 @@ class TMoonEventsForm1 : public TInfoListForm1 {
   std::array<QCheckBox*, 4> MoonBox{};
   std::vector<QCheckBox*> KindBox;  // in the order of MoonEventKinds()
   QCheckBox* HiddenBox;
+  QCheckBox* MutualBox;
   QPushButton* GoToBtn;
   QAction* GoTo1;
   // "Visible from <place>", its two limits and the observing-site dialog.
@@ -86,6 +87,7 @@ class TMoonEventsForm1 : public TInfoListForm1 {
   long double from_jd_ = 0;
   int searched_days_ = 0;
   std::vector<MoonEvent> found_;  // every moon and kind, hidden ones included
+  bool mutual_searched_ = false;  // found_ holds the mutual events of the span too
   QString search_error_;
   AlmanacReport report_;
   std::optional<ObserverPlace> place_;
