@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "util/write_all.h"
+
 namespace jovi {
 
 namespace {
@@ -19,19 +21,6 @@ namespace {
 std::function<void()>& AppendPause() {
   static std::function<void()> pause;
   return pause;
-}
-
-int WriteAll(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return 0;
 }
 
 std::string FolderOf(const std::string& path) {

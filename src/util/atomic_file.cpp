@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "util/write_all.h"
+
 namespace jovi {
 
 namespace {
@@ -31,19 +33,6 @@ class Descriptor {
  private:
   int fd_;
 };
-
-int WriteAll(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return 0;
-}
 
 std::string FolderOf(const std::string& path) {
   const std::filesystem::path parent = std::filesystem::path(path).parent_path();
@@ -103,9 +92,7 @@ std::string_view AsText(std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-std::string FileWriteResult::Description() const {
-  return std::generic_category().message(error);
-}
+std::string FileWriteResult::Description() const { return std::generic_category().message(error); }
 
 FileWriteResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
   return WriteParts(path, AsText(bytes), {});

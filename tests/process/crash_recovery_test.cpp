@@ -173,11 +173,11 @@ class CrashRecoveryTest : public ::testing::Test {
                                                             : "wait";
     char jd[32];
     std::snprintf(jd, sizeof jd, "%.1f", 2455197.5 + 40.0 * index);  // new nights each run
-    const std::string spec = std::string("student=") + kStudent + ";answer=" + plan.answer +
+    const std::string script = std::string("student=") + kStudent + ";answer=" + plan.answer +
                              ";measure=" + std::to_string(plan.measure) +
                              ";pause=" + std::to_string(plan.end == End::AtWriting ? plan.k : 0) +
                              ";jd=" + jd + ";finish=" + finish;
-    Program program(data_, home_, spec);
+    Program program(data_, home_, script);
     const Clock::time_point start = Clock::now();
     const Clock::time_point give_up = start + std::chrono::seconds(20);
     const Clock::time_point kill_at =

@@ -1,0 +1,22 @@
+#include "util/write_all.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace jovi {
+
+int WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+}  // namespace jovi
