@@ -25,7 +25,7 @@ TEST(AlmanacListing, MinutesAsPublishedAlmanacsRoundThem) {
   };
   for (const Case& c : cases) EXPECT_EQ(MinuteText(c.jd), c.text);
   // Go To: five minutes before the listed minute, on the whole minute.
-  const MoonEvent e{UT(15, 45, 38), 1, MoonEventKind::Eclipse, true, false};
+  const MoonEvent e{UT(15, 45, 38), 1, MoonEventKind::Eclipse, true, false, {}};
   EXPECT_NEAR(static_cast<double>(GoToInstant(e)), static_cast<double>(UT(15, 41)), 1e-9);
   EXPECT_EQ(ClampAlmanacDays(0), 1);
   EXPECT_EQ(ClampAlmanacDays(7), 7);
@@ -34,11 +34,11 @@ TEST(AlmanacListing, MinutesAsPublishedAlmanacsRoundThem) {
 
 TEST(AlmanacListing, FilterChoosesTheLinesAndEachLineKnowsItsEvent) {
   const std::vector<MoonEvent> found = {
-      {UT(14, 13), 3, MoonEventKind::Eclipse, true, false},
-      {UT(15, 39), 1, MoonEventKind::Eclipse, true, false},
-      {UT(17, 39), 3, MoonEventKind::Eclipse, false, true},
-      {UT(19, 6), 1, MoonEventKind::Occultation, false, false},
-      {UT(20, 0), 2, MoonEventKind::ShadowTransit, true, false},
+      {UT(14, 13), 3, MoonEventKind::Eclipse, true, false, {}},
+      {UT(15, 39), 1, MoonEventKind::Eclipse, true, false, {}},
+      {UT(17, 39), 3, MoonEventKind::Eclipse, false, true, {}},
+      {UT(19, 6), 1, MoonEventKind::Occultation, false, false, {}},
+      {UT(20, 0), 2, MoonEventKind::ShadowTransit, true, false, {}},
   };
   AlmanacFilter only_io;
   only_io.moons = {true, false, false, false};
@@ -87,7 +87,7 @@ TEST(AlmanacListing, FilterChoosesTheLinesAndEachLineKnowsItsEvent) {
 }
 
 TEST(AlmanacListing, AnExtraColumnSitsAfterTheCodeUnderItsHeading) {
-  const std::vector<MoonEvent> found = {{UT(15, 39), 1, MoonEventKind::Eclipse, true, false}};
+  const std::vector<MoonEvent> found = {{UT(15, 39), 1, MoonEventKind::Eclipse, true, false, {}}};
   const std::vector<AlmanacColumn> extra = {
       {"Alt", [](const MoonEvent&) { return std::string("35"); }}};
   const AlmanacReport report = AlmanacLines(found, UT(0, 0), 1, AlmanacFilter{}, extra);
@@ -116,8 +116,8 @@ TEST(AlmanacListing, MutualEventsMergeInTimeAndFollowTheFilter) {
   faint.light_lost = 0.01L;
   faint.below_threshold = true;
   const std::vector<MoonEvent> found =
-      WithMutualEvents({{UT(14, 13), 3, MoonEventKind::Eclipse, true, false},
-                        {UT(19, 6), 1, MoonEventKind::Occultation, false, false}},
+      WithMutualEvents({{UT(14, 13), 3, MoonEventKind::Eclipse, true, false, {}},
+                        {UT(19, 6), 1, MoonEventKind::Occultation, false, false, {}}},
                        {io_on_europa, faint});
   AlmanacFilter mutual;
   mutual.mutual = true;

@@ -80,15 +80,15 @@ MoonEventKindSet EclipsesAndOccultations() {
 }
 
 TEST_F(MoonEvents, CodesAndWords) {
-  MoonEvent e{2457389.152199L, 1, MoonEventKind::Eclipse, true, false};
+  MoonEvent e{2457389.152199L, 1, MoonEventKind::Eclipse, true, false, {}};
   EXPECT_EQ(MoonEventCode(e), "I.Ec.D");
   EXPECT_EQ(MoonEventText(e), "Io disappears into Jupiter's shadow");
-  e = {0, 4, MoonEventKind::ShadowTransit, false, false};
+  e = {0, 4, MoonEventKind::ShadowTransit, false, false, {}};
   EXPECT_EQ(MoonEventCode(e), "IV.Sh.E");
   EXPECT_EQ(MoonEventText(e), "Callisto's shadow leaves Jupiter's disc");
-  e = {0, 3, MoonEventKind::Transit, true, false};
+  e = {0, 3, MoonEventKind::Transit, true, false, {}};
   EXPECT_EQ(MoonEventCode(e), "III.Tr.I");
-  e = {0, 2, MoonEventKind::Occultation, false, false};
+  e = {0, 2, MoonEventKind::Occultation, false, false, {}};
   EXPECT_EQ(MoonEventCode(e), "II.Oc.R");
   EXPECT_EQ(MoonNumeral(0), "");
   EXPECT_EQ(MoonNumeral(5), "");
