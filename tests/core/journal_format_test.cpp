@@ -9,16 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "core/measurement_test_support.h"
+
 namespace jovi {
 namespace {
 
 MeasurementRecord Measurement(long double jd, std::array<float, 4> offsets,
                               std::array<bool, 4> included = {true, true, true, true}) {
-  MeasurementRecord r;
-  r.JulianDay = jd;
-  r.Offset = offsets;
-  r.Included = included;
-  return r;
+  return test::MakeMeasurement(jd, offsets, included);
 }
 
 EventRecord Event(double serial, long double au, std::string text) {

@@ -1,22 +1,19 @@
 #include "measure/measurement_csv.h"
 
-#include "astro/date_serial.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
+
+#include "astro/date_serial.h"
+#include "core/measurement_test_support.h"
 
 namespace jovi {
 namespace {
 
 MeasurementRecord Record(long double jd, std::array<float, 4> offsets,
                          std::array<bool, 4> included = {true, true, true, true}) {
-  MeasurementRecord r;
-  r.JulianDay = jd;
-  r.Offset = offsets;
-  r.Included = included;
-  return r;
+  return test::MakeMeasurement(jd, offsets, included);
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -83,9 +80,9 @@ TEST(MeasurementCsv, ReadingOddLines) {
       "anything before the heading is skipped, 1, 2",
       "Julian Date,      Io,  Europa,Ganymede, Callisto\r",
       "",
-      "2455260.5,,0.75",            // empty Io keeps Europa in its column; the rest missing
-      ",1.00,2.00,3.00,4.00",       // no date: dated 0
-      "not a date,abc,  -1.5 ,*2,", // fields that are not numbers read as not measured
+      "2455260.5,,0.75",             // empty Io keeps Europa in its column; the rest missing
+      ",1.00,2.00,3.00,4.00",        // no date: dated 0
+      "not a date,abc,  -1.5 ,*2,",  // fields that are not numbers read as not measured
   };
   const std::vector<MeasurementRecord> r = ReadCsvRecords(lines);
   ASSERT_EQ(r.size(), 3u);
