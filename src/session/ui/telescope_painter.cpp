@@ -45,8 +45,10 @@ void PaintMark(QPainter& painter, const MoonMark& mark, const GlyphSize& glyph) 
 }  // namespace
 
 QString PaintTelescopeFrame(QImage& image, const TelescopeFrame& frame, PictureCache& pictures) {
+  // In logical pixels: an image with more device pixels per logical one is only drawn finer.
+  const QRect field(QPoint(0, 0), image.deviceIndependentSize().toSize());
   QPainter painter(&image);
-  painter.fillRect(image.rect(), Qt::black);
+  painter.fillRect(field, Qt::black);
   const QString jupiter_path = ToQt(frame.jupiter_path);
   // Read from disk at every redraw, as the view always has: the picture changes with nearly
   // every animation step.
@@ -61,7 +63,7 @@ QString PaintTelescopeFrame(QImage& image, const TelescopeFrame& frame, PictureC
     const QString cloud_path = ToQt(frame.cloud_path);
     const QImage& cloud = pictures.Load(cloud_path);
     if (cloud.isNull()) return CannotLoad(cloud_path);
-    painter.drawImage(image.rect(), cloud);
+    painter.drawImage(field, cloud);
     return {};
   }
   painter.setRenderHint(QPainter::Antialiasing, false);
