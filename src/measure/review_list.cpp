@@ -125,8 +125,6 @@ bool MeasurementReview::UndoEditDelete() {
     *record = undo_record_;
     if (store_.observer) store_.observer->MeasurementChanged(&edited, &undo_record_);
   }
-  // The table differs from any file saved since the change that is undone.
-  store_.DataSaved = false;
   store_.TableChanged = true;
   undo_enabled_ = false;
   selected_line_ = kReviewHeadingLines + undo_index_;

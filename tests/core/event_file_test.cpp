@@ -43,7 +43,7 @@ TEST(EventCsv, TheLinesAUserSees) {
   EXPECT_EQ(EventCsvText(records, zone),
             "UT Date,UT Time,Julian Date,Event,Distance (AU),Distance (km)\r\n"
             "2027/01/18,03:00:00,2461423.625,\"Io is entering eclipse.\",4.5,6.73190E+08\r\n"
-            "2027/01/19,23:59:59,2461425.4999884259,\"said \"\"now\"\", twice\",4.75,7.10590E+08\r\n"
+            "2027/01/19,23:59:59,2461425.4999884259232,\"said \"\"now\"\", twice\",4.75,7.10590E+08\r\n"
             "2027/01/20,00:00:00,2461425.5,\"\",4.8,7.18070E+08\r\n");
 }
 
@@ -192,7 +192,8 @@ TEST_F(EventFileTest, ADamagedOrUnreadableFileLeavesTheListAsItWas) {
             "\"" + damaged +
                 "\" is not a usable event list: line 3: \"oops\" is not a Julian date.\r\n\r\n"
                 "The event list was left as it was.");
-  EXPECT_EQ(prompter.messages[1].text, "\"" + dir.File("missing.CSV") +
+  const std::string missing = dir.File("missing.CSV");
+  EXPECT_EQ(prompter.messages[1].text, "\"" + missing +
                                            "\" cannot be read: No such file or directory.\r\n\r\n"
                                            "The event list was left as it was.");
 

@@ -79,8 +79,9 @@ TEST(ObservingDayLines, ThePhenomenaLinesStayAsTheyAre) {
 }
 
 // The site's own zone with daylight saving: New York is UT - 5 h in January and UT - 4 h in
-// July, and 02:00 UT on July 16 is still the evening of the 15th there. (Sunset in New York:
-// 16:59 EST on 2024 January 21 and 20:29 EDT on July 15, as published almanacs give it.)
+// July, and 02:00 UT on July 16 is still the evening of the 15th there. (Sunset in New York on
+// 2024 January 21 at 21:59.6 UT and on July 15 at 00:26 UT the next day, by NOAA's published
+// solar calculation worked separately.)
 TEST(ObservingDayLines, NewYorkInItsOwnZoneInJanuaryAndJuly) {
   const ObserverPlace new_york{40.71, -74.01, 10, "New York"};
   // The 2024 change to daylight saving: March 10, 2:00 EST = 07:00 UT.
@@ -93,9 +94,9 @@ TEST(ObservingDayLines, NewYorkInItsOwnZoneInJanuaryAndJuly) {
     const char* sunset;
   } cases[] = {
       {CivilDate(2024, 1, 22, 3), "January 21, 2024,",
-       "local time = UT - 5 h (time zone America/New_York):", "16:59 local = 21:59 UT"},
+       "local time = UT - 5 h (time zone America/New_York):", "17:00 local = 22:00 UT"},
       {CivilDate(2024, 7, 16, 2), "July 15, 2024,",
-       "local time = UT - 4 h (time zone America/New_York):", "20:29 local = 00:29 UT"},
+       "local time = UT - 4 h (time zone America/New_York):", "20:26 local = 00:26 UT"},
   };
   for (const auto& c : cases) {
     const std::vector<std::string> lines = ObservingDayLines(new_york, c.when, zone);
