@@ -1,8 +1,7 @@
 #include "session/event_csv.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <optional>
 
 #include "session/date_entry.h"

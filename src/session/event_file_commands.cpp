@@ -81,12 +81,10 @@ bool EventFileCommands::Load(const std::string& user_dir, float zone_hours) {
   } else if (added > 0) {
     saved_ = false;
   }
-  prompter_.Tell("Events loaded from " + path + ": " + std::to_string(added) + " added" +
-                     (added < static_cast<int>(content.Records.size())
-                          ? ", " + std::to_string(content.Records.size() - static_cast<std::size_t>(added)) +
-                                " already in the list."
-                          : "."),
-                 "Events Loaded", Icon::Information);
+  const std::size_t already = content.Records.size() - static_cast<std::size_t>(added);
+  std::string text = "Events loaded from " + path + ": " + std::to_string(added) + " added";
+  text += already > 0 ? ", " + std::to_string(already) + " already in the list." : ".";
+  prompter_.Tell(text, "Events Loaded", Icon::Information);
   return true;
 }
 

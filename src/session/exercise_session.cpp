@@ -247,21 +247,25 @@ bool ExerciseSession::CloseQuery(SessionWindow& window) {
   loss_agreed_ = false;
   events_loss_agreed_ = false;
   if (!NothingPending()) window.CommitPendingMeasurement();
-  if (!DataSaved()) {
-    const Answer answer = prompter_.Ask(
-        "You have not saved your measurement data!\r\n\r\nDo you want to save it now?",
-        "Data Will Be Lost!", Buttons::YesNoCancel, Icon::Question);
+  // Unsaved work: Yes saves, No agrees to lose it, Cancel (or no answer) keeps the window open.
+  const auto offer_save = [&](const char* text, const char* caption, bool& loss_agreed,
+                              auto save) {
+    const Answer answer = prompter_.Ask(text, caption, Buttons::YesNoCancel, Icon::Question);
     if (answer == Answer::Cancel || answer == Answer::None) return false;
-    if (answer == Answer::Yes) window.PopUpSaveMenu();
-    loss_agreed_ = answer == Answer::No;
+    if (answer == Answer::Yes) save();
+    loss_agreed = answer == Answer::No;
+    return true;
+  };
+  if (!DataSaved() &&
+      !offer_save("You have not saved your measurement data!\r\n\r\nDo you want to save it now?",
+                  "Data Will Be Lost!", loss_agreed_, [&] { window.PopUpSaveMenu(); })) {
+    return false;
   }
-  if (!EventsSaved()) {
-    const Answer answer = prompter_.Ask(
-        "You have not saved your event records!\r\n\r\nDo you want to save them now?",
-        "Event Records Will Be Lost!", Buttons::YesNoCancel, Icon::Question);
-    if (answer == Answer::Cancel || answer == Answer::None) return false;
-    if (answer == Answer::Yes) window.SaveEventList();
-    events_loss_agreed_ = answer == Answer::No;
+  if (!EventsSaved() &&
+      !offer_save("You have not saved your event records!\r\n\r\nDo you want to save them now?",
+                  "Event Records Will Be Lost!", events_loss_agreed_,
+                  [&] { window.SaveEventList(); })) {
+    return false;
   }
   if (window.HotlistUnsaved()) {
     const Answer answer = prompter_.Ask(

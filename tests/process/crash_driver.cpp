@@ -241,6 +241,7 @@ class Driver : public QObject {
       review->SelectLine(jovi::kReviewHeadingLines);
       (review_step_ == "delete" ? review->DeleteSelectedLine1 : review->EditSelectedLine1)
           ->trigger();
+      form_.ResultsForm().setProperty("driver_answered", false);  // the next edit is answered
       Say("REVIEWED " + review_step_);
       form_.Scope().Measurements().table.ForEach(
           [](const jovi::MeasurementRecord& r) { Say("NOW " + Exact(r)); });

@@ -120,6 +120,18 @@ std::pair<long double, int> FindMoment(long double jd, Want want) {
   return {0, 0};
 }
 
+// A moon well inside the field and not hidden behind Jupiter (0 when there is none).
+int MeasurableMoon(TSatLabForm1& form) {
+  for (int k = 1; k <= 4; ++k) {
+    const auto& at = form.Scope().Pixels()[static_cast<std::size_t>(k - 1)];
+    if (at.X > 3 && at.X < 620 && at.Y > 3 && at.Y < 320 &&
+        !jovi::ProgramScene().Satellite(k).Occulted) {
+      return k;
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 class TelescopeTest : public QObject {
@@ -368,14 +380,7 @@ class TelescopeTest : public QObject {
     auto form = setup.Observe();
     QVERIFY(form);
     jovi::TelescopePanel& c = form->Controls();
-    int moon = 0;
-    for (int k = 1; k <= 4 && !moon; ++k) {
-      const auto& at = form->Scope().Pixels()[static_cast<std::size_t>(k - 1)];
-      if (at.X > 3 && at.X < 620 && at.Y > 3 && at.Y < 320 &&
-          !jovi::ProgramScene().Satellite(k).Occulted) {
-        moon = k;
-      }
-    }
+    const int moon = MeasurableMoon(*form);
     QVERIFY(moon != 0);
     const auto at = form->Scope().Pixels()[static_cast<std::size_t>(moon - 1)];
     QTest::mousePress(c.Image1, Qt::LeftButton, {}, QPoint(at.X, at.Y));
@@ -420,14 +425,7 @@ class TelescopeTest : public QObject {
     for (QPushButton* b : {c.MagBtn[0], c.MagBtn[3], c.ContBtn, c.NextBtn, c.RecordBtn}) {
       QVERIFY2(!b->accessibleName().isEmpty(), qPrintable(b->objectName()));
     }
-    int moon = 0;
-    for (int k = 1; k <= 4 && !moon; ++k) {
-      const auto& p = form->Scope().Pixels()[static_cast<std::size_t>(k - 1)];
-      if (p.X > 3 && p.X < 620 && p.Y > 3 && p.Y < 320 &&
-          !jovi::ProgramScene().Satellite(k).Occulted) {
-        moon = k;
-      }
-    }
+    const int moon = MeasurableMoon(*form);
     QVERIFY(moon != 0);
     const auto at = form->Scope().Pixels()[static_cast<std::size_t>(moon - 1)];
 
