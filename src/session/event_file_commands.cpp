@@ -83,7 +83,12 @@ bool EventFileCommands::Load(const std::string& user_dir, float zone_hours) {
   }
   const std::size_t already = content.Records.size() - static_cast<std::size_t>(added);
   std::string text = "Events loaded from " + path + ": " + std::to_string(added) + " added";
-  text += already > 0 ? ", " + std::to_string(already) + " already in the list." : ".";
+  if (already > 0) {
+    text += ", ";
+    text += std::to_string(already);
+    text += " already in the list";
+  }
+  text += '.';
   prompter_.Tell(text, "Events Loaded", Icon::Information);
   return true;
 }

@@ -2,6 +2,7 @@
 // phenomena list's lines for the place, and Preferences > Observing Site in the main window.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>

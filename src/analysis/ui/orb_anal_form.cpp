@@ -193,6 +193,7 @@ void TOrbAnalForm1::BuildPanel() {
     (*g.scroll)->setGeometry(x, 66, 150, 18);
     // Reached by Tab and moved by the arrow keys (Page Up and Down for the large step).
     (*g.scroll)->setFocusPolicy(Qt::StrongFocus);
+    (*g.scroll)->setInvertedControls(false);  // Right and Page Up move it right, as it looks
     (*g.scroll)->setAccessibleName(QString::fromLatin1(g.caption));
     const Slider slider = g.slider;
     connect(*g.scroll, &QScrollBar::valueChanged, this,

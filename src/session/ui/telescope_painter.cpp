@@ -35,10 +35,18 @@ void PaintMark(QPainter& painter, const MoonMark& mark, const GlyphSize& glyph) 
     painter.fillRect(QRect(mark.x, mark.y - 2, 1, 5), colour);
     return;
   }
-  painter.setPen(colour);
-  painter.setBrush(colour);
   // The ellipse inside the box from (x - a, y - a) to (x + b, y + b), outline included.
   const int size = glyph.Before + glyph.After;
+  if (painter.device()->devicePixelRatioF() > 1) {
+    // Finer than a logical pixel: the disc filling those same pixels, its edge rounder. (An
+    // outline would stand half a logical pixel outside them.)
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(mark.x - glyph.Before, mark.y - glyph.Before, size + 1, size + 1));
+    return;
+  }
+  painter.setPen(colour);
+  painter.setBrush(colour);
   painter.drawEllipse(QRect(mark.x - glyph.Before, mark.y - glyph.Before, size, size));
 }
 
