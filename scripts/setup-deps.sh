@@ -10,7 +10,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth poppler-utils
   help2man appstream desktop-file-utils
-  dpkg-dev file
+  dpkg-dev file python3
 )
 
 missing=()
