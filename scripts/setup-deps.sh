@@ -11,7 +11,7 @@ packages=(
   xvfb xauth poppler-utils
   tzdata
   help2man appstream desktop-file-utils
-  dpkg-dev file
+  dpkg-dev file python3
 )
 
 missing=()

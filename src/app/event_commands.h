@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "session/event_file_commands.h"
-#include "session/event_record.h"
+#include "measure/event_record.h"
 
 namespace jovi {
 

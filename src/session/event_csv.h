@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "session/event_record.h"
+#include "measure/event_record.h"
 
 namespace jovi {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "measure/measurement_file_commands.h"
-#include "session/event_record.h"
+#include "measure/event_record.h"
 #include "util/prompter.h"
 
 namespace jovi {

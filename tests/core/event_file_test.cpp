@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/date_serial.h"
+#include "util/date_serial.h"
 #include "journal/journal_format.h"
 #include "session/event_file_commands.h"
 #include "support/civil_dates.h"

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "astro/date_serial.h"
 #include "measure/review_list.h"
 #include "support/file_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
+#include "util/date_serial.h"
 
 namespace jovi {
 namespace {

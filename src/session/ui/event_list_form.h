@@ -2,8 +2,8 @@
 // saved as .CSV and loaded from one (the main window's event commands do both), and closed.
 #pragma once
 
-#include "lists/ui/info_list_form.h"
-#include "session/event_record.h"
+#include "measure/event_record.h"
+#include "report/ui/info_list_form.h"
 
 namespace jovi {
 
