@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth poppler-utils
+  tzdata
   help2man appstream desktop-file-utils
   dpkg-dev file python3
 )

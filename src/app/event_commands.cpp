@@ -4,6 +4,7 @@
 
 #include "almanac/ui/moon_events_form.h"
 #include "app/client_area.h"
+#include "app/measurement_commands.h"
 #include "app/sat_lab_form.h"
 #include "phenomena/ui/phenom_list_form.h"
 #include "session/ui/event_list_form.h"
@@ -16,6 +17,9 @@ namespace jovi {
 EventCommands::EventCommands(TSatLabForm1& form) : form_(form) {
   record_form_ = new TRecordEventForm1(events_, ProgramPrompter(), &form_);
   form_.Session().UseEventList(events_);
+  files_ = std::make_unique<EventFileCommands>(events_, ProgramPrompter(),
+                                               form_.Measurements().Dialogs());
+  form_.Session().UseEventFiles(*files_);
   record_form_->SetSavedHook([this](const EventRecord& r) { form_.Session().EventSaved(r); });
   top_view_ = new TJSatOrrery(form_.Session(), ClientArea::kWidth, &form_);
   top_view_->SetAnimationQuery([this] { return form_.Scope().Animating(); });
@@ -28,6 +32,31 @@ EventCommands::EventCommands(TSatLabForm1& form) : form_(form) {
                    [this] { JupiterPhenomena1Click(); });
   QObject::connect(item("MoonEvents1"), &QAction::triggered, &form_,
                    [this] { MoonEvents1Click(); });
+  QObject::connect(item("SaveEvents1"), &QAction::triggered, &form_, [this] { SaveEvents(); });
+  QObject::connect(item("LoadEvents1"), &QAction::triggered, &form_, [this] { LoadEvents(); });
+}
+
+namespace {
+
+float ZoneHours(const DateTimeRec& session_time) {
+  return static_cast<float>(session_time.ZoneOffset * 24.0L);
+}
+
+}  // namespace
+
+void EventCommands::SaveEvents() {
+  files_->Save(form_.Session().Options().UserDir, ZoneHours(form_.Session().ObservationTime()));
+}
+
+void EventCommands::LoadEvents() {
+  if (!files_->Load(form_.Session().Options().UserDir,
+                    ZoneHours(form_.Session().ObservationTime()))) {
+    return;
+  }
+  form_.Session().SetSavedEventsEnabled(events_.Count() > 0);
+  form_.Repaint();
+  // An open list shows what the file added.
+  if (event_list_form_ && event_list_form_->isVisible()) ListSavedDateTime1Click();
 }
 
 EventCommands::~EventCommands() = default;
@@ -41,11 +70,13 @@ void EventCommands::RecordEvent() {
 void EventCommands::ListSavedDateTime1Click() {
   if (!event_list_form_) {
     event_list_form_ = new TEventListForm1(form_.Session(), form_.SearchDialog(), &form_);
+    QObject::connect(event_list_form_->SaveEvents2, &QAction::triggered, event_list_form_,
+                     [this] { SaveEvents(); });
+    QObject::connect(event_list_form_->LoadEvents2, &QAction::triggered, event_list_form_,
+                     [this] { LoadEvents(); });
   }
   if (events_.Count() == 0) return;
-  const float zone_hours =
-      static_cast<float>(form_.Session().ObservationTime().ZoneOffset * 24.0L);
-  event_list_form_->ShowEvents(events_, zone_hours);
+  event_list_form_->ShowEvents(events_, ZoneHours(form_.Session().ObservationTime()));
 }
 
 void EventCommands::JupiterPhenomena1Click() {

@@ -2,6 +2,9 @@
 // with their menu items in the main window.
 #pragma once
 
+#include <memory>
+
+#include "session/event_file_commands.h"
 #include "measure/event_record.h"
 
 namespace jovi {
@@ -25,6 +28,9 @@ class EventCommands {
   void RecordEvent();
   // "&View/Print Saved Events": the event list window, when there are records.
   void ListSavedDateTime1Click();
+  // The Data menu's and the event list window's save and load of the list as .CSV.
+  void SaveEvents();
+  void LoadEvents();
   // "&Jupiter Phenomena": the phenomena list at the observation time.
   void JupiterPhenomena1Click();
   // "Moon &Events...": the moons' events from the observation time; Go To sets the time
@@ -39,6 +45,7 @@ class EventCommands {
   void MarkMoonOnTopView(int moon);
 
   const EventList& Events() const { return events_; }
+  EventFileCommands& Files() { return *files_; }
   TRecordEventForm1& RecordForm() { return *record_form_; }
   TJSatOrrery& TopView() { return *top_view_; }
   // Created on first use: null until then.
@@ -49,6 +56,7 @@ class EventCommands {
  private:
   TSatLabForm1& form_;
   EventList events_;
+  std::unique_ptr<EventFileCommands> files_;
   TRecordEventForm1* record_form_ = nullptr;
   TEventListForm1* event_list_form_ = nullptr;
   PhenomListForm1* phenom_list_form_ = nullptr;

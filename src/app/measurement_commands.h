@@ -36,6 +36,8 @@ class MeasurementCommands {
   // For tests: the file dialogs to use instead of Qt's (nullptr: Qt's again).
   void SetFileDialogs(FileDialogs* dialogs) { test_dialogs_ = dialogs; }
   MeasurementFileCommands& Files() { return *files_; }
+  // Qt's file dialogs, or the test's.
+  FileDialogs& Dialogs() { return dialogs_; }
   RsltsListForm1* ReviewWindow() { return review_; }
   TOrbAnalForm1& AnalysisWindow() { return *analysis_; }
 

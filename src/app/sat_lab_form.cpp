@@ -108,12 +108,14 @@ void TSatLabForm1::CreateMenus() {
   QAction* moon_events = AddItem(file, "MoonEvents1", "Moon &Events...");
   QAction* data_sep = AddSeparator(file, "DataSep");
   QMenu* data = AddSubmenu(file, "Data1", "&Data");
-  AddItem(data, "Load1", "&Load...");
+  QAction* load = AddItem(data, "Load1", "&Load...");
   QMenu* save = AddSubmenu(data, "SaveData1", "&Save");
   AddItem(save, "BinaryFormat1", "&Binary Format...");
   AddItem(save, "CSVFormat1", ".&CSV Format (for Spreadsheet)...");
   QAction* review = AddItem(data, "ReviewData1", "&Review/Edit/Print...");
   QAction* analyze = AddItem(data, "AnalyzeData1", "&Analyze...");
+  QAction* save_events = AddItem(data, "SaveEvents1", "&Save Events (.CSV)...");
+  QAction* load_events = AddItem(data, "LoadEvents1", "&Load Events (.CSV)...");
   QAction* pref_sep = AddSeparator(file, "PrefSep");
   QMenu* preferences = AddSubmenu(file, "Preferences1", "&Preferences");
   QAction* options = AddItem(preferences, "Options1", "&Options and Parameters...");
@@ -145,6 +147,9 @@ void TSatLabForm1::CreateMenus() {
       {save->menuAction(), &S::SaveData1},
       {review, &S::ReviewData1},
       {analyze, &S::AnalyzeData1},
+      {load, &S::Load1},
+      {save_events, &S::SaveEvents1},
+      {load_events, &S::LoadEvents1},
       {pref_sep, &S::PrefSep},
       {preferences->menuAction(), &S::Preferences1},
       {save_updates, &S::SaveUpdates1},
@@ -286,5 +291,7 @@ void TSatLabForm1::LoadHelpList(const std::string& path) { help_commands_->LoadH
 bool TSatLabForm1::HotlistUnsaved() { return help_commands_->HotlistUnsaved(); }
 
 void TSatLabForm1::SaveHotlist() { help_commands_->SaveHotlist(); }
+
+void TSatLabForm1::SaveEventList() { event_commands_->SaveEvents(); }
 
 }  // namespace jovi

@@ -82,6 +82,7 @@ class TSatLabForm1 : public QMainWindow, public SessionWindow, public TelescopeW
   void LoadHelpList(const std::string& path) override;
   bool HotlistUnsaved() override;
   void SaveHotlist() override;
+  void SaveEventList() override;
   void RunInstructorPath() override;
   bool ShowOptionsDialog() override;
 

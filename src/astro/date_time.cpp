@@ -153,6 +153,17 @@ long double ToJD(const DateTimeRec& rec) {
   return Int(365.25L * (Y + 4716)) + Int(30.6001L * (M + 1)) + D + B - 1524.5L;
 }
 
+DateTimeRec UniversalTime(const DateTimeRec& rec) {
+  DateTimeRec ut;
+  if (rec.Serial >= 0) {
+    // From the very value UTTime was taken from, so that date and time cannot disagree.
+    SetFromSerial(ut, static_cast<double>(rec.Serial + rec.ZoneOffset));
+  } else {
+    SetFromJD(ut, ToJD(rec));
+  }
+  return ut;
+}
+
 void RecomputeSerial(DateTimeRec& rec) {
   CivilDateTime t;
   t.year = rec.Year;

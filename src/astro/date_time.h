@@ -35,6 +35,9 @@ void SetNow(DateTimeRec& rec);
 void SetFromSerial(DateTimeRec& rec, double serial);
 void SetFromJD(DateTimeRec& rec, long double jd);
 long double ToJD(const DateTimeRec& rec);  // -1.0 when the date is not valid
+// The same instant on a zone-0 record: its date fields are then the UT date that belongs
+// beside UTTime (a record's own date fields are the local date when its zone is not 0).
+DateTimeRec UniversalTime(const DateTimeRec& rec);
 void RecomputeSerial(DateTimeRec& rec);
 bool IsValidDate(const DateTimeRec& rec);
 bool IsLeapYear(const DateTimeRec& rec);

@@ -206,9 +206,49 @@ void SessionJournal::TableSaved(const MeasurementTable& table) {
   Rewrite();
 }
 
+void SessionJournal::EventsSaved(const std::vector<EventRecord>& saved) {
+  auto& mine = work_.Events;
+  const auto kept = std::remove_if(mine.begin(), mine.end(), [&](const EventRecord& r) {
+    return std::any_of(saved.begin(), saved.end(),
+                       [&](const EventRecord& s) { return SameEvent(r, s); });
+  });
+  if (kept == mine.end()) return;
+  mine.erase(kept, mine.end());
+  Rewrite();
+}
+
 void SessionJournal::TableReplaced() {
+  deleted_.clear();
   if (work_.Measurements.empty()) return;
   work_.Measurements.clear();
+  Rewrite();
+}
+
+void SessionJournal::MeasurementChanged(const MeasurementRecord* before,
+                                        const MeasurementRecord* after) {
+  if (!before && !after) return;
+  const long double date = before ? before->JulianDay : after->JulianDay;
+  const auto same_date = [date](const MeasurementRecord& r) { return r.JulianDay == date; };
+  auto& mine = work_.Measurements;
+  if (!before) {
+    // A deletion undone: the work is this session's again only when it was before.
+    const auto it = std::find_if(deleted_.begin(), deleted_.end(), same_date);
+    if (it == deleted_.end()) return;
+    deleted_.erase(it);
+    MeasurementCommitted(*after);
+    return;
+  }
+  const auto it = std::find_if(mine.begin(), mine.end(), same_date);
+  if (it == mine.end()) {
+    if (after) MeasurementCommitted(*after);
+    return;
+  }
+  if (after) {
+    *it = *after;
+  } else {
+    deleted_.push_back(*it);
+    mine.erase(it);
+  }
   Rewrite();
 }
 

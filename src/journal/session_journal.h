@@ -72,8 +72,17 @@ class SessionJournal final : public MeasurementObserver {
   // work left the journal is removed, otherwise rewritten with what is left.
   void TableSaved(const MeasurementTable& table) override;
   void TableReplaced() override;
+  // An edit or include change of one of this session's measurements replaces it in the journal;
+  // an edited record that came from a file joins the journal as new work. A deleted measurement
+  // of this session leaves the journal (and comes back with the deletion's undo); a record
+  // loaded from a file is not journalled when deleted, since its file still holds it.
+  void MeasurementChanged(const MeasurementRecord* before,
+                          const MeasurementRecord* after) override;
 
   void EventSaved(const EventRecord& record);
+  // The event list was written to a file: the journal's events it holds are dropped (and the
+  // journal removed when nothing else is left).
+  void EventsSaved(const std::vector<EventRecord>& saved);
 
   // The session ends: with `work_safe` (everything saved, or the student agreed to lose it) the
   // journal is removed; otherwise it stays for the next login.
@@ -102,6 +111,7 @@ class SessionJournal final : public MeasurementObserver {
   bool broken_ = false;            // the last write failed: the next record rewrites the whole file
   bool reported_ = false;          // a failure was reported (once per session)
   std::vector<JournalFile> kept_;  // leftovers taken back while this journal could not be written
+  std::vector<MeasurementRecord> deleted_;  // this session's measurements deleted in the review
 };
 
 }  // namespace jovi

@@ -21,13 +21,6 @@ std::string TwoDigit(int v) {
   return buf;
 }
 
-// The same instant on a zone-0 record, whose date fields are then the UT date.
-DateTimeRec UniversalTime(const DateTimeRec& rec) {
-  DateTimeRec ut;
-  SetFromJD(ut, ToJD(rec));
-  return ut;
-}
-
 // The first `count` characters of UTF-8 text, never splitting a character.
 std::string FirstCharacters(const std::string& text, std::size_t count) {
   std::size_t characters = 0;

@@ -17,6 +17,10 @@ class MeasurementObserver {
   virtual void TableSaved(const MeasurementTable& table) = 0;
   // A load replaced the table (the student agreed to lose what was not saved).
   virtual void TableReplaced() = 0;
+  // The review window changed a record of the table: edited (both given), deleted (`after`
+  // null) or put back by its undo (`before` null).
+  virtual void MeasurementChanged(const MeasurementRecord* before,
+                                  const MeasurementRecord* after) = 0;
 };
 
 struct MeasurementStore {

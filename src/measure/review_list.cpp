@@ -76,6 +76,7 @@ bool MeasurementReview::EditSelectedLine(int line, const EditDialog& dialog) {
   // The date is not editable, so the record keeps its place.
   edited.JulianDay = record.JulianDay;
   *store_.table.ItemAt(index) = edited;
+  if (store_.observer) store_.observer->MeasurementChanged(&record, &edited);
   store_.DataSaved = false;
   store_.TableChanged = true;
   undo_enabled_ = true;
@@ -94,6 +95,7 @@ bool MeasurementReview::DeleteSelectedLine(int line) {
   }
   store_.table.ItemAt(index);
   store_.table.DeleteAtCursor();
+  if (store_.observer) store_.observer->MeasurementChanged(&undo_record_, nullptr);
   store_.DataSaved = false;
   store_.TableChanged = true;
   undo_enabled_ = true;
@@ -117,8 +119,11 @@ bool MeasurementReview::UndoEditDelete() {
     table.Reset();
     if (undo_index_ > 0) table.ItemAt(std::min(undo_index_ - 1, table.LastIndex()));
     table.InsertOrdered(undo_record_);
+    if (store_.observer) store_.observer->MeasurementChanged(nullptr, &undo_record_);
   } else if (MeasurementRecord* record = table.ItemAt(undo_index_)) {
+    const MeasurementRecord edited = *record;
     *record = undo_record_;
+    if (store_.observer) store_.observer->MeasurementChanged(&edited, &undo_record_);
   }
   store_.TableChanged = true;
   undo_enabled_ = false;

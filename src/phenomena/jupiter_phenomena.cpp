@@ -24,9 +24,10 @@ long double WithinHalfTurn(long double a) {
   return a;
 }
 
-// "March 5, 2010 14:30:00"
+// "March 5, 2010 14:30:00": the UT date and time of the instant.
 std::string DateAndTime(const DateTimeRec& rec) {
-  return LongDateText(rec) + " " + TimeText(rec.UTTime, 0, ":", ":", "");
+  const DateTimeRec ut = UniversalTime(rec);
+  return LongDateText(ut) + " " + TimeText(ut.UTTime, 0, ":", ":", "");
 }
 
 std::string EventLine(const DateTimeRec& rec, bool found) {

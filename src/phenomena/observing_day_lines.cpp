@@ -30,10 +30,10 @@ std::string LocalDateText(const LocalDate& date) {
   return LongDateText(rec);
 }
 
-// "11:45 local = 10:45 UT (JD 2460330.948139)"
-std::string When(long double jd_ut, double zone_hours) {
-  return LocalTimeText(jd_ut, zone_hours) + " local = " + LocalTimeText(jd_ut, 0) + " UT (JD " +
-         FixedNumberText(jd_ut, 6) + ")";
+// "11:45 local = 10:45 UT (JD 2460330.948139)", with the offset in force at that time.
+std::string When(long double jd_ut, const SiteZone& zone) {
+  return LocalTimeText(jd_ut, ZoneHoursAt(zone, jd_ut)) + " local = " + LocalTimeText(jd_ut, 0) +
+         " UT (JD " + FixedNumberText(jd_ut, 6) + ")";
 }
 
 // Why an event is missing: "none: Jupiter stays above the horizon all day".
@@ -45,43 +45,51 @@ std::string None(const DayEvents& e, const char* body) {
 
 void AddEvents(std::vector<std::string>& lines, const char* label,
                const std::vector<long double>& times, const DayEvents& e, const char* body,
-               double zone_hours) {
+               const SiteZone& zone) {
   if (times.empty()) {
     lines.push_back(Label(label) + None(e, body));
     return;
   }
-  for (long double t : times) lines.push_back(Label(label) + When(t, zone_hours));
+  for (long double t : times) lines.push_back(Label(label) + When(t, zone));
+}
+
+// "local time = UT - 4 h (time zone America/New_York):"
+std::string ZoneLine(const ObservingDay& day, const SiteZone& zone) {
+  const std::string source = zone.name.empty() ? "by the options' time-zone difference"
+                                               : "time zone " + zone.name;
+  return "local time = " + ZoneText(day.zone_hours) + " (" + source + "):";
 }
 
 }  // namespace
 
-std::vector<std::string> ObservingDayLines(const ObserverPlace& place, const ObservingDay& day) {
+std::vector<std::string> ObservingDayLines(const ObserverPlace& place, const ObservingDay& day,
+                                           const SiteZone* site_zone) {
+  const SiteZone zone = site_zone ? *site_zone : FixedZone(day.zone_hours);
   std::vector<std::string> lines = {
       "",
       "Rise, transit and set at " + PlaceText(place) + ", " + LocalDateText(day.date) + ",",
-      "local time = " + ZoneText(day.zone_hours) + " (by the options' time-zone difference):",
+      ZoneLine(day, zone),
   };
   if (!day.jupiter.ok) {
     lines.push_back(Label("Jupiter:") +
                     "not available: Jupiter's place is not known for this date.");
   } else {
-    AddEvents(lines, "Jupiter rises:", day.jupiter.rises, day.jupiter, "Jupiter", day.zone_hours);
+    AddEvents(lines, "Jupiter rises:", day.jupiter.rises, day.jupiter, "Jupiter", zone);
     for (std::size_t i = 0; i < day.jupiter.transits.size(); ++i) {
       const long double altitude =
           ApparentAltitude(day.jupiter.transit_altitudes_deg[i] * kRadiansPerDegree) /
           kRadiansPerDegree;
       char high[48];
       std::snprintf(high, sizeof high, ", %.0Lf\u00b0 high", altitude);
-      lines.push_back(Label("Jupiter transits:") + When(day.jupiter.transits[i], day.zone_hours) +
-                      high);
+      lines.push_back(Label("Jupiter transits:") + When(day.jupiter.transits[i], zone) + high);
     }
-    AddEvents(lines, "Jupiter sets:", day.jupiter.sets, day.jupiter, "Jupiter", day.zone_hours);
+    AddEvents(lines, "Jupiter sets:", day.jupiter.sets, day.jupiter, "Jupiter", zone);
   }
   if (!day.sun.ok) {
     lines.push_back(Label("Sun:") + "not available.");
   } else {
-    AddEvents(lines, "Sunset:", day.sun.sets, day.sun, "the Sun", day.zone_hours);
-    AddEvents(lines, "Sunrise:", day.sun.rises, day.sun, "the Sun", day.zone_hours);
+    AddEvents(lines, "Sunset:", day.sun.sets, day.sun, "the Sun", zone);
+    AddEvents(lines, "Sunrise:", day.sun.rises, day.sun, "the Sun", zone);
   }
   return lines;
 }
@@ -89,6 +97,12 @@ std::vector<std::string> ObservingDayLines(const ObserverPlace& place, const Obs
 std::vector<std::string> ObservingDayLines(const std::optional<ObserverPlace>& place,
                                            const DateTimeRec& observation_time, double zone_hours,
                                            Prompter* prompter) {
+  return ObservingDayLines(place, observation_time, FixedZone(zone_hours), prompter);
+}
+
+std::vector<std::string> ObservingDayLines(const std::optional<ObserverPlace>& place,
+                                           const DateTimeRec& observation_time,
+                                           const SiteZone& zone, Prompter* prompter) {
   if (!place) {
     return {
         "",
@@ -97,8 +111,9 @@ std::vector<std::string> ObservingDayLines(const std::optional<ObserverPlace>& p
     };
   }
   SkyEphemeris sky(prompter);
-  const LocalDate date = LocalDateOf(ToJD(observation_time), zone_hours);
-  return ObservingDayLines(*place, ComputeObservingDay(sky, *place, date, zone_hours));
+  const ZonedDate local = LocalDateAtSite(ToJD(observation_time), zone);
+  return ObservingDayLines(*place, ComputeObservingDay(sky, *place, local.date, local.zone_hours),
+                           &zone);
 }
 
 }  // namespace jovi

@@ -93,7 +93,19 @@ void ExerciseSession::OfferRecovery() {
     SetDataSaved(false);
     EnableDataItems();
   }
-  if (recovered.Events > 0) SetSavedEventsEnabled(true);
+  if (recovered.Events > 0) {
+    SetSavedEventsEnabled(true);
+    if (event_files_) event_files_->ListChanged();
+  }
+}
+
+void ExerciseSession::UseEventFiles(EventFileCommands& files) {
+  event_files_ = &files;
+  files.SetSavedHook([this](const std::vector<EventRecord>& saved) { journal_.EventsSaved(saved); });
+}
+
+bool ExerciseSession::EventsSaved() const {
+  return !event_files_ || !events_ || events_->Count() == 0 || event_files_->Saved();
 }
 
 bool ExerciseSession::ConfigureSession(SessionWindow& window) {
@@ -135,7 +147,12 @@ void ExerciseSession::ApplyExercise(SessionWindow& window) {
   menu_.Topics1.enabled = !help_list.empty();
   if (menu_.Topics1.enabled) window.LoadHelpList(working_.ProgramDir + help_list);
   show_eclipse_zone_ = !newton;
-  if (newton) menu_.DataSep.visible = menu_.Data1.visible = true;
+  // The orbit exercise's Data menu holds the measurement table; the light-time exercise's
+  // the event list's save and load.
+  menu_.DataSep.visible = menu_.Data1.visible = true;
+  menu_.Load1.visible = menu_.SaveData1.visible = newton;
+  menu_.ReviewData1.visible = menu_.AnalyzeData1.visible = newton;
+  menu_.SaveEvents1.visible = menu_.LoadEvents1.visible = !newton;
   clouds_.CloudsEnabled = newton ? working_.NewtonClouds : working_.RoemerClouds;
   clouds_.CloudChance = (newton ? working_.NewtonCloudyPct : working_.RoemerCloudyPct) / 100.0L;
   clouds_.CloudHours = newton ? working_.NewtonCloudHrs : working_.RoemerCloudHrs;
@@ -228,14 +245,27 @@ void ExerciseSession::OfferAdminDefaults() {
 
 bool ExerciseSession::CloseQuery(SessionWindow& window) {
   loss_agreed_ = false;
+  events_loss_agreed_ = false;
   if (!NothingPending()) window.CommitPendingMeasurement();
-  if (!DataSaved()) {
-    const Answer answer = prompter_.Ask(
-        "You have not saved your measurement data!\r\n\r\nDo you want to save it now?",
-        "Data Will Be Lost!", Buttons::YesNoCancel, Icon::Question);
+  // Unsaved work: Yes saves, No agrees to lose it, Cancel (or no answer) keeps the window open.
+  const auto offer_save = [&](const char* text, const char* caption, bool& loss_agreed,
+                              auto save) {
+    const Answer answer = prompter_.Ask(text, caption, Buttons::YesNoCancel, Icon::Question);
     if (answer == Answer::Cancel || answer == Answer::None) return false;
-    if (answer == Answer::Yes) window.PopUpSaveMenu();
-    loss_agreed_ = answer == Answer::No;
+    if (answer == Answer::Yes) save();
+    loss_agreed = answer == Answer::No;
+    return true;
+  };
+  if (!DataSaved() &&
+      !offer_save("You have not saved your measurement data!\r\n\r\nDo you want to save it now?",
+                  "Data Will Be Lost!", loss_agreed_, [&] { window.PopUpSaveMenu(); })) {
+    return false;
+  }
+  if (!EventsSaved() &&
+      !offer_save("You have not saved your event records!\r\n\r\nDo you want to save them now?",
+                  "Event Records Will Be Lost!", events_loss_agreed_,
+                  [&] { window.SaveEventList(); })) {
+    return false;
   }
   if (window.HotlistUnsaved()) {
     const Answer answer = prompter_.Ask(
@@ -274,7 +304,7 @@ bool ExerciseSession::AskToQuit() {
 
 void ExerciseSession::Close() {
   // A save chosen at quitting that did not happen leaves the journal for the next login.
-  journal_.End(DataSaved() || loss_agreed_);
+  journal_.End((DataSaved() || loss_agreed_) && (EventsSaved() || events_loss_agreed_));
   if (!log_) return;
   log_->WriteLogout();
   log_.reset();

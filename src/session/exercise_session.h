@@ -16,6 +16,7 @@
 #include "config/usage_log.h"
 #include "journal/session_journal.h"
 #include "measure/measurement_store.h"
+#include "session/event_file_commands.h"
 #include "report/print_header.h"
 #include "session/main_menu_state.h"
 #include "session/session_settings.h"
@@ -112,7 +113,14 @@ class ExerciseSession {
   // The light-time exercise's event records, which a recovery at login fills.
   void UseEventList(EventList& events) { events_ = &events; }
   // An event record was added to the list: into the journal at once.
-  void EventSaved(const EventRecord& record) { journal_.EventSaved(record); }
+  void EventSaved(const EventRecord& record) {
+    journal_.EventSaved(record);
+    if (event_files_) event_files_->ListChanged();
+  }
+  // The event list's files: whether the list is saved, asked at quitting; a save takes its
+  // events out of the journal.
+  void UseEventFiles(EventFileCommands& files);
+  bool EventsSaved() const;
   const SessionJournal& Journal() const { return journal_; }
   bool DataSaved() const { return store_ ? store_->DataSaved : data_saved_; }
   bool NothingPending() const { return store_ ? store_->NothingPending : nothing_pending_; }
@@ -136,7 +144,10 @@ class ExerciseSession {
   // A hotlist saved under another name is looked for under that name (saved with the options).
   void SetHotlistFile(const std::string& name) { working_.HotlistFile = name; }
   // "&View/Print Saved Events" is enabled exactly when events have been recorded.
-  void SetSavedEventsEnabled(bool enabled) { menu_.ListSavedDateTime1.enabled = enabled; }
+  // Saving the event list likewise.
+  void SetSavedEventsEnabled(bool enabled) {
+    menu_.ListSavedDateTime1.enabled = menu_.SaveEvents1.enabled = enabled;
+  }
 
  private:
   void SetHelpItems(bool topics_from_main_list, SessionWindow* window);
@@ -158,8 +169,10 @@ class ExerciseSession {
   bool nothing_pending_ = true;
   MeasurementStore* store_ = nullptr;
   EventList* events_ = nullptr;
+  EventFileCommands* event_files_ = nullptr;
   SessionJournal journal_;
   bool loss_agreed_ = false;  // the last quit questions were answered "do not save"
+  bool events_loss_agreed_ = false;  // ... and for the event list
   bool options_access_ = false;
   bool options_modified_ = false;
   bool admin_save_pending_ = false;

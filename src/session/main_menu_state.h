@@ -26,6 +26,10 @@ struct MainMenuState {
   MenuItemState ReviewData1{false, true};
   MenuItemState SaveData1{false, true};
   MenuItemState AnalyzeData1{false, true};
+  MenuItemState Load1;
+  // The light-time exercise's Data menu: the event list saved and loaded as .CSV.
+  MenuItemState SaveEvents1{false, false};
+  MenuItemState LoadEvents1{true, false};
   MenuItemState PrefSep;
   MenuItemState Preferences1{false, true};
   MenuItemState SaveUpdates1{false, true};

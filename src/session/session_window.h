@@ -30,6 +30,8 @@ class SessionWindow {
   virtual void CommitPendingMeasurement() {}
   virtual bool HotlistUnsaved() { return false; }
   virtual void SaveHotlist() {}
+  // The light-time exercise's event list saved as .CSV, for unsaved events at quitting.
+  virtual void SaveEventList() {}
 };
 
 }  // namespace jovi

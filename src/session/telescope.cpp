@@ -65,12 +65,13 @@ void Telescope::SetMagnification(int magnification) {
 }
 
 TimeLabels Telescope::Labels() const {
-  const DateTimeRec& now = session_.ObservationTime();
+  // The date above "UT:" is the UT date, whatever the options' time-zone difference.
+  const DateTimeRec now = UniversalTime(session_.ObservationTime());
   const TimingSettings& timing = session_.Timing();
   TimeLabels labels;
   labels.Date = LongDateText(now);
   labels.UT = std::string("UT: ").append(TimeText(now.UTTime, 0, " Hrs, ", " Min, ", " Sec"));
-  labels.JD = std::string("Jul. Day: ").append(Fixed(ToJD(now), 6));
+  labels.JD = std::string("Jul. Day: ").append(Fixed(ToJD(session_.ObservationTime()), 6));
   labels.Interval =
       std::string("Data Interval: ").append(Fixed(timing.ObservationStep, 5)).append(" Hrs ");
   if (session_.Features().Animation) {

@@ -210,5 +210,35 @@ TEST(DateSerial, NegativeSerialsKeepTheDayInTheIntegerPart) {
   EXPECT_EQ(CivilFromSerial(1e300).year, 1899);
 }
 
+// A record kept in local time (the options' zone difference) still names the UT date beside its
+// UT time of day, for every zone and for instants on both sides of midnight.
+TEST(Calendar, UniversalTimeGivesTheUTDateBesideTheUTTime) {
+  struct Instant {
+    int hour, minute, second;
+  };
+  const Instant instants[] = {{0, 0, 0}, {0, 0, 1}, {0, 30, 0}, {3, 0, 0},
+                              {11, 59, 59}, {20, 0, 0}, {23, 30, 0}, {23, 59, 59}};
+  for (int zone = -12; zone <= 14; ++zone) {
+    for (const Instant& i : instants) {
+      const long double jd = test::CivilJD(2027, 1, 18, i.hour, i.minute, static_cast<float>(i.second));
+      DateTimeRec rec;
+      rec.ZoneOffset = zone / 24.0L;
+      SetFromJD(rec, jd);
+      const DateTimeRec ut = UniversalTime(rec);
+      const std::string at = "zone " + std::to_string(zone) + " h, " + std::to_string(i.hour) +
+                             ":" + std::to_string(i.minute) + ":" + std::to_string(i.second);
+      EXPECT_EQ(LongDateText(ut), "January 18, 2027") << at;
+      EXPECT_EQ(TimeText(ut.UTTime, 0, ":", ":", ""), TimeText(rec.UTTime, 0, ":", ":", "")) << at;
+      EXPECT_EQ(ut.UTTime.Hour, i.hour) << at;
+      EXPECT_EQ(ut.UTTime.Minute, i.minute) << at;
+      EXPECT_NEAR(static_cast<double>(ToJD(ut)), static_cast<double>(jd), 1e-8) << at;
+    }
+  }
+  // Before serial zero the record is worked from its Julian date.
+  DateTimeRec old;
+  SetFromJD(old, test::CivilJD(1850, 3, 1, 23, 0));
+  EXPECT_EQ(LongDateText(UniversalTime(old)), "March 1, 1850");
+}
+
 }  // namespace
 }  // namespace jovi

@@ -15,6 +15,7 @@
 #include "support/fake_storage_environment.h"
 #include "support/file_helpers.h"
 #include "support/fixed_clock.h"
+#include "support/scripted_file_dialogs.h"
 #include "support/recording_print_surface.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
@@ -205,8 +206,14 @@ TEST_F(ExerciseSessionTest, LoginConfiguresTheSessionForEachExercise) {
     EXPECT_TRUE(m.Run1.enabled);
     EXPECT_TRUE(m.Preferences1.enabled);
     EXPECT_TRUE(m.Topics1.enabled);
-    EXPECT_EQ(m.Data1.visible, c.data_menu) << c.word;
-    EXPECT_EQ(m.DataSep.visible, c.data_menu) << c.word;
+    // Each exercise has a Data menu: the measurement table's items, or the event list's.
+    EXPECT_TRUE(m.Data1.visible) << c.word;
+    EXPECT_TRUE(m.DataSep.visible) << c.word;
+    EXPECT_EQ(m.ReviewData1.visible, c.data_menu) << c.word;
+    EXPECT_EQ(m.SaveData1.visible, c.data_menu) << c.word;
+    EXPECT_EQ(m.Load1.visible, c.data_menu) << c.word;
+    EXPECT_EQ(m.SaveEvents1.visible, !c.data_menu) << c.word;
+    EXPECT_EQ(m.LoadEvents1.visible, !c.data_menu) << c.word;
     EXPECT_EQ(s.Picture().path, env.program_folder + c.picture);
     EXPECT_EQ(s.Picture().placement, c.placement);
     EXPECT_EQ(s.Clouds().CloudsEnabled, c.clouds) << c.word;
@@ -608,6 +615,85 @@ TEST_F(ExerciseSessionTest, OnlyASessionThatEndedWithItsWorkUnsafeLeavesItsJourn
     EXPECT_FALSE(next.DataSaved()) << c.name;
     EXPECT_TRUE(next.Menu().ReviewData1.enabled) << c.name;
     EXPECT_TRUE(next.Menu().AnalyzeData1.enabled) << c.name;
+  }
+}
+
+// In the light-time exercise, events not in a file are asked about at quitting like unsaved
+// measurements; the journal goes only when they were saved or the student agreed to lose them.
+TEST_F(ExerciseSessionTest, UnsavedEventRecordsAreAskedAboutAtQuitting) {
+  const std::string kEvents =
+      "You have not saved your event records!\r\n\r\nDo you want to save them now?";
+  const std::string kSure = "Are You Sure You Want to Quit This Exercise?";
+  const struct {
+    const char* name;
+    bool saved_before;         // Data > Save Events before quitting
+    std::deque<Answer> answers;
+    bool save_made;            // the save chosen at quitting gets a file
+    bool closes;
+    std::vector<std::string> texts;
+    bool journal_left;
+  } cases[] = {
+      {"saved before quitting", true, {Answer::Yes}, false, true, {kSure}, false},
+      {"saved at quitting", false, {Answer::Yes, Answer::Yes}, true, true, {kEvents, kSure}, false},
+      {"save cancelled at quitting", false, {Answer::Yes, Answer::Yes}, false, true,
+       {kEvents, kSure}, true},
+      {"agreed to lose them", false, {Answer::No, Answer::Yes}, false, true, {kEvents, kSure},
+       false},
+      {"cancel", false, {Answer::Cancel}, false, false, {kEvents}, true},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove_all(dir.Path() / "data" / "Users");
+    ExerciseSession s(prompter);
+    MeasurementStore store;
+    EventList events;
+    test::ScriptedFileDialogs dialogs;
+    EventFileCommands files(events, prompter, dialogs);
+    s.UseMeasurementStore(store);
+    s.UseEventList(events);
+    s.UseEventFiles(files);
+    WriteOptions();
+    ASSERT_TRUE(s.Start({"jovitrack", "ROEMER"}, env));
+    ASSERT_TRUE(s.LogIn(window));
+    EXPECT_TRUE(s.EventsSaved());
+    EventRecord record;
+    record.DateTime = 45423.5;
+    record.DistanceAU = 4.5L;
+    AppendEvent(events, record, "Io is entering eclipse.");
+    s.EventSaved(*events.ItemAt(0));
+    EXPECT_FALSE(s.EventsSaved()) << c.name;
+    const std::string journal = s.Journal().Path();
+    ASSERT_TRUE(std::filesystem::exists(journal)) << c.name;
+    if (c.saved_before) {
+      dialogs.answers = {Data("before.CSV")};
+      ASSERT_TRUE(files.Save(env.working_folder, 0));
+      EXPECT_TRUE(s.EventsSaved());
+      EXPECT_FALSE(std::filesystem::exists(journal)) << "the save holds all the journal held";
+    }
+    struct SavingWindow final : SessionWindow {
+      void ShowLoginDialog(StudentInfo&) override {}
+      ExerciseMode ShowExerciseChoice() override { return ExerciseMode::None; }
+      void PopUpSaveMenu() override {}
+      void Repaint() override {}
+      void SetBusy(bool) override {}
+      void SaveEventList() override { files->Save(folder, 0); }
+      EventFileCommands* files = nullptr;
+      std::string folder;
+    } quitting;
+    quitting.files = &files;
+    quitting.folder = env.working_folder;
+    dialogs.answers = {};
+    if (c.save_made) dialogs.answers = {Data("quit.CSV")};
+    prompter.messages.clear();
+    prompter.answers = c.answers;
+    EXPECT_EQ(s.CloseQuery(quitting), c.closes) << c.name;
+    EXPECT_EQ(Texts(), c.texts) << c.name;
+    if (c.closes) s.Close();
+    EXPECT_EQ(std::filesystem::exists(journal), c.journal_left) << c.name;
+    for (const auto& m : prompter.messages) {
+      if (m.text != kEvents) continue;
+      EXPECT_EQ(m.caption, "Event Records Will Be Lost!");
+      EXPECT_EQ(m.buttons, Buttons::YesNoCancel);
+    }
   }
 }
 

@@ -85,5 +85,18 @@ TEST_F(JupiterPhenomena, ListLines) {
       << lines[15];
 }
 
+// A record kept in local time 10 h ahead of UT (zone difference -10 h): the distance line names the
+// UT date beside the UT time, not the local date.
+TEST_F(JupiterPhenomena, TheDistanceLineNamesTheUTDate) {
+  TJupPhenomObj phenomena(&messages);
+  DateTimeRec local;
+  local.ZoneOffset = -10 / 24.0L;
+  SetFromJD(local, test::CivilJD(1992, 4, 1, 20));
+  ASSERT_EQ(local.Day, 2);
+  phenomena.ComputePhenomena(local);
+  EXPECT_EQ(phenomena.Lines()[14],
+            "Earth-Jupiter Distance April 1, 1992 20:00:00 UT (JD: 2448714.333333):");
+}
+
 }  // namespace
 }  // namespace jovi

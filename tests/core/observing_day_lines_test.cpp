@@ -78,5 +78,38 @@ TEST(ObservingDayLines, ThePhenomenaLinesStayAsTheyAre) {
   EXPECT_EQ(phenomena.Lines().size(), 16u);
 }
 
+// The site's own zone with daylight saving: New York is UT - 5 h in January and UT - 4 h in
+// July, and 02:00 UT on July 16 is still the evening of the 15th there. (Sunset in New York on
+// 2024 January 21 at 21:59.6 UT and on July 15 at 00:26 UT the next day, by NOAA's published
+// solar calculation worked separately.)
+TEST(ObservingDayLines, NewYorkInItsOwnZoneInJanuaryAndJuly) {
+  const ObserverPlace new_york{40.71, -74.01, 10, "New York"};
+  // The 2024 change to daylight saving: March 10, 2:00 EST = 07:00 UT.
+  const SiteZone zone =
+      ZoneChangingAt("America/New_York", test::CivilJD(2024, 3, 10, 7), 5, 4);
+  const struct {
+    DateTimeRec when;
+    const char* date;
+    const char* zone_line;
+    const char* sunset;
+  } cases[] = {
+      {CivilDate(2024, 1, 22, 3), "January 21, 2024,",
+       "local time = UT - 5 h (time zone America/New_York):", "17:00 local = 22:00 UT"},
+      {CivilDate(2024, 7, 16, 2), "July 15, 2024,",
+       "local time = UT - 4 h (time zone America/New_York):", "20:26 local = 00:26 UT"},
+  };
+  for (const auto& c : cases) {
+    const std::vector<std::string> lines = ObservingDayLines(new_york, c.when, zone);
+    ASSERT_EQ(lines.size(), 8u) << c.date;
+    EXPECT_NE(lines[1].find(c.date), std::string::npos) << lines[1];
+    EXPECT_EQ(lines[2], c.zone_line);
+    EXPECT_NE(lines[6].find(c.sunset), std::string::npos) << lines[6];
+  }
+  // A rule that gives nothing usable is taken as UT rather than trusted.
+  const SiteZone broken{"Broken/Zone", [](long double) { return 1e9; }};
+  EXPECT_EQ(ZoneHoursAt(broken, 2460000.5L), 0);
+  EXPECT_EQ(ZoneHoursAt(SiteZone{}, 2460000.5L), 0);
+}
+
 }  // namespace
 }  // namespace jovi

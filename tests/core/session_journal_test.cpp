@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "measure/review_list.h"
 #include "support/file_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
@@ -447,6 +448,80 @@ TEST_F(SessionJournalTest, AFolderThatCannotBeWrittenIsReportedOnceAndTheSession
   journal->TableSaved(store.table);
   journal->End(true);
   EXPECT_EQ(prompter.messages.size(), 1u);
+}
+
+// The review window's changes reach the journal at once: an edit or include change replaces
+// this session's measurement, a deletion takes it out and its undo puts it back; a record
+// loaded from a file joins the journal once edited, and its deletion is not journalled.
+TEST_F(SessionJournalTest, ReviewEditsDeletionsAndUndoAreJournalled) {
+  auto journal = Login();
+  MeasurementStore store;
+  store.observer = journal.get();
+  const MeasurementRecord a = Measurement(2455197.5L, 1.25f);
+  const MeasurementRecord b = Measurement(2455198.5L, 2.5f);
+  const MeasurementRecord loaded = Measurement(2455100.5L, 3.0f);
+  store.table.InsertOrdered(loaded);  // line 5; a is line 6, b line 7
+  Confirm(store, a);
+  Confirm(store, b);
+  test::RecordingPrompter asked;
+  MeasurementReview review(store, asked);
+  const auto edit = [&](int line, auto change) {
+    return review.EditSelectedLine(line, [&](MeasurementStore& s) {
+      change(s.pending);
+      return true;
+    });
+  };
+  const auto on_disk = [&] { return OnDisk(*journal).Work.Measurements; };
+
+  // Leaving a's Io value out of the analysis and giving it a Europa value.
+  ASSERT_TRUE(edit(6, [](MeasurementRecord& r) {
+    r.Included[0] = false;
+    r.Offset[1] = -0.75f;
+  }));
+  MeasurementRecord a_edited = a;
+  a_edited.Included[0] = false;
+  a_edited.Offset[1] = -0.75f;
+  auto mine = on_disk();
+  ASSERT_EQ(mine.size(), 2u);
+  EXPECT_TRUE(SameMeasurement(mine[0], a_edited));
+  EXPECT_TRUE(SameMeasurement(mine[1], b));
+
+  // Undoing the edit writes the old values back.
+  asked.answers = {Answer::Ok};
+  ASSERT_TRUE(review.UndoEditDelete());
+  mine = on_disk();
+  ASSERT_EQ(mine.size(), 2u);
+  EXPECT_TRUE(SameMeasurement(mine[0], a));
+
+  // Deleting b takes it out; the undo brings it back.
+  asked.answers = {Answer::Ok};
+  ASSERT_TRUE(review.DeleteSelectedLine(7));
+  EXPECT_EQ(Dates(on_disk()), (std::vector<long double>{a.JulianDay}));
+  asked.answers = {Answer::Ok};
+  ASSERT_TRUE(review.UndoEditDelete());
+  EXPECT_EQ(Dates(on_disk()), (std::vector<long double>{a.JulianDay, b.JulianDay}));
+  EXPECT_FALSE(store.DataSaved);
+
+  // A loaded record: edited, it is new work; deleted unedited, the journal is left as it was.
+  asked.answers = {Answer::Ok};
+  ASSERT_TRUE(review.DeleteSelectedLine(5));
+  EXPECT_EQ(Dates(on_disk()), (std::vector<long double>{a.JulianDay, b.JulianDay}));
+  asked.answers = {Answer::Ok};
+  ASSERT_TRUE(review.UndoEditDelete());
+  EXPECT_EQ(Dates(on_disk()), (std::vector<long double>{a.JulianDay, b.JulianDay}));
+  ASSERT_TRUE(edit(5, [](MeasurementRecord& r) { r.Offset[3] = 7.5f; }));
+  mine = on_disk();
+  ASSERT_EQ(mine.size(), 3u);
+  EXPECT_EQ(mine[2].JulianDay, loaded.JulianDay);
+  EXPECT_EQ(mine[2].Offset[3], 7.5f);
+
+  // Deleting everything of this session's leaves no journal.
+  asked.answers = {Answer::Ok, Answer::Ok, Answer::Ok};
+  ASSERT_TRUE(review.DeleteSelectedLine(5));
+  ASSERT_TRUE(review.DeleteSelectedLine(5));
+  ASSERT_TRUE(review.DeleteSelectedLine(5));
+  EXPECT_TRUE(Files().empty());
+  EXPECT_TRUE(prompter.messages.empty());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "astro/time_scales.h"
 #include "config/options_file.h"
 #include "session/exercise_session.h"
+#include "support/civil_dates.h"
 #include "support/fake_storage_environment.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
@@ -169,6 +170,18 @@ TEST_F(TelescopeSessionTest, EveryRedrawAsksForANewReading) {
   scope.Redraw();
   EXPECT_FALSE(session.Menu().RecordBtnEnabled);
   EXPECT_EQ(scope.Geometry().PixelsPerRadius, 30);
+}
+
+// With the options' zone difference 5 h, 3h UT on the 22nd is still the 21st in local time; the
+// labels name the UT date beside the UT time.
+TEST_F(TelescopeSessionTest, TheDateLabelIsTheUTDateOfTheInstant) {
+  options.ZoneDiffHrs = 5;
+  Observe(test::CivilJD(1992, 12, 22, 3));
+  ASSERT_EQ(session.ObservationTime().Day, 21);  // the record itself is kept in local time
+  const TimeLabels labels = scope.Labels();
+  EXPECT_EQ(labels.Date, "December 22, 1992");
+  EXPECT_EQ(labels.UT, "UT:  3 Hrs, 00 Min, 00 Sec");
+  EXPECT_EQ(labels.JD, "Jul. Day: 2448978.625000");
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 //   measure=<count>         jd=<first observation, UT Julian date>
 //   pause=<n>               the n-th journal append of this run stops half written (2 s)
 //   finish=wait|quit-discard|quit-save|stay
+//   review=<steps>          after measuring, in the review window, each of edit|include|delete
+//                           (comma-separated) on the first record
 // It reports on stdout, one line each, flushed at once:
 //   LOGGEDIN, TABLE <count>, ROW <journal line of a table record>, DATASAVED 0|1
 //   QUESTION <caption>|<text>        every message box, before it is answered
@@ -16,6 +18,7 @@
 //   DONE <k>                          ... and Next has returned with it in the table
 //   NOTTAKEN <k>                      ... Next did not take it (then measured again)
 //   WRITING                           inside the paused journal append
+//   REVIEWED <step>, NOW <journal line of a table record>..., NOWEND   after each review step
 //   IDLE, END
 #include <QAction>
 #include <QApplication>
@@ -39,7 +42,9 @@
 #include "config/ui/login_dialog.h"
 #include "journal/journal_file.h"
 #include "journal/journal_format.h"
+#include "measure/review_list.h"
 #include "measure/ui/results_form.h"
+#include "measure/ui/results_list_form.h"
 #include "session/ui/date_dialog.h"
 #include "session/ui/telescope_panel.h"
 #include "session/ui/telescope_view.h"
@@ -53,7 +58,8 @@ using jovi::TSatLabForm1;
 std::map<std::string, std::string> Plan() {
   std::map<std::string, std::string> plan = {
       {"student", "Ada Lovelace"}, {"answer", "yes"}, {"measure", "0"},
-      {"jd", "2455197.5"},         {"pause", "0"},    {"finish", "wait"}};
+      {"jd", "2455197.5"},         {"pause", "0"},    {"finish", "wait"},
+      {"review", ""}};
   const char* text = std::getenv("JOVI_DRIVER_PLAN");
   std::string s = text ? text : "";
   std::size_t start = 0;
@@ -122,6 +128,15 @@ class Driver : public QObject {
       date->JulianFormat->click();
       date->JDEd->setText(QString::fromStdString(plan_["jd"]));
       Click(date->OKBtn);
+    } else if (auto* results = qobject_cast<jovi::TResultsForm1*>(modal)) {
+      // The review's edit: the first value given changes, or is left out of the analysis.
+      for (QLineEdit* field : results->Fields) {
+        if (field->text().trimmed().isEmpty()) continue;
+        field->setText(review_step_ == "include" ? field->text().trimmed() + QChar('*')
+                                                 : QStringLiteral("1.23W"));
+        break;
+      }
+      Click(results->OKBtn);
     } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       const std::string caption = box->windowTitle().toStdString();
       Say("QUESTION " + caption + "|" + OneLine(box->text()));
@@ -161,6 +176,7 @@ class Driver : public QObject {
       std::this_thread::sleep_for(std::chrono::seconds(2));
     });
     for (int k = 1; k <= count; ++k) Measure(k);
+    Review();
 
     const std::string& finish = plan_["finish"];
     if (finish == "quit-save") {
@@ -210,6 +226,29 @@ class Driver : public QObject {
     Fail("no moon to measure");
   }
 
+  // The review window's edit, include change or deletion of the first record, each reported
+  // with the table it left.
+  void Review() {
+    std::string steps = plan_["review"];
+    if (steps.empty()) return;
+    Item("ReviewData1")->trigger();
+    jovi::RsltsListForm1* review = form_.Measurements().ReviewWindow();
+    if (!review || !review->isVisible()) Fail("no review window");
+    steps += ',';
+    for (std::size_t start = 0, end; (end = steps.find(',', start)) != std::string::npos;
+         start = end + 1) {
+      review_step_ = steps.substr(start, end - start);
+      review->SelectLine(jovi::kReviewHeadingLines);
+      (review_step_ == "delete" ? review->DeleteSelectedLine1 : review->EditSelectedLine1)
+          ->trigger();
+      form_.ResultsForm().setProperty("driver_answered", false);  // the next edit is answered
+      Say("REVIEWED " + review_step_);
+      form_.Scope().Measurements().table.ForEach(
+          [](const jovi::MeasurementRecord& r) { Say("NOW " + Exact(r)); });
+      Say("NOWEND");
+    }
+  }
+
   int VisibleMoon() {
     for (int m = 1; m <= 4; ++m) {
       const auto& at = form_.Scope().Pixels()[static_cast<std::size_t>(m - 1)];
@@ -230,6 +269,7 @@ class Driver : public QObject {
   std::map<std::string, std::string> plan_;
   jovi::test::ScriptedFileDialogs dialogs_;
   int appends_ = 0;
+  std::string review_step_;
 };
 
 }  // namespace

@@ -380,5 +380,67 @@ TEST_F(CrashRecoveryTest, AJournalOfARunningSessionIsNotOfferedToASecondLogin) {
   Run({End::WhenIdle, 0}, 102, expected);
 }
 
+// Changes made in the review window after the measurements were confirmed: the program is
+// killed after an edit, then after an include change, then after a deletion, and each next
+// login gets back the table exactly as the change left it.
+TEST_F(CrashRecoveryTest, ReviewChangesSurviveAKillAfterEach) {
+  struct Step {
+    const char* review;
+    int measure;
+  };
+  const Step steps[] = {{"edit", 3}, {"include", 0}, {"delete", 0}, {"", 0}};
+  std::vector<std::string> left;  // the table the previous run left
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    const Step& step = steps[i];
+    const std::string name = std::string("after ") + (i == 0 ? "nothing" : steps[i - 1].review);
+    const bool last = std::string(step.review).empty();
+    const std::string script = std::string("student=") + kStudent + ";answer=yes;measure=" +
+                               std::to_string(step.measure) + ";jd=2455197.5;review=" +
+                               step.review + ";finish=" + (last ? "quit-discard" : "wait");
+    Program program(data_, home_, script);
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(30);
+    std::vector<std::string> recovered, before, now;
+    bool reviewed = false, complete = false;
+    while (std::optional<std::string> line = program.Line(deadline)) {
+      if (line->rfind("FAIL", 0) == 0) ADD_FAILURE() << name << ": " << *line;
+      if (line->rfind("ROW ", 0) == 0) recovered.push_back(line->substr(4));
+      if (line->rfind("BEGIN ", 0) == 0) before.push_back(line->substr(line->find(' ', 6) + 1));
+      if (line->rfind("REVIEWED ", 0) == 0) reviewed = true;
+      if (line->rfind("NOW ", 0) == 0) now.push_back(line->substr(4));
+      if (*line == "NOWEND" || *line == "END") {
+        complete = true;
+        break;
+      }
+    }
+    ASSERT_TRUE(complete) << name << ": the run did not get through its step";
+    if (last) {
+      EXPECT_EQ(program.Wait(), 0);
+    } else {
+      program.Kill();
+      EXPECT_EQ(program.Wait(), -SIGKILL);
+      ASSERT_TRUE(reviewed) << step.review;
+    }
+    if (i > 0) {
+      EXPECT_EQ(std::set<std::string>(recovered.begin(), recovered.end()),
+                std::set<std::string>(left.begin(), left.end()))
+          << name;
+      before = recovered;
+    }
+    if (last) break;
+    // The table is kept in date order, as the measurements were made.
+    ASSERT_EQ(before.size(), step.measure > 0 ? 3u : left.size());
+    if (std::string(step.review) == "delete") {
+      EXPECT_EQ(now, std::vector<std::string>(before.begin() + 1, before.end())) << step.review;
+    } else {
+      ASSERT_EQ(now.size(), before.size());
+      EXPECT_NE(now[0], before[0]) << step.review;
+      EXPECT_EQ(std::vector<std::string>(now.begin() + 1, now.end()),
+                std::vector<std::string>(before.begin() + 1, before.end()));
+    }
+    left = now;
+  }
+  EXPECT_TRUE(Journals().empty());
+}
+
 }  // namespace
 }  // namespace jovi

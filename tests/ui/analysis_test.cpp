@@ -210,6 +210,38 @@ class AnalysisTest : public QObject {
     QVERIFY(form.RMSDisp->text().isEmpty());
   }
 
+  // Without a mouse: Tab reaches each slider, whose arrow keys move it a step (Page Up ten)
+  // exactly as dragging it does; the sliders and their resets carry names a reader can say.
+  void theSlidersWorkFromTheKeyboard() {
+    OpenWithCurve();
+    TOrbAnalForm1& form = *form_;
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.TScroll->setFocus();
+    QCOMPARE(QApplication::focusWidget(), form.TScroll);
+    QTest::keyClick(form.TScroll, Qt::Key_Right);
+    QTest::keyClick(form.TScroll, Qt::Key_Right);
+    QCOMPARE(form.TScroll->value(), 2);
+    QTest::keyClick(form.TScroll, Qt::Key_PageUp);
+    QCOMPARE(form.TScroll->value(), 12);
+    const long double by_keys = form.TReading->Value();
+    // Tab goes on: T-zero's reset, then the period's slider.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form.TZRstBtn);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form.PScroll);
+    for (QScrollBar* slider : {form.TScroll, form.PScroll, form.AScroll}) {
+      QCOMPARE(slider->focusPolicy(), Qt::StrongFocus);
+      QVERIFY(!slider->accessibleName().isEmpty());
+    }
+    QCOMPARE(form.PScroll->accessibleName(), QStringLiteral("Period (Days)"));
+    QCOMPARE(form.TZRstBtn->accessibleName(), QStringLiteral("Reset the T-Zero Slider"));
+    // The same position by the mouse's way gives the same reading.
+    form.TScroll->setValue(0);
+    form.TScroll->setValue(12);
+    QCOMPARE(form.TReading->Value(), by_keys);
+  }
+
   void aDoubleClickRemovesAPoint() {
     OpenWithCurve();
     QSignalSpy changed(form_.get(), &TOrbAnalForm1::IncludedChanged);

@@ -197,7 +197,10 @@ class MainWindowTest : public QObject {
     QVERIFY(form);
     Item(*form, "LogIn1")->trigger();
     QCOMPARE(form->windowTitle(), caption);
-    QCOMPARE(Item(*form, "Data1")->isVisible(), dataMenu);
+    // The Data menu holds the measurement table's items or the event list's.
+    QVERIFY(Item(*form, "Data1")->isVisible());
+    QCOMPARE(Item(*form, "ReviewData1")->isVisible(), dataMenu);
+    QCOMPARE(Item(*form, "SaveEvents1")->isVisible(), !dataMenu);
     QVERIFY(!Item(*form, "LogIn1")->isEnabled());
     QVERIFY(Item(*form, "Run1")->isEnabled());
     QVERIFY(Item(*form, "Preferences1")->isEnabled());

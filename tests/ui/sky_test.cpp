@@ -2,6 +2,7 @@
 // phenomena list's lines for the place, and Preferences > Observing Site in the main window.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QTimeZone>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -145,6 +147,7 @@ class SkyTest : public QObject {
     jovi::PhenomListForm1 form(session, search);
     form.SetPrompter(&prompter_);
     const jovi::DateTimeRec at = jovi::test::CivilDate(2024, 1, 21, 20, 0);
+    QVERIFY(jovi::SaveSiteTimeZoneId("UTC"));  // whatever zone the computer is in
 
     // No place: the list says so, and a double-click on those lines offers the dialog.
     form.ShowPhenomena(at);
@@ -166,8 +169,9 @@ class SkyTest : public QObject {
     phenomena.ComputePhenomena(at);
     const std::vector<std::string> own = phenomena.Lines();
     for (int i = 0; i < 16; ++i) QCOMPARE(items[i], jovi::ToQt(own[static_cast<std::size_t>(i)]));
-    // The session's options say UT - 0 h unless told otherwise: the UT date.
-    const std::vector<std::string> sky = jovi::ObservingDayLines(jovi::LoadObservingSite(), at, 0);
+    // The site's zone (here UTC): the UT date.
+    const std::vector<std::string> sky = jovi::ObservingDayLines(
+        jovi::LoadObservingSite(), at, jovi::SiteZoneOf(QTimeZone("UTC")));
     QCOMPARE(sky.size(), std::size_t{8});
     for (int i = 0; i < 8; ++i) {
       QCOMPARE(items[16 + i], jovi::ToQt(sky[static_cast<std::size_t>(i)]));
@@ -184,6 +188,27 @@ class SkyTest : public QObject {
     QTest::mouseDClick(form.ListBox1->viewport(), Qt::LeftButton, {}, own_line);
     QTest::qWait(50);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
+  }
+
+  // The zone database's rule reaches the core with daylight saving: New York is UT - 5 h in
+  // January and UT - 4 h in July; an unknown stored zone is the computer's own.
+  void siteZoneFollowsDaylightSaving() {
+    const jovi::SiteZone new_york = jovi::SiteZoneOf(QTimeZone("America/New_York"));
+    QCOMPARE(new_york.name, std::string("America/New_York"));
+    QCOMPARE(jovi::ZoneHoursAt(new_york, jovi::test::CivilJD(2024, 1, 21, 12)), 5.0);
+    QCOMPARE(jovi::ZoneHoursAt(new_york, jovi::test::CivilJD(2024, 7, 15, 12)), 4.0);
+    // The change on 2024 March 10 at 2:00 EST (07:00 UT).
+    QCOMPARE(jovi::ZoneHoursAt(new_york, jovi::test::CivilJD(2024, 3, 10, 6, 59)), 5.0);
+    QCOMPARE(jovi::ZoneHoursAt(new_york, jovi::test::CivilJD(2024, 3, 10, 7, 1)), 4.0);
+    QCOMPARE(jovi::ZoneHoursAt(jovi::SiteZoneOf(QTimeZone("Asia/Kolkata")),
+                               jovi::test::CivilJD(2024, 7, 15)),
+             -5.5);
+    jovi::test::HomeSandbox sandbox;
+    std::filesystem::create_directories(sandbox.Home() + ".config/ZEVA");
+    std::ofstream(sandbox.Home() + ".config/ZEVA/Jovitrack.conf")
+        << "[ObservingSite]\nLatitude=40.71\nLongitude=-74.01\nTimeZone=Mars/Olympus_Mons\n";
+    QCOMPARE(jovi::LoadSiteTimeZoneId(), QByteArray());
+    QCOMPARE(jovi::SiteTimeZone(jovi::LoadSiteTimeZoneId()), QTimeZone::systemTimeZone());
   }
 
   void mainWindowSetsTheSiteFromPreferences() {
@@ -208,17 +233,21 @@ class SkyTest : public QObject {
 
     jovi::test::OnNextModal<jovi::TObservingSiteDlg>([](jovi::TObservingSiteDlg* d) {
       Type(*d, "42.36N", "71.06W", "43", "Boston");
+      QCOMPARE(d->TimeZoneBox->currentIndex(), 0);  // the computer's own zone at first
+      d->TimeZoneBox->setCurrentIndex(d->TimeZoneBox->findData(QByteArray("America/New_York")));
+      jovi::test::SaveScreenshot(*d, "observing_site_zone");
       d->OKBtn->click();
     });
     site->trigger();
     QVERIFY(jovi::LoadObservingSite());
-    // The open list follows at once, in the options' local time (UT - 5 h): the observation
-    // instant 2024 January 22, 0h UT, is January 21 in Boston.
+    QCOMPARE(jovi::LoadSiteTimeZoneId(), QByteArray("America/New_York"));
+    // The open list follows at once, in the site's own zone (UT - 5 h in January): the
+    // observation instant 2024 January 22, 0h UT, is January 21 in Boston.
     QCOMPARE(list->ListBox1->count(), 16 + 8);
     QVERIFY2(list->ListBox1->item(17)->text().contains(QStringLiteral("January 21, 2024")),
              qPrintable(list->ListBox1->item(17)->text()));
     QCOMPARE(list->ListBox1->item(18)->text(),
-             QStringLiteral("local time = UT - 5 h (by the options' time-zone difference):"));
+             QStringLiteral("local time = UT - 5 h (time zone America/New_York):"));
     QVERIFY2(list->ListBox1->item(19)->text().contains(QStringLiteral("11:09 local = 16:09 UT")),
              qPrintable(list->ListBox1->item(19)->text()));
     jovi::test::SaveScreenshot(*list, "phenomena_boston");

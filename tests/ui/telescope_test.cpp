@@ -3,6 +3,7 @@
 // timing and features dialogs.
 #include <QLineEdit>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
@@ -28,6 +29,7 @@
 #include "session/rotation_image.h"
 #include "session/ui/date_dialog.h"
 #include "session/ui/features_dialog.h"
+#include "session/ui/telescope_painter.h"
 #include "session/ui/telescope_panel.h"
 #include "session/ui/timing_dialog.h"
 #include "support/home_sandbox.h"
@@ -116,6 +118,18 @@ std::pair<long double, int> FindMoment(long double jd, Want want) {
     }
   }
   return {0, 0};
+}
+
+// A moon well inside the field and not hidden behind Jupiter (0 when there is none).
+int MeasurableMoon(TSatLabForm1& form) {
+  for (int k = 1; k <= 4; ++k) {
+    const auto& at = form.Scope().Pixels()[static_cast<std::size_t>(k - 1)];
+    if (at.X > 3 && at.X < 620 && at.Y > 3 && at.Y < 320 &&
+        !jovi::ProgramScene().Satellite(k).Occulted) {
+      return k;
+    }
+  }
+  return 0;
 }
 
 }  // namespace
@@ -366,14 +380,7 @@ class TelescopeTest : public QObject {
     auto form = setup.Observe();
     QVERIFY(form);
     jovi::TelescopePanel& c = form->Controls();
-    int moon = 0;
-    for (int k = 1; k <= 4 && !moon; ++k) {
-      const auto& at = form->Scope().Pixels()[static_cast<std::size_t>(k - 1)];
-      if (at.X > 3 && at.X < 620 && at.Y > 3 && at.Y < 320 &&
-          !jovi::ProgramScene().Satellite(k).Occulted) {
-        moon = k;
-      }
-    }
+    const int moon = MeasurableMoon(*form);
     QVERIFY(moon != 0);
     const auto at = form->Scope().Pixels()[static_cast<std::size_t>(moon - 1)];
     QTest::mousePress(c.Image1, Qt::LeftButton, {}, QPoint(at.X, at.Y));
@@ -403,6 +410,128 @@ class TelescopeTest : public QObject {
     QTest::mouseClick(c.RecordBtn, Qt::LeftButton);
     QCOMPARE(setup.prompts.prompter.messages.back().text,
              std::string("Cursor is not accurately centered on moon!"));
+  }
+
+  // The keyboard alone: Tab reaches the field, the arrows bring the cross-hair onto a moon (Shift
+  // for ten pixels), Space held reads it, and the reading is the mouse's at the same pixel.
+  void theKeyboardMeasuresAsTheMouseDoes() {
+    TelescopeSetup setup;
+    auto form = setup.Observe();
+    QVERIFY(form);
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    jovi::TelescopePanel& c = form->Controls();
+    QCOMPARE(c.Image1->accessibleName(), QStringLiteral("Telescope field"));
+    for (QPushButton* b : {c.MagBtn[0], c.MagBtn[3], c.ContBtn, c.NextBtn, c.RecordBtn}) {
+      QVERIFY2(!b->accessibleName().isEmpty(), qPrintable(b->objectName()));
+    }
+    const int moon = MeasurableMoon(*form);
+    QVERIFY(moon != 0);
+    const auto at = form->Scope().Pixels()[static_cast<std::size_t>(moon - 1)];
+
+    c.NextBtn->setFocus();
+    for (int i = 0; i < 20 && QApplication::focusWidget() != c.Image1; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), c.Image1);
+    const QString date = c.DateLbl->text();
+    QPoint now = c.Image1->KeyboardPoint();
+    QCOMPARE(now, QPoint(315, 163));
+    const auto walk = [&](int distance, Qt::Key forward, Qt::Key back) {
+      const Qt::Key key = distance >= 0 ? forward : back;
+      for (int i = 0; i < std::abs(distance) / 10; ++i) {
+        QTest::keyClick(c.Image1, key, Qt::ShiftModifier);
+      }
+      for (int i = 0; i < std::abs(distance) % 10; ++i) QTest::keyClick(c.Image1, key);
+    };
+    walk(at.X - now.x(), Qt::Key_Right, Qt::Key_Left);
+    walk(at.Y - now.y(), Qt::Key_Down, Qt::Key_Up);
+    QCOMPARE(c.Image1->KeyboardPoint(), QPoint(at.X, at.Y));
+    QCOMPARE(c.DateLbl->text(), date);  // moving the cross-hair is no redraw
+    QTest::keyPress(c.Image1, Qt::Key_Space);
+    jovi::test::SaveScreenshot(*form, "telescope_keyboard");
+    QTest::keyRelease(c.Image1, Qt::Key_Space);
+    const QStringList by_keys = {c.IDLbl->text(), c.CrsrLbl->text(), c.RdngLbl->text()};
+    QCOMPARE(c.CrsrLbl->text(), QStringLiteral("X: %1, Y: %2").arg(at.X).arg(at.Y));
+    QVERIFY(!c.IDLbl->text().isEmpty());
+    QVERIFY(c.RecordBtn->isEnabled());
+
+    QTest::mousePress(c.Image1, Qt::LeftButton, {}, QPoint(at.X, at.Y));
+    QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, QPoint(at.X, at.Y));
+    QCOMPARE((QStringList{c.IDLbl->text(), c.CrsrLbl->text(), c.RdngLbl->text()}), by_keys);
+
+    // Record from the keyboard as well, then the cross-hair at the field's edge stays inside.
+    c.RecordBtn->setFocus();
+    QTest::keyClick(c.RecordBtn, Qt::Key_Space);
+    QVERIFY(form->ResultsForm().isVisible());
+    const float offset =
+        form->Scope().Measurements().pending.Offset[static_cast<std::size_t>(moon - 1)];
+    QCOMPARE(offset, static_cast<float>((at.X - 315) / 20.0));
+    form->ResultsForm().CancelBtnClick();
+    c.Image1->setFocus();
+    for (int i = 0; i < 70; ++i) QTest::keyClick(c.Image1, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(c.Image1->KeyboardPoint().x(), 0);
+  }
+
+  // On a double-density screen the same frame is painted at the same logical positions, only
+  // finer: the field keeps its logical size, a cross covers exactly its pixels doubled, and a
+  // moon's disc stays inside its logical box but is rounder than a doubled bitmap.
+  void theFieldIsPaintedFinerAtTwiceTheDensity() {
+    jovi::TelescopeFrame frame;
+    frame.jupiter_path =
+        QCoreApplication::applicationDirPath().toStdString() + "/Rotation BMPs/Jup062.BMP";
+    frame.magnification = 4;
+    frame.centre_x = 315;
+    frame.centre_y = 163;
+    frame.magnification_label = " 400x ";
+    frame.glyph = jovi::GlyphSizeFor(3);  // (2, 3): a box 5 pixels across
+    jovi::MoonMark disc;
+    disc.x = 60;
+    disc.y = 280;
+    disc.colour = {255, 0, 255};
+    jovi::MoonMark cross = disc;
+    cross.kind = jovi::MoonMark::Kind::Cross;
+    cross.x = 120;
+    frame.marks = {disc, cross};
+    jovi::PictureCache pictures;
+    QImage one(630, 326, QImage::Format_RGB32);
+    QImage two(1260, 652, QImage::Format_RGB32);
+    two.setDevicePixelRatio(2);
+    QVERIFY(jovi::PaintTelescopeFrame(one, frame, pictures).isEmpty());
+    QVERIFY(jovi::PaintTelescopeFrame(two, frame, pictures).isEmpty());
+    QCOMPARE(two.deviceIndependentSize(), QSizeF(630, 326));
+    const QColor magenta(255, 0, 255);
+    for (int y = 270; y < 290; ++y) {
+      for (int x = 110; x < 130; ++x) {
+        for (int d = 0; d < 4; ++d) {
+          QCOMPARE(two.pixelColor(2 * x + d % 2, 2 * y + d / 2), one.pixelColor(x, y));
+        }
+      }
+    }
+    // The disc: inside the box (x - 2 .. x + 3) on both, its centre filled, and at least one
+    // 2 x 2 block of the finer one only partly filled (a doubled bitmap has none).
+    bool finer = false;
+    for (int y = 270; y < 290; ++y) {
+      for (int x = 50; x < 70; ++x) {
+        const bool inside = x >= 58 && x <= 63 && y >= 278 && y <= 283;
+        int lit = 0;
+        for (int d = 0; d < 4; ++d) lit += two.pixelColor(2 * x + d % 2, 2 * y + d / 2) == magenta;
+        if (!inside) {
+          QVERIFY2(lit == 0, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+          QVERIFY(one.pixelColor(x, y) != magenta);
+        }
+        finer = finer || (lit > 0 && lit < 4);
+      }
+    }
+    QCOMPARE(one.pixelColor(60, 280), magenta);
+    QCOMPARE(two.pixelColor(120, 560), magenta);
+    QVERIFY(finer);
+    if (const QByteArray shots = qgetenv("JOVI_SHOTS_DIR"); !shots.isEmpty()) {
+      QImage shown = two;
+      shown.setDevicePixelRatio(1);
+      QDir().mkpath(QString::fromLocal8Bit(shots));
+      shown.save(QString::fromLocal8Bit(shots) + QStringLiteral("/telescope_field_2x.png"));
+    }
   }
 
   void theDateDialogRoundTripsWhateverTheZone_data() {

@@ -191,12 +191,17 @@ void TOrbAnalForm1::BuildPanel() {
     (*g.scroll)->setPageStep(kSliderLargeStep);
     (*g.scroll)->setSingleStep(1);
     (*g.scroll)->setGeometry(x, 66, 150, 18);
+    // Reached by Tab and moved by the arrow keys (Page Up and Down for the large step).
+    (*g.scroll)->setFocusPolicy(Qt::StrongFocus);
+    (*g.scroll)->setInvertedControls(false);  // Right and Page Up move it right, as it looks
+    (*g.scroll)->setAccessibleName(QString::fromLatin1(g.caption));
     const Slider slider = g.slider;
     connect(*g.scroll, &QScrollBar::valueChanged, this,
             [this, slider](int p) { ScrollChanged(slider, p); });
     *g.reset = new QPushButton(QStringLiteral("Reset"), panel);
     (*g.reset)->setGeometry(x + 154, 63, 50, 24);
     (*g.reset)->setToolTip(QString::fromLatin1(g.hint));
+    (*g.reset)->setAccessibleName(QString::fromLatin1(g.hint));
     connect(*g.reset, &QPushButton::clicked, this, [this, slider] { ResetClick(slider); });
   }
 

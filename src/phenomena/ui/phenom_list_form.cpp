@@ -35,8 +35,10 @@ void PhenomListForm1::ShowPhenomena(const DateTimeRec& observation_time) {
 
 void PhenomListForm1::RefreshSite() {
   std::vector<std::string> lines = phenomena_lines_;
-  for (std::string& line : ObservingDayLines(LoadObservingSite(), observation_time_,
-                                             Session().Options().ZoneDiffHrs, &WindowPrompter())) {
+  // The site's times in its own zone; the options' zone difference keeps its other uses.
+  const SiteZone zone = SiteZoneOf(SiteTimeZone(LoadSiteTimeZoneId()));
+  for (std::string& line :
+       ObservingDayLines(LoadObservingSite(), observation_time_, zone, &WindowPrompter())) {
     lines.push_back(std::move(line));
   }
   SetLines(std::move(lines));

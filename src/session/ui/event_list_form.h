@@ -1,5 +1,5 @@
-// TEventListForm1, "Event Data": the recorded events in a report viewer that can only be
-// printed and closed. The list is never written to a file; printing is the way to keep it.
+// TEventListForm1, "Event Data": the recorded events in a report viewer that can be printed,
+// saved as .CSV and loaded from one (the main window's event commands do both), and closed.
 #pragma once
 
 #include "measure/event_record.h"
@@ -17,6 +17,9 @@ class TEventListForm1 : public TInfoListForm1 {
   // Rebuilds the lines from the records (when there are any) and shows the window;
   // `zone_hours` is the session's time-zone difference.
   void ShowEvents(const EventList& events, float zone_hours);
+
+  QAction* SaveEvents2;
+  QAction* LoadEvents2;
 };
 
 }  // namespace jovi

@@ -35,18 +35,28 @@ void PaintMark(QPainter& painter, const MoonMark& mark, const GlyphSize& glyph) 
     painter.fillRect(QRect(mark.x, mark.y - 2, 1, 5), colour);
     return;
   }
-  painter.setPen(colour);
-  painter.setBrush(colour);
   // The ellipse inside the box from (x - a, y - a) to (x + b, y + b), outline included.
   const int size = glyph.Before + glyph.After;
+  if (painter.device()->devicePixelRatioF() > 1) {
+    // Finer than a logical pixel: the disc filling those same pixels, its edge rounder. (An
+    // outline would stand half a logical pixel outside them.)
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(mark.x - glyph.Before, mark.y - glyph.Before, size + 1, size + 1));
+    return;
+  }
+  painter.setPen(colour);
+  painter.setBrush(colour);
   painter.drawEllipse(QRect(mark.x - glyph.Before, mark.y - glyph.Before, size, size));
 }
 
 }  // namespace
 
 QString PaintTelescopeFrame(QImage& image, const TelescopeFrame& frame, PictureCache& pictures) {
+  // In logical pixels: an image with more device pixels per logical one is only drawn finer.
+  const QRect field(QPoint(0, 0), image.deviceIndependentSize().toSize());
   QPainter painter(&image);
-  painter.fillRect(image.rect(), Qt::black);
+  painter.fillRect(field, Qt::black);
   const QString jupiter_path = ToQt(frame.jupiter_path);
   // Read from disk at every redraw, as the view always has: the picture changes with nearly
   // every animation step.
@@ -61,7 +71,7 @@ QString PaintTelescopeFrame(QImage& image, const TelescopeFrame& frame, PictureC
     const QString cloud_path = ToQt(frame.cloud_path);
     const QImage& cloud = pictures.Load(cloud_path);
     if (cloud.isNull()) return CannotLoad(cloud_path);
-    painter.drawImage(image.rect(), cloud);
+    painter.drawImage(field, cloud);
     return {};
   }
   painter.setRenderHint(QPainter::Antialiasing, false);

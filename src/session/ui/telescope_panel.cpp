@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
+#include <utility>
 
 #include "util/ui/qt_text.h"
 
@@ -74,6 +75,25 @@ TelescopePanel::TelescopePanel(QFrame* panel1, QFrame* panel2) {
   RecordBtn->setIcon(RecordGlyph());
   RecordBtn->setDefault(true);
   RecordBtn->setEnabled(false);
+  // What a screen reader says: the labels are read by their own texts, with what they are as
+  // the description; the buttons get names that say what their short captions mean.
+  const std::pair<QLabel*, const char*> labels[] = {
+      {DateLbl, "Observation date (UT)"}, {UTLbl, "Universal Time"},
+      {JDLbl, "Julian date"},             {IntrvLbl, "Data interval"},
+      {AnmLbl, "Animation step"},         {IDLbl, "Moon under the cross-hair"},
+      {CrsrLbl, "Cross-hair position"},   {RdngLbl, "Reading"},
+  };
+  for (const auto& [label, what] : labels) label->setAccessibleDescription(QString::fromLatin1(what));
+  const std::pair<QPushButton*, const char*> names[] = {
+      {MagBtn[0], "Magnification 100X"},
+      {MagBtn[1], "Magnification 200X"},
+      {MagBtn[2], "Magnification 300X"},
+      {MagBtn[3], "Magnification 400X"},
+      {ContBtn, "Continue or stop the animation"},
+      {NextBtn, "Next observation"},
+      {RecordBtn, "Record"},
+  };
+  for (const auto& [widget, name] : names) widget->setAccessibleName(QString::fromLatin1(name));
 }
 
 void TelescopePanel::ShowLabels(const TimeLabels& labels) {

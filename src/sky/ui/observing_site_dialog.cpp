@@ -1,5 +1,7 @@
 #include "sky/ui/observing_site_dialog.h"
 
+#include <QComboBox>
+#include <algorithm>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,6 +40,14 @@ TObservingSiteDlg::TObservingSiteDlg(QWidget* parent) : QDialog(parent) {
   LongitudeEd = LineEdit(this, "LongitudeEd", "4.89E", 24);
   HeightEd = LineEdit(this, "HeightEd", "0", 12);
   NameEd = LineEdit(this, "NameEd", "(optional)", static_cast<int>(kMostPlaceNameCharacters));
+  TimeZoneBox = new QComboBox(this);
+  TimeZoneBox->setObjectName(QStringLiteral("TimeZoneBox"));
+  TimeZoneBox->addItem(QStringLiteral("This computer's zone (%1)")
+                           .arg(QString::fromLatin1(QTimeZone::systemTimeZoneId())),
+                       QByteArray());
+  for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+    TimeZoneBox->addItem(QString::fromLatin1(id), id);
+  }
 
   auto* intro = new QLabel(
       QStringLiteral("Where you observe from, in decimal degrees: north and east positive, or "
@@ -49,6 +59,7 @@ TObservingSiteDlg::TObservingSiteDlg(QWidget* parent) : QDialog(parent) {
   form->addRow(QStringLiteral("L&ongitude:"), LongitudeEd);
   form->addRow(QStringLiteral("&Height above sea level (m):"), HeightEd);
   form->addRow(QStringLiteral("&Name:"), NameEd);
+  form->addRow(QStringLiteral("&Time zone:"), TimeZoneBox);
 
   ErrorLbl = new QLabel(this);
   ErrorLbl->setObjectName(QStringLiteral("ErrorLbl"));
@@ -84,6 +95,8 @@ void TObservingSiteDlg::ShowPlace(const std::optional<ObserverPlace>& place) {
   LongitudeEd->setText(place ? ToQt(LongitudeFieldText(place->longitude_deg)) : QString());
   HeightEd->setText(place ? ToQt(HeightFieldText(place->height_m)) : QString());
   NameEd->setText(place ? ToQt(place->name) : QString());
+  const int zone = TimeZoneBox->findData(LoadSiteTimeZoneId());
+  TimeZoneBox->setCurrentIndex(std::max(zone, 0));
   ErrorLbl->clear();
   ErrorLbl->setVisible(false);
 }
@@ -128,7 +141,8 @@ void TObservingSiteDlg::OKBtnClick() {
     ShowError(ToQt(entry.error), field);
     return;
   }
-  if (!SaveObservingSite(entry.place)) {
+  if (!SaveObservingSite(entry.place) ||
+      !SaveSiteTimeZoneId(TimeZoneBox->currentData().toByteArray())) {
     ShowError(QStringLiteral("The site could not be saved in %1.").arg(ObservingSiteFile()),
               nullptr);
     return;

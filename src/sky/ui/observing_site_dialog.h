@@ -1,4 +1,5 @@
-// TObservingSiteDlg, "Observing Site": the observer's latitude, longitude, height and name.
+// TObservingSiteDlg, "Observing Site": the observer's latitude, longitude, height, name and
+// time zone (the computer's own unless another is chosen).
 // The typed text is checked by the core (sky/observer_place.h); the dialog shows the core's
 // message under the fields and keeps the place in the user's configuration
 // (sky/ui/site_settings.h).
@@ -9,6 +10,7 @@
 
 #include "sky/observer_place.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,6 +35,7 @@ class TObservingSiteDlg : public QDialog {
   QLineEdit* LongitudeEd;
   QLineEdit* HeightEd;
   QLineEdit* NameEd;
+  QComboBox* TimeZoneBox;  // the first item is the computer's own zone (an empty id)
   QLabel* ErrorLbl;
   QPushButton* OKBtn;
   QPushButton* ClearBtn;

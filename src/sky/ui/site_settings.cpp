@@ -1,8 +1,11 @@
 #include "sky/ui/site_settings.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/folders.h"
 #include "platform/user_name.h"
@@ -13,6 +16,10 @@ namespace jovi {
 namespace {
 
 constexpr const char* kGroup = "ObservingSite";
+constexpr long double kUnixEpochJD = 2440587.5L;
+// Instants the zone database is asked about (years about 1600..2800); outside, the nearest.
+constexpr long double kFirstAskedJD = 2305447.5L;
+constexpr long double kLastAskedJD = 2743931.5L;
 
 }  // namespace
 
@@ -55,6 +62,49 @@ bool SaveObservingSite(const std::optional<ObserverPlace>& place) {
   settings.endGroup();
   settings.sync();  // written to a temporary file and renamed into place
   return settings.status() == QSettings::NoError;
+}
+
+QByteArray LoadSiteTimeZoneId() {
+  QSettings settings(ObservingSiteFile(), QSettings::IniFormat);
+  settings.beginGroup(QString::fromLatin1(kGroup));
+  const QByteArray id = settings.value(QStringLiteral("TimeZone")).toString().toLatin1();
+  return QTimeZone::isTimeZoneIdAvailable(id) ? id : QByteArray();
+}
+
+bool SaveSiteTimeZoneId(const QByteArray& id) {
+  const QString file = ObservingSiteFile();
+  if (!QDir().mkpath(QFileInfo(file).absolutePath())) return false;
+  QSettings settings(file, QSettings::IniFormat);
+  settings.beginGroup(QString::fromLatin1(kGroup));
+  if (id.isEmpty()) {
+    settings.remove(QStringLiteral("TimeZone"));
+  } else {
+    settings.setValue(QStringLiteral("TimeZone"), QString::fromLatin1(id));
+  }
+  settings.endGroup();
+  settings.sync();
+  return settings.status() == QSettings::NoError;
+}
+
+QTimeZone SiteTimeZone(const QByteArray& id) {
+  if (!id.isEmpty()) {
+    QTimeZone zone(id);
+    if (zone.isValid()) return zone;
+  }
+  return QTimeZone::systemTimeZone();
+}
+
+SiteZone SiteZoneOf(const QTimeZone& zone) {
+  SiteZone site;
+  site.name = zone.id().toStdString();
+  site.zone_hours_at = [zone](long double jd_ut) {
+    if (!std::isfinite(jd_ut)) return 0.0;
+    const long double jd = std::clamp(jd_ut, kFirstAskedJD, kLastAskedJD);
+    const auto ms = static_cast<qint64>(std::llround((jd - kUnixEpochJD) * 86400000.0L));
+    const QDateTime utc = QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());
+    return -zone.offsetFromUtc(utc) / 3600.0;
+  };
+  return site;
 }
 
 }  // namespace jovi

@@ -4,10 +4,13 @@
 // is not touched.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QTimeZone>
 #include <optional>
 
 #include "sky/observer_place.h"
+#include "sky/site_zone.h"
 
 namespace jovi {
 
@@ -19,5 +22,14 @@ std::optional<ObserverPlace> LoadObservingSite();
 
 // Stores the place, or removes it (nothing); false when the file could not be written.
 bool SaveObservingSite(const std::optional<ObserverPlace>& place);
+
+// The site's time zone: an IANA id ("America/New_York") kept with the place, or empty for the
+// computer's own zone. An unknown stored id is taken as the computer's own.
+QByteArray LoadSiteTimeZoneId();
+bool SaveSiteTimeZoneId(const QByteArray& id);
+QTimeZone SiteTimeZone(const QByteArray& id);
+
+// The zone's rule for the core: the offset in force at each instant, daylight saving included.
+SiteZone SiteZoneOf(const QTimeZone& zone);
 
 }  // namespace jovi
