@@ -11,6 +11,7 @@
 #include "config/options_object.h"
 #include "config/options_version.h"
 #include "config/password.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -49,9 +50,9 @@ OptsRec UnusualRecord() {
   r.RoemerCloudyPct = 100;
   r.AnimTimerMs = 65535;
   r.AnimStepHrs = LDBL_MAX;
-  r.ObsStepHrs = std::numeric_limits<long double>::denorm_min();
-  r.NewtonCloudHrs = -0.0L;
-  r.RoemerCloudHrs = 1.0L / 3.0L;
+  r.ObsStepHrs = std::numeric_limits<Real>::denorm_min();
+  r.NewtonCloudHrs = -0.0_r;
+  r.RoemerCloudHrs = 1.0_r / 3.0_r;
   r.RedSpotLong = -1.5f;
   r.ZoneDiffHrs = 7.25f;
   return r;
@@ -118,9 +119,9 @@ TEST(OptionsFile, DecodingGivesBackEveryFieldBitForBit) {
   EXPECT_EQ(read.FileVersion, "2.119b");
   EXPECT_EQ(read.LogFileName, "/var/log/zeva.log");
   EXPECT_EQ(read.AnimStepHrs, LDBL_MAX);
-  EXPECT_EQ(read.ObsStepHrs, std::numeric_limits<long double>::denorm_min());
+  EXPECT_EQ(read.ObsStepHrs, std::numeric_limits<Real>::denorm_min());
   EXPECT_TRUE(std::signbit(read.NewtonCloudHrs));
-  EXPECT_EQ(read.RoemerCloudHrs, 1.0L / 3.0L);
+  EXPECT_EQ(read.RoemerCloudHrs, 1.0_r / 3.0_r);
   EXPECT_EQ(UnscramblePassword(read.PasswordWords, read.PasswordLen), "Secret");
   EXPECT_FALSE(read.LoginRequired);
   EXPECT_TRUE(read.PrintColor);
