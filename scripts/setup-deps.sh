@@ -11,6 +11,7 @@ packages=(
   xvfb xauth poppler-utils
   help2man appstream desktop-file-utils
   dpkg-dev file
+  emscripten nodejs python3
 )
 
 missing=()
