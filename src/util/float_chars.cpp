@@ -92,7 +92,10 @@ std::from_chars_result FromCharsOf(const char* first, const char* last, T& value
   errno = 0;
   char* end = nullptr;
   const T parsed = Parse<T>(text.c_str(), &end);
-  if (errno == ERANGE) return {p, std::errc::result_out_of_range};
+  // Beyond the range, or so small that nothing but zero is left; a subnormal result is a value.
+  if (errno == ERANGE && (parsed == 0 || std::isinf(parsed))) {
+    return {p, std::errc::result_out_of_range};
+  }
   value = parsed;
   return {p, std::errc()};
 }
@@ -175,8 +178,15 @@ std::to_chars_result ShortestOf(char* first, char* last, T value) {
     fixed.append(static_cast<std::size_t>(-exponent - 1), '0');
     fixed += digits;
   } else if (exponent + 1 >= n) {
-    fixed += digits;
-    fixed.append(static_cast<std::size_t>(exponent + 1 - n), '0');
+    // A whole number is written with all its digits, as exact as the value (1e17 + 8 is
+    // "100000000000000008", not "100000000000000010"). Longer ones lose to scientific anyway.
+    if (exponent < 40) {
+      Print(buf, sizeof buf, "f", 0, value < 0 ? -value : value);
+      fixed += buf;
+    } else {
+      fixed += digits;
+      fixed.append(static_cast<std::size_t>(exponent + 1 - n), '0');
+    }
   } else {
     fixed.append(digits, 0, static_cast<std::size_t>(exponent + 1));
     fixed += '.';

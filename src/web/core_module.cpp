@@ -6,8 +6,8 @@
 // Data: the module reads the shipped files (coefficient file, leap seconds, options, pictures'
 // names, help) from its own file system. build-web/data/ holds them, with files.txt listing
 // their paths one a line; the caller fetches each one and writes it below dataFolder() with
-// Module.FS (creating folders such as "Rotation BMPs" first), then starts what it needs. In
-// node, NODEFS or plain fs reads do the same. Answers to questions the core asks are Ok for
+// Module.FS (creating folders such as "Rotation BMPs" first), then calls dataReady() before
+// anything else (tests/web/module_test.mjs does it in node). Answers to questions the core asks are Ok for
 // now; the messages are kept for the caller (takeMessages()).
 //
 // Usage:
@@ -75,6 +75,12 @@ val TakeMessages() {
 }
 
 std::string DataFolder() { return kDataFolder; }
+
+// The data files are in place: the leap seconds are read (again) from them.
+void DataReady() {
+  SetProgramDir(kDataFolder);
+  SetLeapSecondFile(std::string(kDataFolder) + "Leap Seconds.txt");
+}
 
 // ---- Time ----
 
@@ -215,7 +221,6 @@ class TelescopeSession {
   // The orbit exercise observing at a UT Julian date; false (with the reason in the
   // messages) when the session cannot start.
   bool Start(double jd) {
-    SetProgramDir(kDataFolder);
     if (!session_.Start({"jovitrack", "NEWTON"}, storage_)) return false;
     if (!session_.LogIn(window_)) return false;
     session_.Run();
@@ -296,7 +301,9 @@ class TelescopeSession {
 
 EMSCRIPTEN_BINDINGS(jovicore) {
   SetProgramPrompter(&Messages());
+  SetProgramDir(kDataFolder);
   emscripten::function("dataFolder", &DataFolder);
+  emscripten::function("dataReady", &DataReady);
   emscripten::function("takeMessages", &TakeMessages);
   emscripten::function("calendar", &Calendar);
   emscripten::function("julianDate", &JulianDate);
