@@ -38,6 +38,7 @@ sanitize: deps
 
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do [ -x "$$b" ] && "$$b"; done; true
+	$(MAKE) --no-print-directory web-bench
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(PKG_BUILD) $(WEB_BUILD)
@@ -72,7 +73,9 @@ web-test: web-core
 
 # Scenes per second under node against the native build, and a year of the almanac.
 web-bench: web-core
-	node $(WEB_BUILD)/bin/jovi_web_bench.js $(abspath $(BUILD))/bin/jovitrack-cli
+	cmake --build $(BUILD) -j $(JOBS) --target jovi_web_speed
+	$(BUILD)/bin/jovi_web_speed native
+	node $(WEB_BUILD)/bin/jovi_web_speed.js node
 
 .PHONY: install pictures-sheet
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "analysis/plot_drawing.h"
@@ -187,7 +188,7 @@ TEST(AnalysisPlot, NoMoonShowsThePrompt) {
 TEST(AnalysisPlot, PixelsOfAbsurdValuesStayFinite) {
   const MoonPlotState s = PlotOf(10);
   EXPECT_EQ(OffsetToY(s, 1e30_r), 150 - 100000);
-  EXPECT_EQ(PixelRound(std::nanl("")), 100000);
+  EXPECT_EQ(PixelRound(std::numeric_limits<Real>::quiet_NaN()), 100000);
   SineParameters p{1e-300_r, 1e300_r, 0.5_r, 0, 0};
   PlotPicture picture;
   AddSineCurve(picture, s, p);  // must not overflow on the way to pixels

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -355,12 +356,12 @@ TEST(RootFinderBounds, GoingOnForeverStopsAtTheMostIterations) {
 
 TEST(RootFinderBounds, ANaNEndsTheSearch) {
   test::RecordingPrompter messages;
-  Counting finder([](Real x) { return x > 0.25_r ? std::nanl("") : x - 0.5_r; }, &messages);
+  Counting finder([](Real x) { return x > 0.25_r ? std::numeric_limits<Real>::quiet_NaN() : x - 0.5_r; }, &messages);
   EXPECT_FALSE(finder.InitBracket(true, 0, 1, 0));  // f(0) < 0, f(1) NaN: no bracket
   EXPECT_TRUE(finder.Failed);
   finder.FindRoot();
   EXPECT_TRUE(finder.Failed);
-  Counting inside([](Real x) { return x < 0.4_r || x > 0.6_r ? x - 0.5_r : std::nanl(""); },
+  Counting inside([](Real x) { return x < 0.4_r || x > 0.6_r ? x - 0.5_r : std::numeric_limits<Real>::quiet_NaN(); },
                   &messages);
   ASSERT_TRUE(inside.InitBracket(false, 1e-12_r, 1, 0));
   inside.calls = 0;

@@ -5,6 +5,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <limits>
 
 namespace jovi {
 namespace {
@@ -24,8 +25,8 @@ TEST(Trig, AgreesWithTheLibraryToTheLastBits) {
         SinCos(y, s, c);
         const Real ds = std::fabs(s - std::sin(y));
         const Real dc = std::fabs(c - std::cos(y));
-        EXPECT_LE(ds, 4 * LDBL_EPSILON) << static_cast<double>(y);
-        EXPECT_LE(dc, 4 * LDBL_EPSILON) << static_cast<double>(y);
+        EXPECT_LE(ds, 4 * std::numeric_limits<Real>::epsilon()) << static_cast<double>(y);
+        EXPECT_LE(dc, 4 * std::numeric_limits<Real>::epsilon()) << static_cast<double>(y);
         EXPECT_EQ(Sin(y), s);
         EXPECT_EQ(Cos(y), c);
         worst = std::fmax(worst, std::fmax(ds, dc));
