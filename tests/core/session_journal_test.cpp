@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "astro/date_serial.h"
 #include "support/file_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
+#include "util/date_serial.h"
 #include "util/real.h"
 
 namespace jovi {
