@@ -12,6 +12,7 @@ packages=(
   tzdata
   help2man appstream desktop-file-utils
   dpkg-dev file python3
+  emscripten nodejs
 )
 
 missing=()

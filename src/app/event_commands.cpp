@@ -11,6 +11,7 @@
 #include "session/ui/record_event_form.h"
 #include "session/ui/top_view_window.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 

@@ -12,6 +12,7 @@
 #include "astro/date_time.h"
 #include "util/atomic_file.h"
 #include "util/date_serial.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -195,7 +196,7 @@ void SessionJournal::EventSaved(const EventRecord& record) {
 }
 
 void SessionJournal::TableSaved(const MeasurementTable& table) {
-  std::set<long double> saved;
+  std::set<Real> saved;
   table.ForEach([&](const MeasurementRecord& r) { saved.insert(r.JulianDay); });
   auto& mine = work_.Measurements;
   const auto kept = std::remove_if(mine.begin(), mine.end(), [&](const MeasurementRecord& r) {
@@ -227,7 +228,7 @@ void SessionJournal::TableReplaced() {
 void SessionJournal::MeasurementChanged(const MeasurementRecord* before,
                                         const MeasurementRecord* after) {
   if (!before && !after) return;
-  const long double date = before ? before->JulianDay : after->JulianDay;
+  const Real date = before ? before->JulianDay : after->JulianDay;
   const auto same_date = [date](const MeasurementRecord& r) { return r.JulianDay == date; };
   auto& mine = work_.Measurements;
   if (!before) {

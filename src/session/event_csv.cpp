@@ -5,7 +5,9 @@
 #include <optional>
 
 #include "session/date_entry.h"
+#include "util/float_chars.h"
 #include "util/number_text.h"
+#include "util/real.h"
 #include "util/utf8_text.h"
 
 namespace jovi {
@@ -13,16 +15,16 @@ namespace jovi {
 namespace {
 
 // Julian dates whose serials the calendar conversion holds (years about -4700..8000).
-constexpr long double kLeastJD = 0.0L;
-constexpr long double kMostJD = 5.0e6L;
+constexpr Real kLeastJD = 0.0_r;
+constexpr Real kMostJD = 5.0e6_r;
 // Wider than any Earth-Jupiter distance, narrow enough to catch a wrong column.
-constexpr long double kLeastAU = 1.0L;
-constexpr long double kMostAU = 10.0L;
+constexpr Real kLeastAU = 1.0_r;
+constexpr Real kMostAU = 10.0_r;
 constexpr std::size_t kFields = 6;
 
-std::string Shortest(long double value) {
+std::string Shortest(Real value) {
   char buf[64];
-  const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, value);
+  const std::to_chars_result r = FloatToChars(buf, buf + sizeof buf, value);
   return std::string(buf, r.ptr);
 }
 
@@ -36,7 +38,7 @@ std::string Quoted(std::string_view text) {
   return out;
 }
 
-long double ZoneDays(float zone_hours) { return zone_hours / 24.0L; }
+Real ZoneDays(float zone_hours) { return zone_hours / 24.0_r; }
 
 // A line's fields, a quoted field's doubled quotes made single; nothing when a quote is not
 // closed or a quoted field is followed by more than its comma.
@@ -83,12 +85,12 @@ std::optional<EventRecord> ParseLine(std::string_view line, float zone_hours, st
     why = "it has " + std::to_string(fields->size()) + " fields, not " + std::to_string(kFields);
     return std::nullopt;
   }
-  const std::optional<long double> jd = ParseNumber((*fields)[2]);
+  const std::optional<Real> jd = ParseNumber((*fields)[2]);
   if (!jd || *jd < kLeastJD || *jd > kMostJD) {
     why = "\"" + (*fields)[2] + "\" is not a Julian date";
     return std::nullopt;
   }
-  const std::optional<long double> au = ParseNumber((*fields)[4]);
+  const std::optional<Real> au = ParseNumber((*fields)[4]);
   if (!au || *au < kLeastAU || *au > kMostAU) {
     why = "\"" + (*fields)[4] + "\" is not an Earth-Jupiter distance in AU";
     return std::nullopt;
@@ -115,7 +117,7 @@ std::string EventCsvText(const std::vector<EventRecord>& records, float zone_hou
     // Through the UT serial as the session's UT labels take it: 3h UT is written 2461423.625,
     // and the local serial comes back from it bit for bit.
     const auto ut_serial = static_cast<double>(r.DateTime + ZoneDays(zone_hours));
-    const long double jd = ut_serial + kSerialZeroJD;
+    const Real jd = ut_serial + kSerialZeroJD;
     const CalendarText when = CalendarTextOf(jd);
     text += when.Date + "," + when.Time + "," + Shortest(jd) + "," + Quoted(r.Event) + "," +
             Shortest(r.DistanceAU) + "," + KilometresText(r.DistanceAU) + "\r\n";

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "sky/rise_set.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -16,18 +17,18 @@ struct SiteZone {
   std::string name;
   // Hours of UT minus local time in force at a UT Julian date (5 for New York in January,
   // 4 in July).
-  std::function<double(long double jd_ut)> zone_hours_at;
+  std::function<double(Real jd_ut)> zone_hours_at;
 };
 
 // The rule's offset at an instant; a rule missing or giving no usable answer counts as UT.
-double ZoneHoursAt(const SiteZone& zone, long double jd_ut);
+double ZoneHoursAt(const SiteZone& zone, Real jd_ut);
 
 // The options' time-zone difference, the same at every instant.
 SiteZone FixedZone(double zone_hours);
 
 // A zone that changes at UT Julian date `change_jd` from `before` to `after` hours (a rule for
 // tests and for a zone given by its two offsets of the year).
-SiteZone ZoneChangingAt(std::string name, long double change_jd, double before, double after);
+SiteZone ZoneChangingAt(std::string name, Real change_jd, double before, double after);
 
 // The local date at the site of a UT instant, and the difference that holds over that date
 // (the one in force at its local noon).
@@ -35,6 +36,6 @@ struct ZonedDate {
   LocalDate date;
   double zone_hours = 0;
 };
-ZonedDate LocalDateAtSite(long double jd_ut, const SiteZone& zone);
+ZonedDate LocalDateAtSite(Real jd_ut, const SiteZone& zone);
 
 }  // namespace jovi

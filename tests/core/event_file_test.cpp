@@ -22,9 +22,9 @@ namespace jovi {
 namespace {
 
 // A record as the event record dialog makes it: the session's local serial of a UT instant.
-EventRecord Recorded(long double jd_ut, float zone_hours, long double au, std::string text) {
+EventRecord Recorded(Real jd_ut, float zone_hours, Real au, std::string text) {
   DateTimeRec session_time;
-  session_time.ZoneOffset = zone_hours / 24.0L;
+  session_time.ZoneOffset = zone_hours / 24.0_r;
   SetFromJD(session_time, jd_ut);
   EventRecord r;
   r.DateTime = session_time.Serial;
@@ -36,9 +36,9 @@ EventRecord Recorded(long double jd_ut, float zone_hours, long double au, std::s
 TEST(EventCsv, TheLinesAUserSees) {
   const float zone = 5;  // the local date is still January 17
   const std::vector<EventRecord> records = {
-      Recorded(test::CivilJD(2027, 1, 18, 3), zone, 4.5L, "Io is entering eclipse."),
-      Recorded(test::CivilJD(2027, 1, 19, 23, 59, 59), zone, 4.75L, "said \"now\", twice"),
-      Recorded(test::CivilJD(2027, 1, 20, 0, 0, 0), zone, 4.8L, ""),
+      Recorded(test::CivilJD(2027, 1, 18, 3), zone, 4.5_r, "Io is entering eclipse."),
+      Recorded(test::CivilJD(2027, 1, 19, 23, 59, 59), zone, 4.75_r, "said \"now\", twice"),
+      Recorded(test::CivilJD(2027, 1, 20, 0, 0, 0), zone, 4.8_r, ""),
   };
   EXPECT_EQ(EventCsvText(records, zone),
             "UT Date,UT Time,Julian Date,Event,Distance (AU),Distance (km)\r\n"
@@ -55,11 +55,11 @@ TEST(EventCsv, RecordsReadBackExactly) {
   for (const float zone : {-12.0f, -5.5f, 0.0f, 5.0f, 9.75f, 14.0f}) {
     std::vector<EventRecord> records;
     for (int i = 0; i < 40; ++i) {
-      const long double jd = 2461400.5L + i * 3 + day(random);
-      records.push_back(Recorded(jd, zone, 4.0L + day(random) * 2, "Io is leaving Eclipse."));
+      const Real jd = 2461400.5_r + i * 3 + day(random);
+      records.push_back(Recorded(jd, zone, 4.0_r + day(random) * 2, "Io is leaving Eclipse."));
     }
-    records.push_back(Recorded(2461500.5L, zone, 5.25L, "Ganymède, 1°, \u00e9t\u00e9 \"quoted\""));
-    records.push_back(Recorded(2461501.5L, zone, 5.5L, std::string(80, 'x')));
+    records.push_back(Recorded(2461500.5_r, zone, 5.25_r, "Ganymède, 1°, \u00e9t\u00e9 \"quoted\""));
+    records.push_back(Recorded(2461501.5_r, zone, 5.5_r, std::string(80, 'x')));
     const std::string text = EventCsvText(records, zone);
     const EventCsvContent back = ReadEventCsv(text, zone);
     ASSERT_TRUE(back.Ok()) << back.Error;
@@ -138,8 +138,8 @@ class EventFileTest : public ::testing::Test {
 };
 
 TEST_F(EventFileTest, SavedThenLoadedIntoAFreshListTheEventsAreBack) {
-  const EventRecord a = Recorded(2461423.625L, 5, 4.5L, "Io is entering eclipse.");
-  const EventRecord b = Recorded(2461423.7L, 5, 4.51L, "Io is leaving Eclipse.");
+  const EventRecord a = Recorded(2461423.625_r, 5, 4.5_r, "Io is entering eclipse.");
+  const EventRecord b = Recorded(2461423.7_r, 5, 4.51_r, "Io is leaving Eclipse.");
   Add(a);
   Add(b);
   files.ListChanged();
@@ -175,7 +175,7 @@ TEST_F(EventFileTest, SavedThenLoadedIntoAFreshListTheEventsAreBack) {
 }
 
 TEST_F(EventFileTest, ADamagedOrUnreadableFileLeavesTheListAsItWas) {
-  Add(Recorded(2461423.625L, 0, 4.5L, "mine"));
+  Add(Recorded(2461423.625_r, 0, 4.5_r, "mine"));
   files.ListChanged();
   const std::string damaged =
       dir.Write("damaged.CSV", std::string(kEventCsvHeading) +
@@ -199,7 +199,7 @@ TEST_F(EventFileTest, ADamagedOrUnreadableFileLeavesTheListAsItWas) {
 
   // A good file adds its events after the list's own; the list is then in no one file.
   const std::string other =
-      dir.Write("other.CSV", EventCsvText({Recorded(2461430.5L, 0, 4.6L, "theirs")}, 0));
+      dir.Write("other.CSV", EventCsvText({Recorded(2461430.5_r, 0, 4.6_r, "theirs")}, 0));
   dialogs.answers = {other};
   ASSERT_TRUE(files.Load(dir.File(""), 0));
   EXPECT_EQ(Texts(), (std::vector<std::string>{"mine", "theirs"}));

@@ -106,9 +106,9 @@ TEST(ObservingDayLines, NewYorkInItsOwnZoneInJanuaryAndJuly) {
     EXPECT_NE(lines[6].find(c.sunset), std::string::npos) << lines[6];
   }
   // A rule that gives nothing usable is taken as UT rather than trusted.
-  const SiteZone broken{"Broken/Zone", [](long double) { return 1e9; }};
-  EXPECT_EQ(ZoneHoursAt(broken, 2460000.5L), 0);
-  EXPECT_EQ(ZoneHoursAt(SiteZone{}, 2460000.5L), 0);
+  const SiteZone broken{"Broken/Zone", [](Real) { return 1e9; }};
+  EXPECT_EQ(ZoneHoursAt(broken, 2460000.5_r), 0);
+  EXPECT_EQ(ZoneHoursAt(SiteZone{}, 2460000.5_r), 0);
 }
 
 }  // namespace

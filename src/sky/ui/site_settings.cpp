@@ -16,10 +16,10 @@ namespace jovi {
 namespace {
 
 constexpr const char* kGroup = "ObservingSite";
-constexpr long double kUnixEpochJD = 2440587.5L;
+constexpr Real kUnixEpochJD = 2440587.5_r;
 // Instants the zone database is asked about (years about 1600..2800); outside, the nearest.
-constexpr long double kFirstAskedJD = 2305447.5L;
-constexpr long double kLastAskedJD = 2743931.5L;
+constexpr Real kFirstAskedJD = 2305447.5_r;
+constexpr Real kLastAskedJD = 2743931.5_r;
 
 }  // namespace
 
@@ -97,10 +97,10 @@ QTimeZone SiteTimeZone(const QByteArray& id) {
 SiteZone SiteZoneOf(const QTimeZone& zone) {
   SiteZone site;
   site.name = zone.id().toStdString();
-  site.zone_hours_at = [zone](long double jd_ut) {
+  site.zone_hours_at = [zone](Real jd_ut) {
     if (!std::isfinite(jd_ut)) return 0.0;
-    const long double jd = std::clamp(jd_ut, kFirstAskedJD, kLastAskedJD);
-    const auto ms = static_cast<qint64>(std::llround((jd - kUnixEpochJD) * 86400000.0L));
+    const Real jd = std::clamp(jd_ut, kFirstAskedJD, kLastAskedJD);
+    const auto ms = static_cast<qint64>(std::llround((jd - kUnixEpochJD) * 86400000.0_r));
     const QDateTime utc = QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());
     return -zone.offsetFromUtc(utc) / 3600.0;
   };
