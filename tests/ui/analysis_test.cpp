@@ -224,7 +224,7 @@ class AnalysisTest : public QObject {
     QCOMPARE(form.TScroll->value(), 2);
     QTest::keyClick(form.TScroll, Qt::Key_PageUp);
     QCOMPARE(form.TScroll->value(), 12);
-    const Real by_keys = form.TReading->Value();
+    const jovi::Real by_keys = form.TReading->Value();
     // Tab goes on: T-zero's reset, then the period's slider.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), form.TZRstBtn);
