@@ -1,0 +1,81 @@
+// The lab's core, compiled to WebAssembly: every decision of the telescope, the table and the
+// analysis is asked of it. These are the shapes of its answers as the page reads them.
+import type { CalendarTime } from "./format.js";
+
+export interface MoonMark {
+  cross: boolean; // an eclipsed moon is drawn as a cross
+  moon: number; // 1..4
+  x: number;
+  y: number;
+  colour: string; // CSS colour
+}
+
+export interface TelescopeFrame {
+  width: number; // the field in image pixels
+  height: number;
+  picture: string; // Jupiter's picture, a path under the site's data folder
+  jupiter: { left: number; top: number; right: number; bottom: number };
+  glyph: { before: number; after: number };
+  marks: MoonMark[];
+  clouded: boolean;
+  magnification: number; // 1..4
+}
+
+export interface Reading {
+  moon: number; // 1..4, 0 for none
+  offset: number; // Jupiter diameters, west positive
+}
+
+export interface TableRecord {
+  jd: number;
+  time: CalendarTime;
+  offsets: number[]; // four values; NaN where not measured
+  included: boolean[];
+}
+
+export type ImportResult = "taken" | "wrong-extension" | "unreadable" | "no-records";
+
+export interface ImportOutcome {
+  result: ImportResult;
+  error: string;
+  records: number;
+  skipped: number;
+}
+
+export interface Lab {
+  time(): CalendarTime & { jd: number };
+  setTime(c: CalendarTime): boolean;
+  setJD(jd: number): boolean;
+  step(hours: number): boolean;
+  next(hours: number): boolean; // commits a pending record, then steps
+  setMagnification(m: number): void;
+  frame(): TelescopeFrame;
+  readingAt(x: number, y: number): Reading;
+  record(x: number, y: number): boolean;
+  pending(): TableRecord | null;
+  table(): TableRecord[];
+  setIncluded(index: number, moon: number, included: boolean): boolean;
+  deleteRecord(index: number): boolean;
+  undo(): boolean;
+  canUndo(): boolean;
+  editRecord(index: number, fields: string[]): number; // 0 when taken, else the first bad moon
+  valueText(offset: number, included: boolean): string; // as the edit fields show a value
+  csvText(zoneHours: number): string;
+  datBytes(): Uint8Array<ArrayBuffer>;
+  importFile(name: string, bytes: Uint8Array, merge: boolean): ImportOutcome;
+  pendingBytes(): Uint8Array<ArrayBuffer>;
+  restorePending(bytes: Uint8Array): void;
+}
+
+export interface CoreModule {
+  Lab: new (dataUrl: string) => Lab;
+}
+
+// Loads the module from beside the page. Throws with the reason when it cannot.
+export async function loadCore(base: URL): Promise<CoreModule> {
+  const url = new URL("core/jovicore.mjs", base).href;
+  const mod = (await import(/* @vite-ignore */ url)) as {
+    default: (opts: { locateFile: (p: string) => string }) => Promise<CoreModule>;
+  };
+  return mod.default({ locateFile: (p: string) => new URL(`core/${p}`, base).href });
+}
