@@ -26,6 +26,7 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
+	$(MAKE) --no-print-directory web-test
 
 # The core and its tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
@@ -111,3 +112,23 @@ screenshots: build
 	cp $(BUILD)/shots/telescope_100x.png $(BUILD)/screenshots/telescope.png
 	cp $(BUILD)/shots/analysis_window.png $(BUILD)/screenshots/analysis.png
 	cp $(BUILD)/shots/top_view_light_time.png $(BUILD)/screenshots/top-view.png
+
+.PHONY: web web-page web-run web-test
+
+# The browser edition: the site in $(WEB_BUILD)/ with index.html at its root. It needs http(s):
+# `make web-run` serves it on the loopback; any static web server serves the folder as it is.
+WEB_BUILD ?= build-web
+WEB_PORT  ?= 8000
+web: web-page
+
+web-page: deps
+	cd web && node scripts/build.mjs ../$(WEB_BUILD)
+
+web-run: web
+	@echo "Jovitrack in the browser: http://127.0.0.1:$(WEB_PORT)/"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)
+
+# The page's unit tests (node's test runner), then its end-to-end tests in Debian's chromium.
+web-test: web
+	cd web && npx tsc --noEmit -p . && node scripts/unit.mjs
+	cd web && WEB_BUILD=../$(WEB_BUILD) node tests/e2e/run.mjs

@@ -1,6 +1,6 @@
 // The page: starts the core, asks the students who they are, lays out the lab and forwards
 // every action to the core, saving the table in the browser after each change.
-import { loadCore, type Lab } from "./core.js";
+import { loadCore, type CoreModule, type Lab } from "./core.js";
 import { byId, download, el } from "./dom.js";
 import { dateText, localTimeText, offsetText, parseDateTime, timeText } from "./format.js";
 import { moonName, t } from "./messages.js";
@@ -11,6 +11,7 @@ import { TelescopeView, type CrossHair } from "./telescope_view.js";
 
 interface SavedSession {
   table: Uint8Array; // the table as the .DAT file holds it
+  records: number;
   pending: Uint8Array;
   jd: number;
   magnification: number;
@@ -39,12 +40,11 @@ async function main(): Promise<void> {
     store?.get<Students>("settings", "students"),
     store?.get<SavedSession>("table", "session"),
   ]);
-  const lab = new core.Lab(dataBase.href);
   setStatus("");
-  showStart(lab, store, students ?? { names: "", table: "" }, saved);
+  showStart(core, store, students ?? { names: "", table: "" }, saved);
 }
 
-function showStart(lab: Lab, store: LocalStore | null, students: Students, saved: SavedSession | undefined): void {
+function showStart(core: CoreModule, store: LocalStore | null, students: Students, saved: SavedSession | undefined): void {
   const section = byId("start");
   const names = el("input", { id: "names", name: "names", autocomplete: "name", value: students.names, required: true });
   const table = el("input", { id: "table-no", name: "table", value: students.table, size: 8, required: true });
@@ -73,6 +73,11 @@ function showStart(lab: Lab, store: LocalStore | null, students: Students, saved
     if (!check()) return;
     const who = { names: names.value.trim(), table: table.value.trim() };
     await store?.put("settings", "students", who);
+    const lab = new core.Lab(who.names, who.table);
+    if (!lab.started()) {
+      setStatus(t("loadFailed", { reason: lab.message() }));
+      return;
+    }
     if (resume && saved) {
       lab.importFile("saved.DAT", saved.table, false);
       lab.restorePending(saved.pending);
@@ -99,9 +104,7 @@ function showStart(lab: Lab, store: LocalStore | null, students: Students, saved
     exercise,
   );
   if (hasSaved) {
-    const count = lab.importFile("saved.DAT", saved.table, false).records;
-    lab.importFile("empty.DAT", new Uint8Array(0), false); // leaves the table as it was
-    form.append(el("p", { class: "offer", text: t("savedTableOffer", { count }) }));
+    form.append(el("p", { class: "offer", text: t("savedTableOffer", { count: saved.records }) }));
     const resume = el("button", { type: "submit", class: "primary", text: t("continueButton") });
     const fresh = el("button", { type: "button", text: t("newTableButton") });
     fresh.addEventListener("click", () => void go(false));
@@ -176,6 +179,7 @@ function showLab(lab: Lab, store: LocalStore | null, students: Students): void {
     if (!store) return;
     await store.put("table", "session", {
       table: lab.datBytes(),
+      records: lab.table().length,
       pending: lab.pendingBytes(),
       jd: lab.time().jd,
       magnification: lab.frame().magnification,
@@ -197,13 +201,18 @@ function showLab(lab: Lab, store: LocalStore | null, students: Students): void {
     readingText.classList.toggle("none", r.moon === 0);
     if (live.textContent !== text) live.textContent = text;
   };
-  const view = new TelescopeView(canvas, dataBase, {
-    aimed: (at) => {
-      cross = at;
-      showReading();
+  const view = new TelescopeView(
+    canvas,
+    dataBase,
+    {
+      aimed: (at) => {
+        cross = at;
+        showReading();
+      },
+      record: () => record(),
     },
-    record: () => record(),
-  });
+    (w, h) => lab.jupiterRect(w, h),
+  );
 
   const showPending = (): void => {
     const p = lab.pending();

@@ -10,11 +10,17 @@ export interface MoonMark {
   colour: string; // CSS colour
 }
 
+export interface Rect {
+  left: number;
+  top: number;
+  right: number;
+  bottom: number;
+}
+
 export interface TelescopeFrame {
   width: number; // the field in image pixels
   height: number;
   picture: string; // Jupiter's picture, a path under the site's data folder
-  jupiter: { left: number; top: number; right: number; bottom: number };
   glyph: { before: number; after: number };
   marks: MoonMark[];
   clouded: boolean;
@@ -50,6 +56,7 @@ export interface Lab {
   next(hours: number): boolean; // commits a pending record, then steps
   setMagnification(m: number): void;
   frame(): TelescopeFrame;
+  jupiterRect(pictureWidth: number, pictureHeight: number): Rect;
   readingAt(x: number, y: number): Reading;
   record(x: number, y: number): boolean;
   pending(): TableRecord | null;
@@ -68,7 +75,8 @@ export interface Lab {
 }
 
 export interface CoreModule {
-  Lab: new (dataUrl: string) => Lab;
+  // The lab of the orbit exercise for these students (names separated by commas).
+  Lab: new (names: string, table: string) => Lab & { started(): boolean; message(): string };
 }
 
 // Loads the module from beside the page. Throws with the reason when it cannot.

@@ -10,7 +10,7 @@ export type StudentsProblem = "names" | "table" | null;
 
 export function checkStudents(s: Students): StudentsProblem {
   if (s.names.trim().length === 0) return "names";
-  if (!/^[A-Za-z0-9]{1,8}$/.test(s.table.trim())) return "table";
+  if (!/^[A-Za-z0-9]{1,4}$/.test(s.table.trim())) return "table";
   return null;
 }
 

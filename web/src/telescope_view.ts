@@ -1,6 +1,6 @@
 // The telescope field: paints the frame the core decided, at the device's pixel ratio, and
 // turns pointer and keyboard actions into image pixels for the core's reading.
-import type { TelescopeFrame } from "./core.js";
+import type { Rect, TelescopeFrame } from "./core.js";
 
 export interface CrossHair {
   x: number; // image pixels
@@ -24,6 +24,7 @@ export class TelescopeView {
     private readonly canvas: HTMLCanvasElement,
     private readonly dataBase: URL,
     private readonly callbacks: TelescopeCallbacks,
+    private readonly jupiterRect: (width: number, height: number) => Rect,
   ) {
     this.picture.decoding = "async";
     this.picture.onload = () => this.schedule();
@@ -151,7 +152,7 @@ export class TelescopeView {
       if (this.picture.complete && this.picture.naturalWidth > 0) {
         ctx.imageSmoothingEnabled = true;
         ctx.imageSmoothingQuality = "high";
-        const j = f.jupiter;
+        const j = this.jupiterRect(this.picture.naturalWidth, this.picture.naturalHeight);
         ctx.drawImage(this.picture, j.left * sx, j.top * sy, (j.right - j.left) * sx, (j.bottom - j.top) * sy);
       }
       for (const m of f.marks) {

@@ -53,6 +53,7 @@ test("the students' details are checked and make safe file names", () => {
   assert.equal(checkStudents({ names: "  ", table: "3" }), "names");
   assert.equal(checkStudents({ names: "Ana, Bo", table: "" }), "table");
   assert.equal(checkStudents({ names: "Ana, Bo", table: "3/4" }), "table");
+  assert.equal(checkStudents({ names: "Ana, Bo", table: "12345" }), "table");
   assert.equal(checkStudents({ names: "Ana, Bo", table: "12b" }), null);
   assert.equal(fileStem({ names: "Ana", table: " 7 " }, "2027-01-15"), "Table7-2027-01-15");
   assert.equal(fileStem({ names: "Ana", table: "../x" }, "2027-01-15"), "Tablex-2027-01-15");

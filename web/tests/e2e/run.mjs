@@ -1,0 +1,51 @@
+// Runs the end-to-end tests: serves the built site on the loopback, then runs each
+// tests/e2e/*.test.ts (bundled by esbuild) under node's test runner; the tests drive Debian's
+// chromium through playwright-core.
+import { build } from "esbuild";
+import { spawn } from "node:child_process";
+import { mkdtemp, readdir, rm } from "node:fs/promises";
+import os from "node:os";
+import path from "node:path";
+import { fileURLToPath } from "node:url";
+
+import { serve } from "./serve.mjs";
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const web = path.resolve(here, "../..");
+const site = path.resolve(web, process.env.WEB_BUILD ?? "../build-web");
+const only = process.argv.slice(2);
+const tests = (await readdir(here))
+  .filter((n) => n.endsWith(".test.ts"))
+  .filter((n) => only.length === 0 || only.some((o) => n.includes(o)));
+const out = await mkdtemp(path.join(os.tmpdir(), "jovi-e2e-"));
+const server = await serve(site);
+try {
+  await build({
+    entryPoints: tests.map((n) => path.join(here, n)),
+    bundle: true,
+    platform: "node",
+    format: "esm",
+    outdir: out,
+    outExtension: { ".js": ".mjs" },
+    packages: "external",
+    logLevel: "warning",
+  });
+  const files = tests.map((n) => path.join(out, n.replace(/\.ts$/, ".mjs")));
+  const status = await new Promise((resolve) => {
+    const child = spawn(process.execPath, ["--test", "--test-concurrency=1", ...files], {
+      stdio: "inherit",
+      cwd: web,
+      env: {
+        ...process.env,
+        JOVI_SITE: site,
+        JOVI_URL: server.url,
+        NODE_PATH: path.join(web, "node_modules"),
+      },
+    });
+    child.on("exit", (code) => resolve(code ?? 1));
+  });
+  process.exitCode = Number(status);
+} finally {
+  server.close();
+  await rm(out, { recursive: true, force: true });
+}
