@@ -377,6 +377,24 @@ TEST(MeasurementImportBytes, TakesWhatTheFileGivesOrLeavesTheTableAlone) {
   }
 }
 
+// The table the browser's tests import as "written by the desktop": its .DAT is exactly what
+// the desktop writes for its .CSV (a value left out included), so a page that reads it and
+// writes it back byte for byte shares the desktop's files.
+TEST(MeasurementBinary, TheSharedFixtureIsTheDesktopsOwnFile) {
+  const std::string folder = std::string(JOVI_TEST_FIXTURES) + "/measurements/";
+  const MeasurementFileContent csv = ReadCsvFile(folder + "desktop-table.CSV");
+  const MeasurementFileContent dat = ReadBinaryFile(folder + "desktop-table.DAT");
+  ASSERT_TRUE(csv.Ok() && dat.Ok());
+  ASSERT_EQ(csv.records.size(), 10u);
+  MeasurementTable table;
+  for (const MeasurementRecord& r : csv.records) table.InsertOrdered(r);
+  const std::string bytes = test::ReadAll(folder + "desktop-table.DAT");
+  EXPECT_EQ(BinaryFileImage(table), Bytes(bytes));
+  ASSERT_EQ(dat.records.size(), csv.records.size());
+  EXPECT_FALSE(dat.records[2].Included[0]);
+  EXPECT_EQ(dat.records[4].Offset[0], kNoMeasurement);
+}
+
 TEST(MeasurementCsvFile, TheCommandLineTableLoadsThroughTheReader) {
   SetLeapSecondFile(ProgramDir() + "Leap Seconds.txt");
   SetCoefficientFile(ProgramDir() + "Outer_Pl_Tbl.dat");

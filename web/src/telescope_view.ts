@@ -79,6 +79,7 @@ export class TelescopeView {
   private aim(at: CrossHair | null): void {
     if (!at) return;
     this.cross = at;
+    this.canvas.dataset["cross"] = `${at.x},${at.y}`;
     this.callbacks.aimed(at);
     this.schedule();
   }
