@@ -4,6 +4,8 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <cstdio>
+
 #include "analysis/analysis_dialogs.h"
 #include "analysis/orbit_analysis.h"
 #include "analysis/plot_geometry.h"
@@ -105,6 +107,10 @@ class Analysis {
       val shape = val::object();
       shape.set("kind", KindName(s.kind));
       shape.set("ink", InkName(s.ink));
+      const PlotColour c = InkColour(s.ink, f.Monochrome);
+      char colour[8];
+      std::snprintf(colour, sizeof colour, "#%02x%02x%02x", c.r, c.g, c.b);
+      shape.set("colour", std::string(colour));
       shape.set("x1", s.x1);
       shape.set("y1", s.y1);
       shape.set("x2", s.x2);

@@ -6,6 +6,8 @@ import { dateText, localTimeText, offsetText, parseDateTime, timeText } from "./
 import { moonName, t } from "./messages.js";
 import { checkStudents, fileStem, type Students } from "./settings.js";
 import { LocalStore } from "./store.js";
+import { AnalysisView } from "./analysis_view.js";
+import { HelpView } from "./help_view.js";
 import { TableView } from "./table_view.js";
 import { TelescopeView, type CrossHair } from "./telescope_view.js";
 
@@ -41,6 +43,7 @@ async function main(): Promise<void> {
     store?.get<SavedSession>("table", "session"),
   ]);
   setStatus("");
+  new HelpView(core, base);
   showStart(core, store, students ?? { names: "", table: "" }, saved);
 }
 
@@ -87,7 +90,7 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
       await store?.remove("table", "session");
     }
     section.hidden = true;
-    showLab(lab, store, who);
+    showLab(core, lab, store, who);
   };
   const form = el(
     "form",
@@ -125,7 +128,7 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
   names.focus();
 }
 
-function showLab(lab: Lab, store: LocalStore | null, students: Students): void {
+function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students: Students): void {
   byId("top-exercise").textContent = t("exerciseOrbits");
   byId("top-names").textContent = `${students.names} · ${t("tableNumber")} ${students.table}`;
   const root = byId("lab");
@@ -330,10 +333,10 @@ function showLab(lab: Lab, store: LocalStore | null, students: Students): void {
 
   const zoneHours = (): number => -new Date().getTimezoneOffset() / 60;
   csvButton.addEventListener("click", () => {
-    download(`${fileStem(students, dateText(lab.time()))}.CSV`, lab.csvText(zoneHours()), "text/csv");
+    download(`${stem()}.CSV`, lab.csvText(zoneHours()), "text/csv");
   });
   datButton.addEventListener("click", () => {
-    download(`${fileStem(students, dateText(lab.time()))}.DAT`, lab.datBytes(), "application/octet-stream");
+    download(`${stem()}.DAT`, lab.datBytes(), "application/octet-stream");
   });
   importInput.addEventListener("change", async () => {
     const file = importInput.files?.[0];
@@ -356,7 +359,33 @@ function showLab(lab: Lab, store: LocalStore | null, students: Students): void {
     await persist(`${t("importDone", { count: outcome.records })}${skipped}`);
   });
 
-  root.replaceChildren(
+  const stem = (): string => fileStem(students, dateText(lab.time()));
+  const analysisView = new AnalysisView(new core.Analysis(lab), stem, () => {
+    tableView.render();
+    void persist(t("savedLocally"));
+  });
+  const scopeButton = el("button", { type: "button", "aria-pressed": "true", text: t("telescope") });
+  const analysisButton = el("button", { type: "button", "aria-pressed": "false", text: t("analysis") });
+  const observing = el("div", { class: "observing" });
+  const analysisPanel = el("div", { class: "analysis-panel" }, analysisView.root);
+  analysisPanel.hidden = true;
+  const showView = (analysis: boolean): void => {
+    observing.hidden = analysis;
+    analysisPanel.hidden = !analysis;
+    scopeButton.setAttribute("aria-pressed", String(!analysis));
+    analysisButton.setAttribute("aria-pressed", String(analysis));
+    if (analysis) {
+      if (playing) stopPlay();
+      analysisView.show();
+    } else {
+      tableView.render();
+      redraw();
+    }
+  };
+  scopeButton.addEventListener("click", () => showView(false));
+  analysisButton.addEventListener("click", () => showView(true));
+
+  observing.replaceChildren(
     el(
       "section",
       { class: "scope-column", "aria-labelledby": "scope-heading" },
@@ -388,6 +417,11 @@ function showLab(lab: Lab, store: LocalStore | null, students: Students): void {
         importMessage,
       ),
     ),
+  );
+  root.replaceChildren(
+    el("nav", { class: "views", "aria-label": t("views") }, scopeButton, analysisButton),
+    observing,
+    analysisPanel,
   );
   root.hidden = false;
   redraw();

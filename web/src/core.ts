@@ -74,7 +74,60 @@ export interface Lab {
   restorePending(bytes: Uint8Array): void;
 }
 
-export interface CoreModule {
+export interface PlotShape {
+  kind: "line" | "frame" | "ellipse" | "text" | "polyline";
+  ink: "background" | "text" | "point" | "excluded" | "curve" | "cross";
+  colour: string;
+  x1: number;
+  y1: number;
+  x2: number;
+  y2: number;
+  text?: string;
+  points?: number[];
+}
+
+export interface AnalysisFrame {
+  width: number;
+  height: number;
+  shapes: PlotShape[];
+  tzero: number | null; // null while no curve is shown
+  period: number | null;
+  amplitude: number | null;
+  crossDay: number | null;
+  crossOffset: number | null;
+  rms: number | null;
+  rmsWorse: boolean;
+}
+
+export interface AnalysisCore {
+  moons(): boolean[];
+  selectMoon(moon: number): void;
+  moon(): number;
+  setParameters(tzero: string, period: string, amplitude: string): string;
+  parameters(): { tzero: string; period: string; amplitude: string };
+  moveSlider(slider: number, position: number): void;
+  resetSlider(slider: number): void;
+  setFine(fine: boolean): void;
+  press(x: number, y: number): void;
+  move(x: number, y: number): void;
+  release(x: number, y: number): void;
+  togglePoint(x: number, y: number): boolean;
+  frame(): AnalysisFrame;
+}
+
+export interface HelpEntry {
+  title: string;
+  file: string;
+  heading: boolean;
+}
+
+export interface HelpCore {
+  helpEntries(listText: string): HelpEntry[];
+  topicText(fileText: string, title: string): { lines: string[]; related: number } | null;
+}
+
+export interface CoreModule extends HelpCore {
+  Analysis: new (lab: Lab) => AnalysisCore;
   // The lab of the orbit exercise for these students (names separated by commas).
   Lab: new (names: string, table: string) => Lab & { started(): boolean; message(): string };
 }
