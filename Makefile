@@ -113,7 +113,7 @@ screenshots: build
 	cp $(BUILD)/shots/analysis_window.png $(BUILD)/screenshots/analysis.png
 	cp $(BUILD)/shots/top_view_light_time.png $(BUILD)/screenshots/top-view.png
 
-.PHONY: web web-page web-run web-test
+.PHONY: web web-page web-run web-test web-bench
 
 # The browser edition: the site in $(WEB_BUILD)/ with index.html at its root. It needs http(s):
 # `make web-run` serves it on the loopback; any static web server serves the folder as it is.
@@ -132,3 +132,7 @@ web-run: web
 web-test: web
 	cd web && npx tsc --noEmit -p . && node scripts/unit.mjs
 	cd web && WEB_BUILD=../$(WEB_BUILD) node tests/e2e/run.mjs
+
+# The page's speed figures: first-visit bytes, time to the telescope, a frame.
+web-bench: web
+	cd web && WEB_BUILD=../$(WEB_BUILD) node tests/e2e/run.mjs --bench

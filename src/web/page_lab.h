@@ -128,6 +128,12 @@ inline val ByteArray(const std::vector<std::uint8_t>& bytes) {
   return out;
 }
 
+// A path in the program folder as a path under the site's data folder.
+inline std::string SiteRelative(const std::string& path) {
+  const std::string folder = kProgramFolder;
+  return path.rfind(folder, 0) == 0 ? path.substr(folder.size()) : path;
+}
+
 inline std::string CssColour(const Rgb& c) {
   char text[16];
   std::snprintf(text, sizeof text, "#%02x%02x%02x", c.r & 255, c.g & 255, c.b & 255);
@@ -216,9 +222,8 @@ class Lab {
     val f = val::object();
     f.set("width", kTelescopeImageWidth);
     f.set("height", kTelescopeImageHeight);
-    const std::string& path = frame_.jupiter_path;
-    f.set("picture", path.rfind(kProgramFolder, 0) == 0 ? path.substr(std::string(kProgramFolder).size())
-                                                         : path);
+    f.set("picture", SiteRelative(frame_.jupiter_path));
+    f.set("cloud", SiteRelative(frame_.cloud_path));
     val glyph = val::object();
     glyph.set("before", frame_.glyph.Before);
     glyph.set("after", frame_.glyph.After);

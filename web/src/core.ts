@@ -21,6 +21,7 @@ export interface TelescopeFrame {
   width: number; // the field in image pixels
   height: number;
   picture: string; // Jupiter's picture, a path under the site's data folder
+  cloud: string; // the clouds' picture when clouded
   glyph: { before: number; after: number };
   marks: MoonMark[];
   clouded: boolean;

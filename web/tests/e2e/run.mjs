@@ -13,10 +13,14 @@ import { serve } from "./serve.mjs";
 const here = path.dirname(fileURLToPath(import.meta.url));
 const web = path.resolve(here, "../..");
 const site = path.resolve(web, process.env.WEB_BUILD ?? "../build-web");
-const only = process.argv.slice(2);
-const tests = (await readdir(here))
-  .filter((n) => n.endsWith(".test.ts"))
-  .filter((n) => only.length === 0 || only.some((o) => n.includes(o)));
+// `--bench` runs the speed figures instead of the tests; other arguments pick test files.
+const bench = process.argv.includes("--bench");
+const only = process.argv.slice(2).filter((a) => a !== "--bench");
+const tests = bench
+  ? ["bench.ts"]
+  : (await readdir(here))
+      .filter((n) => n.endsWith(".test.ts"))
+      .filter((n) => only.length === 0 || only.some((o) => n.includes(o)));
 const out = await mkdtemp(path.join(os.tmpdir(), "jovi-e2e-"));
 const server = await serve(site);
 try {
@@ -31,8 +35,9 @@ try {
     logLevel: "warning",
   });
   const files = tests.map((n) => path.join(out, n.replace(/\.ts$/, ".mjs")));
+  const args = bench ? files : ["--test", "--test-concurrency=1", ...files];
   const status = await new Promise((resolve) => {
-    const child = spawn(process.execPath, ["--test", "--test-concurrency=1", ...files], {
+    const child = spawn(process.execPath, args, {
       stdio: "inherit",
       cwd: web,
       env: {
