@@ -110,8 +110,19 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
     form.append(el("p", { class: "offer", text: t("savedTableOffer", { count: saved.records }) }));
     const resume = el("button", { type: "submit", class: "primary", text: t("continueButton") });
     const fresh = el("button", { type: "button", text: t("newTableButton") });
-    fresh.addEventListener("click", () => void go(false));
-    form.append(el("div", { class: "buttons" }, resume, fresh));
+    // Starting afresh discards the saved table: the button asks once, in place.
+    const warning = el("p", { class: "field-error", role: "alert" });
+    let asked = false;
+    fresh.addEventListener("click", () => {
+      if (asked) {
+        void go(false);
+        return;
+      }
+      asked = true;
+      warning.textContent = t("discardWarning", { count: saved.records });
+      fresh.textContent = t("discardConfirm");
+    });
+    form.append(el("div", { class: "buttons" }, resume, fresh), warning);
     form.addEventListener("submit", (e) => {
       e.preventDefault();
       void go(true);

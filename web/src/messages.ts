@@ -14,6 +14,8 @@ const en = {
   continueButton: "Go on with the saved table",
   newTableButton: "Start a new table",
   savedTableOffer: "A table of {count} records from your last visit is saved in this browser.",
+  discardWarning: "A new table replaces the saved one: its {count} records will be lost unless you export them first.",
+  discardConfirm: "Discard the saved table and start a new one",
   namesRequired: "Write at least one name.",
   tableRequired: "Write the table number (letters and digits, up to 4).",
   loading: "Starting the telescope…",
