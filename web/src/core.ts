@@ -133,11 +133,44 @@ export interface CoreModule extends HelpCore {
   Lab: new (names: string, table: string) => Lab & { started(): boolean; message(): string };
 }
 
-// Loads the module from beside the page. Throws with the reason when it cannot.
+interface ModuleFS {
+  mkdir(path: string): void;
+  writeFile(path: string, data: Uint8Array): void;
+}
+
+// The folder of the module's file system the lab reads its shipped data from.
+const PROGRAM_FOLDER = "/jovitrack/";
+
+// The data files the core reads at start-up (the list the build writes, without the pictures,
+// which the page draws from their addresses), fetched into the module's file system.
+async function fetchData(fs: ModuleFS, data: URL): Promise<void> {
+  const list = await fetch(new URL("files.txt", data));
+  if (!list.ok) throw new Error(`data/files.txt: ${list.status}`);
+  const names = (await list.text())
+    .split("\n")
+    .map((n) => n.trim())
+    .filter((n) => n !== "" && !n.includes("/") && !/\.(bmp|cur|ico)$/i.test(n));
+  try {
+    fs.mkdir(PROGRAM_FOLDER);
+  } catch {
+    // already there
+  }
+  await Promise.all(
+    names.map(async (name) => {
+      const response = await fetch(new URL(encodeURIComponent(name), data));
+      if (!response.ok) throw new Error(`data/${name}: ${response.status}`);
+      fs.writeFile(PROGRAM_FOLDER + name, new Uint8Array(await response.arrayBuffer()));
+    }),
+  );
+}
+
+// Loads the module from beside the page, with its data. Throws with the reason when it cannot.
 export async function loadCore(base: URL): Promise<CoreModule> {
   const url = new URL("core/jovicore.mjs", base).href;
-  const mod = (await import(/* @vite-ignore */ url)) as {
-    default: (opts: { locateFile: (p: string) => string }) => Promise<CoreModule>;
+  const mod = (await import(url)) as {
+    default: (opts: { locateFile: (p: string) => string }) => Promise<CoreModule & { FS: ModuleFS }>;
   };
-  return mod.default({ locateFile: (p: string) => new URL(`core/${p}`, base).href });
+  const core = await mod.default({ locateFile: (p: string) => new URL(`core/${p}`, base).href });
+  await fetchData(core.FS, new URL("data/", base));
+  return core;
 }
