@@ -279,7 +279,8 @@ class Lab {
 
   val pending() const {
     const MeasurementStore& store = scope_.Measurements();
-    if (store.pending.JulianDay == 0) return val::null();
+    // Only values still waiting to join the table; after Next they are in it.
+    if (store.pending.JulianDay == 0 || store.NothingPending) return val::null();
     return RecordValue(store.pending);
   }
 

@@ -14,6 +14,7 @@ import { TelescopeView, type CrossHair } from "./telescope_view.js";
 interface SavedSession {
   table: Uint8Array; // the table as the .DAT file holds it
   records: number;
+  pendingValues: number; // values recorded but not yet in the table
   pending: Uint8Array;
   jd: number;
   magnification: number;
@@ -71,7 +72,7 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
   names.addEventListener("input", check);
   table.addEventListener("input", check);
 
-  const hasSaved = saved !== undefined && saved.table.byteLength > 0;
+  const hasSaved = saved !== undefined && (saved.records > 0 || (saved.pendingValues ?? 0) > 0);
   const go = async (resume: boolean): Promise<void> => {
     if (!check()) return;
     const who = { names: names.value.trim(), table: table.value.trim() };
@@ -107,7 +108,7 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
     exercise,
   );
   if (hasSaved) {
-    form.append(el("p", { class: "offer", text: t("savedTableOffer", { count: saved.records }) }));
+    form.append(el("p", { class: "offer", text: t("savedTableOffer", { count: saved.records, pending: saved.pendingValues ?? 0 }) }));
     const resume = el("button", { type: "submit", class: "primary", text: t("continueButton") });
     const fresh = el("button", { type: "button", text: t("newTableButton") });
     // Starting afresh discards the saved table: the button asks once, in place.
@@ -194,6 +195,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
     await store.put("table", "session", {
       table: lab.datBytes(),
       records: lab.table().length,
+      pendingValues: lab.pending()?.offsets.filter((o) => !Number.isNaN(o)).length ?? 0,
       pending: lab.pendingBytes(),
       jd: lab.time().jd,
       magnification: lab.frame().magnification,

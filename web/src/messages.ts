@@ -13,7 +13,7 @@ const en = {
   startButton: "Start",
   continueButton: "Go on with the saved table",
   newTableButton: "Start a new table",
-  savedTableOffer: "A table of {count} records from your last visit is saved in this browser.",
+  savedTableOffer: "Your work from the last visit is saved in this browser: a table of {count} records and {pending} values waiting for Next.",
   discardWarning: "A new table replaces the saved one: its {count} records will be lost unless you export them first.",
   discardConfirm: "Discard the saved table and start a new one",
   namesRequired: "Write at least one name.",
