@@ -18,6 +18,7 @@
 #include "measure/measurement_files.h"
 #include "measure/results_entry.h"
 #include "measure/review_list.h"
+#include "platform/program_dir.h"
 #include "session/cursor_reading.h"
 #include "session/date_entry.h"
 #include "session/exercise_session.h"
@@ -169,6 +170,8 @@ class Lab {
         random_(MakeClockSeededRandom()),
         scope_(session_, window_, prompter_, *random_),
         review_(scope_.Measurements(), prompter_) {
+    // The ephemerides and pictures are looked for in the program's folder.
+    SetProgramDir(kProgramFolder);
     started_ = session_.Start({"jovitrack", "NEWTON"}, storage_) && session_.LogIn(window_);
     if (!started_) return;
     session_.Run();

@@ -51,7 +51,7 @@ async function measure(page: Page, m: MoonPlace, input: Input): Promise<void> {
   assert.match(await readingText(page), new RegExp(`^${moonNames[m.moon - 1]?.replace(".", "\\.")}`), `reading of moon ${m.moon}`);
   if (input === "keyboard") await page.keyboard.press("Enter");
   else await page.getByRole("button", { name: "Record" }).click();
-  assert.match((await page.locator("#record-note").textContent()) ?? "", /recorded/);
+  assert.match((await page.locator("#record-note").textContent()) ?? "", /recorded in the pending record/);
 }
 
 async function moveByKeys(page: Page, delta: number, plus: string, minus: string): Promise<void> {
@@ -92,7 +92,7 @@ async function observe(page: Page, nights: number, input: Input, reload?: number
     const jd = await currentJD(page);
     const moons = measurable(jd);
     for (const m of moons) await measure(page, m, input);
-    measured.set(jd.toFixed(5), moons);
+    if (moons.length > 0) measured.set(jd.toFixed(5), moons);
     await next(page, input);
   }
   return measured;
