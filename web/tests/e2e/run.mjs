@@ -3,8 +3,7 @@
 // chromium through playwright-core.
 import { build } from "esbuild";
 import { spawn } from "node:child_process";
-import { mkdtemp, readdir, rm } from "node:fs/promises";
-import os from "node:os";
+import { mkdir, mkdtemp, readdir, rm } from "node:fs/promises";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 
@@ -21,7 +20,9 @@ const tests = bench
   : (await readdir(here))
       .filter((n) => n.endsWith(".test.ts"))
       .filter((n) => only.length === 0 || only.some((o) => n.includes(o)));
-const out = await mkdtemp(path.join(os.tmpdir(), "jovi-e2e-"));
+// Inside the package, so that the bundles find its node_modules.
+await mkdir(path.join(web, "node_modules/.cache"), { recursive: true });
+const out = await mkdtemp(path.join(web, "node_modules/.cache/e2e-"));
 const server = await serve(site);
 try {
   await build({
@@ -44,7 +45,6 @@ try {
         ...process.env,
         JOVI_SITE: site,
         JOVI_URL: server.url,
-        NODE_PATH: path.join(web, "node_modules"),
       },
     });
     child.on("exit", (code) => resolve(code ?? 1));
