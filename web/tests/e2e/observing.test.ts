@@ -41,6 +41,8 @@ async function measure(page: Page, m: MoonPlace, input: Input): Promise<void> {
     await page.mouse.move(at.x, at.y, { steps: 5 });
     await page.mouse.up();
   } else if (input === "touch") {
+    // A finger lifts and comes down again more slowly than a double tap.
+    await page.waitForTimeout(400);
     await page.touchscreen.tap(at.x, at.y);
   } else {
     await page.locator("#scope").focus();
@@ -50,6 +52,7 @@ async function measure(page: Page, m: MoonPlace, input: Input): Promise<void> {
   }
   assert.match(await readingText(page), new RegExp(`^${moonNames[m.moon - 1]?.replace(".", "\\.")}`), `reading of moon ${m.moon}`);
   if (input === "keyboard") await page.keyboard.press("Enter");
+  else if (input === "touch") await page.getByRole("button", { name: "Record" }).tap();
   else await page.getByRole("button", { name: "Record" }).click();
   assert.match((await page.locator("#record-note").textContent()) ?? "", /recorded in the pending record/);
 }
