@@ -72,14 +72,20 @@ export class AnalysisView {
       { class: "analysis", "aria-labelledby": "analysis-heading" },
       el("h2", { id: "analysis-heading", text: t("analysis") }),
       moonGroup,
-      el("div", { class: "plot-frame" }, this.canvas),
-      this.cross,
-      el("p", { class: "muted", text: t("plotHint") }),
-      form,
-      this.residual,
-      el("h3", { text: t("results") }),
-      this.results,
-      el("div", { class: "buttons" }, png, print),
+      el(
+        "div",
+        { class: "analysis-grid" },
+        el("div", { class: "plot-column" }, el("div", { class: "plot-frame" }, this.canvas), this.cross, el("p", { class: "muted", text: t("plotHint") })),
+        el(
+          "div",
+          { class: "fit-column" },
+          form,
+          this.residual,
+          el("h3", { text: t("results") }),
+          this.results,
+          el("div", { class: "buttons" }, png, print),
+        ),
+      ),
     );
 
     this.moonBoxes.forEach((box, i) =>
