@@ -9,7 +9,7 @@ ifneq ($(CCACHE),)
 CMAKE_GEN  += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE)
 endif
 
-.PHONY: run test bench build deps sanitize clean
+.PHONY: run test bench build deps sanitize clean web web-core web-test web-bench
 
 deps:
 	@bash scripts/setup-deps.sh
@@ -38,9 +38,44 @@ sanitize: deps
 
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do [ -x "$$b" ] && "$$b"; done; true
+	$(MAKE) --no-print-directory web-bench
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(PKG_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(PKG_BUILD) $(WEB_BUILD)
+
+# The browser edition in $(WEB_BUILD)/: the core compiled to WebAssembly by em++ (the module
+# for the page in core/, its data in data/, jovitrack-cli.js and the core's tests for node in
+# bin/). The data generators run natively: their files come from the native build. `web` is the
+# whole edition; the page's build adds itself to it after the core.
+WEB_BUILD ?= build-web
+WEB_CMAKE := $(WEB_BUILD)/cmake
+EMCMAKE_GEN := -G Ninja
+# Emscripten's JavaScript tools find their node modules (acorn) where Debian puts them, whichever
+# node runs them.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+ifneq ($(CCACHE),)
+EMCMAKE_GEN += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE)
+endif
+
+web: web-core
+
+web-core: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target jovi_data jovitrack-cli
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_CMAKE) $(EMCMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+	      -DJOVI_WEB_DIR=$(abspath $(WEB_BUILD)) -DJOVI_NATIVE_DATA_DIR=$(abspath $(BUILD))/bin \
+	      -DJOVI_WITH_UI=OFF -DJOVI_WITH_BENCH=OFF
+	$(WEB_ENV) cmake --build $(WEB_CMAKE) -j $(JOBS)
+
+# The core's tests under node, the module's own tests, and jovitrack-cli.js against the native
+# tool over a table of commands.
+web-test: web-core
+	cd $(WEB_CMAKE) && ctest --output-on-failure -j $(JOBS)
+
+# Scenes per second under node against the native build, and a year of the almanac.
+web-bench: web-core
+	cmake --build $(BUILD) -j $(JOBS) --target jovi_web_speed
+	$(BUILD)/bin/jovi_web_speed native
+	node $(WEB_BUILD)/bin/jovi_web_speed.js node
 
 .PHONY: install pictures-sheet
 

@@ -6,6 +6,7 @@
 #include "almanac/moon_events.h"
 #include "astro/time_scales.h"
 #include "platform/program_dir.h"
+#include "util/real.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ void AlmanacOneYear(benchmark::State& state) {
   jovi::SetLeapSecondFile(jovi::ProgramDir() + "Leap Seconds.txt");
   jovi::SilentPrompter prompter;
   jovi::MoonEventQuery query;
-  query.from_ut = 2461041.5L;  // 2026 January 1, 0h UT
+  query.from_ut = 2461041.5_r;  // 2026 January 1, 0h UT
   query.to_ut = query.from_ut + 365;
   query.include_hidden = true;
   jovi::MoonEventList list;

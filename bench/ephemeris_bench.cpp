@@ -7,16 +7,17 @@
 #include "astro/planet_body.h"
 #include "astro/sun_body.h"
 #include "astro/vsop87.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
 void BM_SunLongitudeAndRadius(benchmark::State& state) {
   const SunBody sun(kApparent);
-  long double jd = 2460000.5L;
+  Real jd = 2460000.5_r;
   for (auto _ : state) {
     benchmark::DoNotOptimize(SunLongitude(sun, jd) + SunRadius(sun, jd));
-    jd += 0.01L;
+    jd += 0.01_r;
   }
 }
 BENCHMARK(BM_SunLongitudeAndRadius);
@@ -25,12 +26,12 @@ BENCHMARK(BM_SunLongitudeAndRadius);
 void BM_JupiterGeocentricInTheHeldBlock(benchmark::State& state) {
   PlanetBody jupiter(kGeometric);
   PositionRec pos;
-  long double delta = 0;
-  long double jd = 2448000.5L;
+  Real delta = 0;
+  Real jd = 2448000.5_r;
   for (auto _ : state) {
     jupiter.GeocentricPosition(jd, pos, delta);
     benchmark::DoNotOptimize(delta);
-    jd += 0.001L;
+    jd += 0.001_r;
   }
 }
 BENCHMARK(BM_JupiterGeocentricInTheHeldBlock);
@@ -38,10 +39,10 @@ BENCHMARK(BM_JupiterGeocentricInTheHeldBlock);
 // A fresh body each time, reading its record from the shipped file.
 void BM_JupiterHeliocentricFromTheFile(benchmark::State& state) {
   PositionRec pos;
-  long double r = 0;
+  Real r = 0;
   for (auto _ : state) {
     PlanetBody jupiter(kGeometric);
-    jupiter.HeliocentricPosition(2460000.5L, pos, r);
+    jupiter.HeliocentricPosition(2460000.5_r, pos, r);
     benchmark::DoNotOptimize(r);
   }
 }
@@ -56,10 +57,10 @@ void BM_Vsop87JupiterFullSeries(benchmark::State& state) {
     state.SkipWithError(load.error.c_str());
     return;
   }
-  long double jde = 2451545.0L;
+  Real jde = 2451545.0_r;
   for (auto _ : state) {
     benchmark::DoNotOptimize(load.series.At(jde).Longitude);
-    jde += 1.0L;
+    jde += 1.0_r;
   }
 }
 BENCHMARK(BM_Vsop87JupiterFullSeries);

@@ -3,12 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include "almanac/mutual_events.h"
+#include "util/real.h"
 
 namespace {
 
 void MutualSeason(benchmark::State& state) {
-  constexpr long double kFrom = 2461130.5L;  // 2026 April 1
-  constexpr long double kTo = kFrom + 365;
+  constexpr jovi::Real kFrom = 2461130.5_r;  // 2026 April 1
+  constexpr jovi::Real kTo = kFrom + 365;
   std::size_t events = 0;
   for (auto _ : state) {
     const jovi::MutualSearch search = jovi::FindMutualEvents(kFrom, kTo, 0, true);

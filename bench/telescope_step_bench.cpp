@@ -11,6 +11,7 @@
 #include "session/observation_step.h"
 #include "session/rotation_image.h"
 #include "session/telescope_geometry.h"
+#include "util/real.h"
 
 namespace {
 
@@ -20,20 +21,20 @@ class FixedRandom final : public jovi::RandomSource {
 };
 
 void TelescopeAnimationStep(benchmark::State& state) {
-  long double ut = 2461383.5L;
+  jovi::Real ut = 2461383.5_r;
   jovi::CloudState clouds;
   clouds.CloudsEnabled = true;
-  clouds.CloudChance = 0.1L;
+  clouds.CloudChance = 0.1_r;
   FixedRandom random;
   jovi::FeatureSettings features;
   features.StopOnEclipse = features.ShowEclipsedMoon = true;
   std::array<bool, 4> eclipsed{};
   const jovi::ViewGeometry geometry = jovi::GeometryFor(2, 315, 163);
   for (auto _ : state) {
-    const auto next = jovi::StepTarget(ut, 0.1L);
-    ut = next ? *next : 2461383.5L;
+    const auto next = jovi::StepTarget(ut, 0.1_r);
+    ut = next ? *next : 2461383.5_r;
     jovi::ComputeScene(jovi::TDTFromUT(ut));
-    long double system_i = 0, system_ii = 0;
+    jovi::Real system_i = 0, system_ii = 0;
     jovi::CentralMeridians(jovi::TDTFromUT(ut), system_i, system_ii);
     benchmark::DoNotOptimize(jovi::RotationImageName(jovi::SelectRotationImage(system_ii, 119.0f)));
     const auto& moons = jovi::ProgramScene().Satellites();

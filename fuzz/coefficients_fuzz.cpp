@@ -16,6 +16,7 @@
 #include "astro/satellite_scene.h"
 #include "fuzz_file.h"
 #include "phenomena/jupiter_phenomena.h"
+#include "util/real.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ void Require(bool holds, const char* what) {
   std::abort();
 }
 
-void Finite(long double v, const char* what) { Require(std::isfinite(v), what); }
+void Finite(Real v, const char* what) { Require(std::isfinite(v), what); }
 
 }  // namespace
 
@@ -49,12 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string path = fuzz::InputFile(data, size, "Outer_Pl_Tbl.dat");
   SetCoefficientFile(path);
 
-  std::vector<long double> instants;
-  for (int k = 0; k < 8; ++k) instants.push_back(YearStartJD(-4000 + 5 * k + 2) + 100.25L);
-  instants.push_back(2451545.0L);
+  std::vector<Real> instants;
+  for (int k = 0; k < 8; ++k) instants.push_back(YearStartJD(-4000 + 5 * k + 2) + 100.25_r);
+  instants.push_back(2451545.0_r);
 
   ObservationScene scene;  // carries the light time from one instant to the next
-  for (long double jde : instants) {
+  for (Real jde : instants) {
     Counting messages;
     scene.Compute(jde, messages);
     Require(messages.count <= 1, "more than one message from one scene");
@@ -63,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!scene.Working().file_error || messages.last_caption == kFileErrorCaption,
             "a file error under another caption");
     for (const SatelliteState& s : scene.Satellites()) {
-      for (long double v :
+      for (Real v :
            {s.X, s.Y, s.Z, s.SunX, s.SunY, s.SunZ, s.Longitude, s.Latitude, s.Radius}) {
         Finite(v, "a moon's place not finite");
       }
@@ -72,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     PlanetBody jupiter(kApparent, &messages);
     PositionRec pos;
-    long double distance = 0;
+    Real distance = 0;
     jupiter.GeocentricPosition(jde, pos, distance);
     Finite(pos.Longitude, "Jupiter's longitude not finite");
     Finite(pos.Latitude, "Jupiter's latitude not finite");

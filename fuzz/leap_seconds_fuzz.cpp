@@ -8,6 +8,7 @@
 #include "astro/leap_second_table.h"
 #include "astro/time_scales.h"
 #include "fuzz_file.h"
+#include "util/real.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace jovi;
@@ -15,9 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SilentPrompter silent;
   LeapSecondTable table(path);
   SetLeapSecondFile(path);
-  for (long double jd = 2436934.5L; jd < 2488069.5L; jd += 1461.0L) {  // 1960-2100
+  for (Real jd = 2436934.5_r; jd < 2488069.5_r; jd += 1461.0_r) {  // 1960-2100
     if (!std::isfinite(table.SecondsAt(jd, silent))) std::abort();
-    const long double tdt = TDTFromUT(jd);
+    const Real tdt = TDTFromUT(jd);
     if (!std::isfinite(tdt) || !std::isfinite(UTFromTDT(tdt))) std::abort();
   }
   if (!table.Loaded()) std::abort();

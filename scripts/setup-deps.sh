@@ -11,6 +11,7 @@ packages=(
   xvfb xauth poppler-utils
   help2man appstream desktop-file-utils
   dpkg-dev file
+  emscripten nodejs python3
 )
 
 # The browser edition's page is built and tested with node and npm, in Debian's chromium.

@@ -25,6 +25,7 @@
 #include "session/ui/telescope_view.h"
 #include "util/atomic_file.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ void TelescopeFrameStep(benchmark::State& state) {
     return;
   }
   session.Run();
-  constexpr long double kStart = 2461383.5L;  // 2026 December 10, 0h UT
+  constexpr jovi::Real kStart = 2461383.5_r;  // 2026 December 10, 0h UT
   session.SetObservationJD(kStart);
   jovi::Telescope scope(session, window, prompter, random);
   scope.Start();

@@ -6,17 +6,18 @@
 #include <iterator>
 
 #include "astro/date_time.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr long double kMinutesPerDay = 1440;
+constexpr Real kMinutesPerDay = 1440;
 
-long long WholeMinutes(long double jd) { return std::llround((jd + 0.5L) * kMinutesPerDay); }
+long long WholeMinutes(Real jd) { return std::llround((jd + 0.5_r) * kMinutesPerDay); }
 
-long double FromWholeMinutes(long long minutes) {
-  return static_cast<long double>(minutes) / kMinutesPerDay - 0.5L;
+Real FromWholeMinutes(long long minutes) {
+  return static_cast<Real>(minutes) / kMinutesPerDay - 0.5_r;
 }
 
 std::string Padded(std::string text, std::size_t width) {
@@ -80,19 +81,19 @@ bool AlmanacFilter::Lists(const MoonEvent& event) const {
   return kinds.Has(event.kind) && (show_hidden || !event.hidden);
 }
 
-std::string MinuteText(long double jd) {
+std::string MinuteText(Real jd) {
   const long long minutes = WholeMinutes(jd);
   const long long day = minutes >= 0 ? minutes / 1440 : -((-minutes + 1439) / 1440);
   const long long of_day = minutes - day * 1440;
   DateTimeRec rec;
-  SetFromJD(rec, static_cast<long double>(day) - 0.5L);
+  SetFromJD(rec, static_cast<Real>(day) - 0.5_r);
   char buf[48];
   std::snprintf(buf, sizeof buf, "%s%04d/%02d/%02d %02lld:%02lld", rec.Year < 0 ? "-" : "",
                 std::abs(rec.Year), rec.Month, rec.Day, of_day / 60, of_day % 60);
   return buf;
 }
 
-long double ListedMinute(const MoonEvent& event) {
+Real ListedMinute(const MoonEvent& event) {
   return FromWholeMinutes(WholeMinutes(event.jd));
 }
 
@@ -129,11 +130,11 @@ std::vector<MoonEvent> WithMutualEvents(std::vector<MoonEvent> found,
   return merged;
 }
 
-long double GoToInstant(const MoonEvent& event) {
+Real GoToInstant(const MoonEvent& event) {
   return ListedMinute(event) - kGoToLeadMinutes / kMinutesPerDay;
 }
 
-AlmanacReport AlmanacLines(const std::vector<MoonEvent>& found, long double from_ut, int days,
+AlmanacReport AlmanacLines(const std::vector<MoonEvent>& found, Real from_ut, int days,
                            const AlmanacFilter& filter,
                            const std::vector<AlmanacColumn>& extra_columns) {
   AlmanacReport report;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "almanac/moon_events.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -47,13 +48,13 @@ struct AlmanacReport {
 };
 
 // "2016/01/01 15:39": a UT instant to the nearest minute.
-std::string MinuteText(long double jd);
+std::string MinuteText(Real jd);
 // The event's instant rounded to its listed minute.
-long double ListedMinute(const MoonEvent& event);
+Real ListedMinute(const MoonEvent& event);
 
 // The lines for the events found over [from_ut, from_ut + days] (every moon and kind, the
 // hidden ones included), as the filter chooses them.
-AlmanacReport AlmanacLines(const std::vector<MoonEvent>& found, long double from_ut, int days,
+AlmanacReport AlmanacLines(const std::vector<MoonEvent>& found, Real from_ut, int days,
                            const AlmanacFilter& filter,
                            const std::vector<AlmanacColumn>& extra_columns = {});
 
@@ -67,6 +68,6 @@ std::vector<MoonEvent> WithMutualEvents(std::vector<MoonEvent> found,
                                         const std::vector<MutualEvent>& mutual);
 
 // The UT instant Go To sets for an event: kGoToLeadMinutes before its listed minute.
-long double GoToInstant(const MoonEvent& event);
+Real GoToInstant(const MoonEvent& event);
 
 }  // namespace jovi

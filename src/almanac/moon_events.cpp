@@ -36,55 +36,56 @@
 #include "astro/satellite_scene.h"
 #include "astro/time_scales.h"
 #include "phenomena/root_finder.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
-constexpr long double kSecond = 1.0L / 86400;
+constexpr Real kPi = std::numbers::pi_v<Real>;
+constexpr Real kSecond = 1.0_r / 86400;
 
-constexpr long double kNodesPerDay = 24;
-constexpr long double kNodeStep = 1 / kNodesPerDay;
+constexpr Real kNodesPerDay = 24;
+constexpr Real kNodeStep = 1 / kNodesPerDay;
 constexpr int kSubSteps = 120;
-constexpr long double kSubStep = kNodeStep / kSubSteps;
-constexpr long double kRootTolerance = 0.1L * kSecond;
+constexpr Real kSubStep = kNodeStep / kSubSteps;
+constexpr Real kRootTolerance = 0.1_r * kSecond;
 // Searches on the cubic stop at this width (about 0.01 s); on the scene at kTruthWidth.
-constexpr long double kCubicWidth = 0.01L * kSecond;
-constexpr long double kTruthWidth = 0.2L * kSecond;
+constexpr Real kCubicWidth = 0.01_r * kSecond;
+constexpr Real kTruthWidth = 0.2_r * kSecond;
 constexpr int kMostHalvings = 64;
 // Instants closer than this (under 10 microseconds) are one for the scene's cache.
-constexpr long double kSameInstant = 1e-10L;
+constexpr Real kSameInstant = 1e-10_r;
 constexpr int kMostGoldenSteps = 80;
 
 // Mean orbital radius (Jupiter radii, as the scene's) and sidereal period (days).
 struct Orbit {
-  long double radius;
-  long double period;
+  Real radius;
+  Real period;
 };
 constexpr std::array<Orbit, 4> kOrbits = {
-    {{5.9073L, 1.769138L}, {9.39912L, 3.551181L}, {14.9924L, 7.154553L}, {26.3699L, 16.689018L}}};
+    {{5.9073_r, 1.769138_r}, {9.39912_r, 3.551181_r}, {14.9924_r, 7.154553_r}, {26.3699_r, 16.689018_r}}};
 
 // The scene is not perfectly smooth: Jupiter's place comes from five-year blocks of
 // single-precision polynomials, and at each join its direction jumps by up to 3.4e-5 rad
 // (measured at every join from 1900 to 2105), which moves a moon at Callisto's distance in
 // front of or behind the planet by up to 9e-4 radii. The band includes such a jump.
-constexpr long double kSceneJump = 1.5e-3L;
+constexpr Real kSceneJump = 1.5e-3_r;
 
 struct MoonBounds {
-  long double speed;  // of the stretched offsets, radii per day
-  long double band;   // of the interpolation error of e, the scene's jumps included
-  long double guard;  // the zones' half-width in e
+  Real speed;  // of the stretched offsets, radii per day
+  Real band;   // of the interpolation error of e, the scene's jumps included
+  Real guard;  // the zones' half-width in e
 };
 
 MoonBounds BoundsFor(std::size_t k) {
   const Orbit& o = kOrbits[k];
-  const long double omega = 2 * kPi / o.period;
-  const long double speed = 1.25L * kDiscFlattening * omega * o.radius;
-  const long double fourth = 2 * o.radius * omega * omega * omega * omega;
-  const long double h2 = kNodeStep * kNodeStep;
-  const long double per_coordinate = fourth * (9.0L / 16) / 24 * h2 * h2;
-  const long double band =
+  const Real omega = 2 * kPi / o.period;
+  const Real speed = 1.25_r * kDiscFlattening * omega * o.radius;
+  const Real fourth = 2 * o.radius * omega * omega * omega * omega;
+  const Real h2 = kNodeStep * kNodeStep;
+  const Real per_coordinate = fourth * (9.0_r / 16) / 24 * h2 * h2;
+  const Real band =
       std::sqrt(1 + kDiscFlattening * kDiscFlattening) * per_coordinate + kSceneJump;
   return {speed, band, 3 * band};
 }
@@ -96,15 +97,14 @@ const std::array<MoonBounds, 4>& Bounds() {
 }
 
 enum class View { Earth, Sun };
-constexpr std::array<View, 2> kViews = {View::Earth, View::Sun};
 
-long double Excess(long double x, long double y) { return std::hypot(x, kDiscFlattening * y) - 1; }
+Real Excess(Real x, Real y) { return std::hypot(x, kDiscFlattening * y) - 1; }
 
-long double Excess(const SatelliteState& s, View view) {
+Real Excess(const SatelliteState& s, View view) {
   return view == View::Earth ? Excess(s.X, s.Y) : Excess(s.SunX, s.SunY);
 }
 
-bool Inside(long double e) { return e <= 0; }
+bool Inside(Real e) { return e <= 0; }
 
 MoonEventKind KindOf(View view, const SatelliteState& s) {
   if (view == View::Earth) return s.Z > 0 ? MoonEventKind::Occultation : MoonEventKind::Transit;
@@ -139,7 +139,7 @@ class SceneProbe {
  public:
   explicit SceneProbe(Prompter& prompter) : messages_(prompter) {}
 
-  const Moons& At(long double ut) {
+  const Moons& At(Real ut) {
     for (const Entry& e : cache_) {
       if (e.valid && std::fabs(e.ut - ut) < kSameInstant) return e.moons;
     }
@@ -164,7 +164,7 @@ class SceneProbe {
  private:
   struct Entry {
     bool valid = false;
-    long double ut = 0;
+    Real ut = 0;
     Moons moons{};
   };
   FirstMessageOnly messages_;
@@ -180,7 +180,7 @@ class LimbCrossing final : public RFRootOBJ {
  public:
   LimbCrossing(SceneProbe& probe, std::size_t moon, View view)
       : probe_(probe), moon_(moon), view_(view) {}
-  long double Func(long double ut) override { return Excess(probe_.At(ut)[moon_], view_); }
+  Real Func(Real ut) override { return Excess(probe_.At(ut)[moon_], view_); }
 
  private:
   SceneProbe& probe_;
@@ -190,11 +190,11 @@ class LimbCrossing final : public RFRootOBJ {
 
 // The four grid instants around the hour [t1, t2] and the cubic through them.
 struct GridPoint {
-  long double ut = 0;
+  Real ut = 0;
   Moons moons{};
 };
 
-std::array<long double, 4> LagrangeWeights(long double s) {
+std::array<Real, 4> LagrangeWeights(Real s) {
   return {-s * (s - 1) * (s - 2) / 6, (s + 1) * (s - 1) * (s - 2) / 2, -(s + 1) * s * (s - 2) / 2,
           (s + 1) * s * (s - 1) / 6};
 }
@@ -210,25 +210,25 @@ class CubicExcess {
     }
   }
 
-  long double At(long double ut) const {
+  Real At(Real ut) const {
     return WithWeights(LagrangeWeights((ut - start_) / kNodeStep));
   }
-  long double WithWeights(const std::array<long double, 4>& w) const {
-    const long double x = w[0] * x_[0] + w[1] * x_[1] + w[2] * x_[2] + w[3] * x_[3];
-    const long double y = w[0] * y_[0] + w[1] * y_[1] + w[2] * y_[2] + w[3] * y_[3];
+  Real WithWeights(const std::array<Real, 4>& w) const {
+    const Real x = w[0] * x_[0] + w[1] * x_[1] + w[2] * x_[2] + w[3] * x_[3];
+    const Real y = w[0] * y_[0] + w[1] * y_[1] + w[2] * y_[2] + w[3] * y_[3];
     return Excess(x, y);
   }
 
  private:
-  long double start_;
-  std::array<long double, 4> x_{}, y_{};
+  Real start_;
+  std::array<Real, 4> x_{}, y_{};
 };
 
-const std::array<std::array<long double, 4>, kSubSteps + 1>& SubStepWeights() {
+const std::array<std::array<Real, 4>, kSubSteps + 1>& SubStepWeights() {
   static const auto weights = [] {
-    std::array<std::array<long double, 4>, kSubSteps + 1> w{};
+    std::array<std::array<Real, 4>, kSubSteps + 1> w{};
     for (int j = 0; j <= kSubSteps; ++j) {
-      w[static_cast<std::size_t>(j)] = LagrangeWeights(static_cast<long double>(j) / kSubSteps);
+      w[static_cast<std::size_t>(j)] = LagrangeWeights(static_cast<Real>(j) / kSubSteps);
     }
     return w;
   }();
@@ -238,9 +238,9 @@ const std::array<std::array<long double, 4>, kSubSteps + 1>& SubStepWeights() {
 // Where a continuous f changes from `sign_at_a` between a and b (f(a) and f(b) on either
 // side), by halving to `width`.
 template <typename F>
-long double Halve(F&& on_a_side, long double a, long double b, long double width) {
+Real Halve(F&& on_a_side, Real a, Real b, Real width) {
   for (int i = 0; i < kMostHalvings && b - a > width; ++i) {
-    const long double mid = (a + b) / 2;
+    const Real mid = (a + b) / 2;
     (on_a_side(mid) ? a : b) = mid;
   }
   return (a + b) / 2;
@@ -248,10 +248,10 @@ long double Halve(F&& on_a_side, long double a, long double b, long double width
 
 // The instant of the least f in [a, b], by golden section (f taken as unimodal there).
 template <typename F>
-long double GoldenMinimum(F&& f, long double a, long double b, long double width) {
-  const long double r = (std::sqrt(5.0L) - 1) / 2;
-  long double c = b - r * (b - a), d = a + r * (b - a);
-  long double fc = f(c), fd = f(d);
+Real GoldenMinimum(F&& f, Real a, Real b, Real width) {
+  const Real r = (std::sqrt(5.0_r) - 1) / 2;
+  Real c = b - r * (b - a), d = a + r * (b - a);
+  Real fc = f(c), fd = f(d);
   for (int i = 0; i < kMostGoldenSteps && b - a > width; ++i) {
     if (fc <= fd) {
       b = d;
@@ -272,7 +272,7 @@ long double GoldenMinimum(F&& f, long double a, long double b, long double width
 
 // A stretch where the cubic lies within `guard` of the limb, and how often it crosses it there.
 struct Zone {
-  long double from, to;
+  Real from, to;
   int crossings;
 };
 
@@ -290,10 +290,10 @@ class Search {
   };
 
   void Examine(const std::array<const GridPoint*, 4>& grid, Track& track);
-  std::optional<Zone> ZoneIn(const CubicExcess& cubic, const MoonBounds& bounds, long double a,
-                             long double b, long double ea, long double eb) const;
+  std::optional<Zone> ZoneIn(const CubicExcess& cubic, const MoonBounds& bounds, Real a,
+                             Real b, Real ea, Real eb) const;
   void Resolve(Track& track);
-  void Crossing(const Track& track, long double a, long double b);
+  void Crossing(const Track& track, Real a, Real b);
 
   const MoonEventQuery& query_;
   SceneProbe probe_;
@@ -302,10 +302,10 @@ class Search {
 
 void Search::Examine(const std::array<const GridPoint*, 4>& grid, Track& track) {
   const MoonBounds& bounds = Bounds()[track.moon];
-  const long double t1 = grid[1]->ut;
-  const long double e1 = Excess(grid[1]->moons[track.moon], track.view);
-  const long double e2 = Excess(grid[2]->moons[track.moon], track.view);
-  const long double reach = bounds.speed * kNodeStep / 2;
+  const Real t1 = grid[1]->ut;
+  const Real e1 = Excess(grid[1]->moons[track.moon], track.view);
+  const Real e2 = Excess(grid[2]->moons[track.moon], track.view);
+  const Real reach = bounds.speed * kNodeStep / 2;
   // The limb cannot be reached within the hour (from outside or from inside).
   if (std::min(e1, e2) - reach > bounds.guard || std::max(e1, e2) + reach < -bounds.guard) {
     if (track.open) Resolve(track);
@@ -313,11 +313,11 @@ void Search::Examine(const std::array<const GridPoint*, 4>& grid, Track& track) 
   }
   const CubicExcess cubic(grid, track.moon, track.view);
   const auto& weights = SubStepWeights();
-  long double ea = e1;
+  Real ea = e1;
   for (int j = 0; j < kSubSteps; ++j) {
-    const long double a = t1 + j * kSubStep;
-    const long double b = j + 1 == kSubSteps ? grid[2]->ut : t1 + (j + 1) * kSubStep;
-    const long double eb =
+    const Real a = t1 + j * kSubStep;
+    const Real b = j + 1 == kSubSteps ? grid[2]->ut : t1 + (j + 1) * kSubStep;
+    const Real eb =
         j + 1 == kSubSteps ? e2 : cubic.WithWeights(weights[static_cast<std::size_t>(j + 1)]);
     const std::optional<Zone> piece = ZoneIn(cubic, bounds, a, b, ea, eb);
     if (!piece) {
@@ -335,28 +335,28 @@ void Search::Examine(const std::array<const GridPoint*, 4>& grid, Track& track) 
 
 // The part of [a, b] where the cubic lies within `guard` of the limb, if any.
 std::optional<Zone> Search::ZoneIn(const CubicExcess& cubic, const MoonBounds& bounds,
-                                   long double a, long double b, long double ea,
-                                   long double eb) const {
-  const long double guard = bounds.guard;
-  auto far = [&](long double t) { return std::fabs(cubic.At(t)) > guard; };
-  long double centre = 0;
+                                   Real a, Real b, Real ea,
+                                   Real eb) const {
+  const Real guard = bounds.guard;
+  auto far = [&](Real t) { return std::fabs(cubic.At(t)) > guard; };
+  Real centre = 0;
   const bool crosses = Inside(ea) != Inside(eb);
   if (crosses) {
     centre =
-        Halve([&](long double t) { return Inside(cubic.At(t)) == Inside(ea); }, a, b, kCubicWidth);
+        Halve([&](Real t) { return Inside(cubic.At(t)) == Inside(ea); }, a, b, kCubicWidth);
   } else {
     // No crossing of the cubic: a zone only where it comes near the limb in between.
-    const long double reach = bounds.speed * (b - a) / 2;
+    const Real reach = bounds.speed * (b - a) / 2;
     if (std::min(std::fabs(ea), std::fabs(eb)) > guard + reach) return std::nullopt;
     centre =
-        GoldenMinimum([&](long double t) { return std::fabs(cubic.At(t)); }, a, b, kCubicWidth);
+        GoldenMinimum([&](Real t) { return std::fabs(cubic.At(t)); }, a, b, kCubicWidth);
     if (far(centre)) return std::nullopt;
   }
-  const long double from =
+  const Real from =
       std::fabs(ea) <= guard ? a
-                             : Halve([&](long double t) { return far(t); }, a, centre, kCubicWidth);
-  const long double to = std::fabs(eb) <= guard ? b
-                                                : Halve([&](long double t) { return !far(t); },
+                             : Halve([&](Real t) { return far(t); }, a, centre, kCubicWidth);
+  const Real to = std::fabs(eb) <= guard ? b
+                                                : Halve([&](Real t) { return !far(t); },
                                                         centre, b, kCubicWidth);
   return Zone{from, to, crosses ? 1 : 0};
 }
@@ -365,13 +365,13 @@ std::optional<Zone> Search::ZoneIn(const CubicExcess& cubic, const MoonBounds& b
 void Search::Resolve(Track& track) {
   Zone zone = *track.open;
   track.open.reset();
-  auto excess = [&](long double t) { return Excess(probe_.At(t)[track.moon], track.view); };
-  long double e0 = excess(zone.from);
-  long double e1 = excess(zone.to);
+  auto excess = [&](Real t) { return Excess(probe_.At(t)[track.moon], track.view); };
+  Real e0 = excess(zone.from);
+  Real e1 = excess(zone.to);
   // The cubic crosses the limb once but the scene agrees at both ends: the scene departs from
   // the cubic by more than the band (it never has so far). The crossing is looked for in a
   // widening stretch, up to half an hour on either side.
-  for (long double pad = kSubStep;
+  for (Real pad = kSubStep;
        zone.crossings % 2 == 1 && Inside(e0) == Inside(e1) && pad <= 60 * kSubStep; pad *= 2) {
     zone.from -= pad;
     zone.to += pad;
@@ -382,8 +382,8 @@ void Search::Resolve(Track& track) {
     Crossing(track, zone.from, zone.to);
     return;
   }
-  const long double sign = Inside(e0) ? -1 : 1;
-  const long double deepest = GoldenMinimum([&](long double t) { return sign * excess(t); },
+  const Real sign = Inside(e0) ? -1 : 1;
+  const Real deepest = GoldenMinimum([&](Real t) { return sign * excess(t); },
                                             zone.from, zone.to, kTruthWidth);
   if (Inside(excess(deepest)) == Inside(e0)) return;
   Crossing(track, zone.from, deepest);
@@ -392,15 +392,15 @@ void Search::Resolve(Track& track) {
 
 // The crossing between a and b (the scene's disc test differs at the two), found to 0.1 s by
 // the program's root finder, by halving where it fails.
-void Search::Crossing(const Track& track, long double a, long double b) {
-  auto excess = [&](long double t) { return Excess(probe_.At(t)[track.moon], track.view); };
-  const long double ea = excess(a);
-  const long double eb = excess(b);
-  std::optional<long double> root;
+void Search::Crossing(const Track& track, Real a, Real b) {
+  auto excess = [&](Real t) { return Excess(probe_.At(t)[track.moon], track.view); };
+  const Real ea = excess(a);
+  const Real eb = excess(b);
+  std::optional<Real> root;
   if (ea * eb < 0) {
     LimbCrossing finder(probe_, track.moon, track.view);
     if (finder.InitBracket(false, kRootTolerance, b - a, a)) {
-      const long double x = finder.FindRoot();
+      const Real x = finder.FindRoot();
       if (!probe_.Error().empty()) throw SceneFailure(probe_.Error());
       if (!finder.Failed && x >= a && x <= b) root = x;
     }
@@ -408,7 +408,7 @@ void Search::Crossing(const Track& track, long double a, long double b) {
   }
   if (!root) {
     root =
-        Halve([&](long double t) { return Inside(excess(t)) == Inside(ea); }, a, b, kRootTolerance);
+        Halve([&](Real t) { return Inside(excess(t)) == Inside(ea); }, a, b, kRootTolerance);
   }
   const SatelliteState& s = probe_.At(*root)[track.moon];
   MoonEvent event;
@@ -421,7 +421,7 @@ void Search::Crossing(const Track& track, long double a, long double b) {
   found_.push_back(event);
 }
 
-long long WholeSecond(long double jd) { return std::llround(jd * 86400); }
+long long WholeSecond(Real jd) { return std::llround(jd * 86400); }
 
 MoonEventList Search::Run() {
   MoonEventList result;
@@ -446,17 +446,17 @@ MoonEventList Search::Run() {
   if (tracks.empty()) return result;
 
   // Hours [n, n + 1] from an hour before the start to an hour after the end.
-  const long double first = std::floor(query_.from_ut * kNodesPerDay) - 1;
-  const long double last = std::ceil(query_.to_ut * kNodesPerDay) + 1;
+  const Real first = std::floor(query_.from_ut * kNodesPerDay) - 1;
+  const Real last = std::ceil(query_.to_ut * kNodesPerDay) + 1;
   try {
     std::array<GridPoint, 4> ring;
-    auto compute = [&](GridPoint& p, long double n) {
+    auto compute = [&](GridPoint& p, Real n) {
       p.ut = n / kNodesPerDay;
       p.moons = probe_.At(p.ut);
     };
-    for (std::size_t i = 0; i < 4; ++i) compute(ring[i], first - 1 + static_cast<long double>(i));
+    for (std::size_t i = 0; i < 4; ++i) compute(ring[i], first - 1 + static_cast<Real>(i));
     std::size_t oldest = 0;
-    for (long double n = first; n < last; ++n) {
+    for (Real n = first; n < last; ++n) {
       const std::array<const GridPoint*, 4> grid = {
           &ring[oldest], &ring[(oldest + 1) % 4], &ring[(oldest + 2) % 4], &ring[(oldest + 3) % 4]};
       for (Track& track : tracks) Examine(grid, track);

@@ -17,6 +17,7 @@
 
 #include "almanac/mutual_events.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -64,7 +65,7 @@ class MoonEventKindSet {
 // One event: a moon's centre crossing the limb of the disc, seen from the Earth (occultation,
 // transit) or from the Sun (eclipse, shadow transit).
 struct MoonEvent {
-  long double jd = 0;  // UT, refined to a fraction of a second
+  Real jd = 0;  // UT, refined to a fraction of a second
   int moon = 1;        // 1 Io, 2 Europa, 3 Ganymede, 4 Callisto
   MoonEventKind kind = MoonEventKind::Eclipse;
   bool begins = true;  // D or I; false: R or E
@@ -85,8 +86,8 @@ std::string MoonEventCode(const MoonEvent& event);
 std::string MoonEventText(const MoonEvent& event);
 
 struct MoonEventQuery {
-  long double from_ut = 0;  // Julian dates, UT; an event at either end (to the second) is in
-  long double to_ut = 0;
+  Real from_ut = 0;  // Julian dates, UT; an event at either end (to the second) is in
+  Real to_ut = 0;
   std::array<bool, 4> moons{true, true, true, true};
   MoonEventKindSet kinds = MoonEventKindSet::All();
   bool include_hidden = false;  // the events an observer on the Earth cannot see, marked hidden
@@ -100,7 +101,7 @@ struct MoonEventList {
 };
 
 // The longest interval one search covers.
-inline constexpr long double kLongestMoonEventSpanDays = 3660;
+inline constexpr Real kLongestMoonEventSpanDays = 3660;
 
 // The events of the query's moons and kinds in [from_ut, to_ut], in time order. A bad query
 // (the end before the start, a span over kLongestMoonEventSpanDays) or a scene that cannot be
@@ -110,11 +111,11 @@ MoonEventList FindMoonEvents(const MoonEventQuery& query, Prompter& prompter);
 
 // The search's own figures, for the note and the tests (see moon_events.cpp).
 struct MoonEventSearchFigures {
-  long double node_step_days;        // the scene is computed on this grid of UT
-  long double sub_step_days;         // the interpolated motion is examined this often
-  long double scene_jump;            // the scene's largest jump allowed for, Jupiter radii
-  std::array<long double, 4> band;   // bound of the interpolation error, jumps included
-  std::array<long double, 4> speed;  // bound of the speed across the disc, radii per day
+  Real node_step_days;        // the scene is computed on this grid of UT
+  Real sub_step_days;         // the interpolated motion is examined this often
+  Real scene_jump;            // the scene's largest jump allowed for, Jupiter radii
+  std::array<Real, 4> band;   // bound of the interpolation error, jumps included
+  std::array<Real, 4> speed;  // bound of the speed across the disc, radii per day
 };
 MoonEventSearchFigures MoonEventSearchParameters();
 

@@ -6,36 +6,37 @@
 #include <numbers>
 
 #include "astro/time_scales.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr long double kTwoPi = 2 * std::numbers::pi_v<long double>;
-constexpr long double kSecond = 1.0L / 86400;
+constexpr Real kTwoPi = 2 * std::numbers::pi_v<Real>;
+constexpr Real kSecond = 1.0_r / 86400;
 
 // Mean orbital speeds from the mean distances (Jupiter radii) and sidereal periods (days).
-constexpr std::array<long double, 4> kMeanDistance = {5.9073L, 9.39912L, 14.9924L, 26.3699L};
-constexpr std::array<long double, 4> kPeriod = {1.769138L, 3.551181L, 7.154553L, 16.689018L};
+constexpr std::array<Real, 4> kMeanDistance = {5.9073_r, 9.39912_r, 14.9924_r, 26.3699_r};
+constexpr std::array<Real, 4> kPeriod = {1.769138_r, 3.551181_r, 7.154553_r, 16.689018_r};
 // Covers the eccentricities (under 0.01), the perspective, the turning of the viewers' frames
 // and the slow change of the shadow's size, all well under 5 % of the speeds.
-constexpr long double kSpeedMargin = 1.2L;
+constexpr Real kSpeedMargin = 1.2_r;
 
-constexpr long double kFloorStep = 60 * kSecond;  // below it the step is halved, not taken
-constexpr long double kLeafStep = 1 * kSecond;    // the finest piece examined
-constexpr long double kLongestStep = 0.5L;
+constexpr Real kFloorStep = 60 * kSecond;  // below it the step is halved, not taken
+constexpr Real kLeafStep = 1 * kSecond;    // the finest piece examined
+constexpr Real kLongestStep = 0.5_r;
 constexpr int kDeepestSplit = 24;
-constexpr long double kMargin = 0.5L;  // looked at before and after the interval (days)
+constexpr Real kMargin = 0.5_r;  // looked at before and after the interval (days)
 constexpr int kMostMarginSteps = 8;
-constexpr long double kSunDistanceRefresh = 0.5L;  // days; the Sun's size changes slowly
-constexpr long double kMiddleTolerance = 0.5L * kSecond;
+constexpr Real kSunDistanceRefresh = 0.5_r;  // days; the Sun's size changes slowly
+constexpr Real kMiddleTolerance = 0.5_r * kSecond;
 constexpr int kMostMiddleIterations = 60;
 
 constexpr std::array<std::array<int, 2>, 6> kPairs = {
     {{1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}}};
 constexpr std::size_t kFunctions = 2 * kPairs.size();  // occultation, then eclipse, per pair
 
-using Clearances = std::array<long double, kFunctions>;
+using Clearances = std::array<Real, kFunctions>;
 
 MutualKind KindOf(std::size_t f) {
   return f % 2 == 0 ? MutualKind::Occultation : MutualKind::Eclipse;
@@ -46,7 +47,7 @@ const std::array<int, 2>& PairOf(std::size_t f) { return kPairs[f / 2]; }
 class MutualSky {
  public:
   // False when Jupiter's place is not available at jd.
-  bool At(long double jd) {
+  bool At(Real jd) {
     scene_.Compute(TDTFromUT(jd), ProgramPrompter());
     if (scene_.Working().jupiter_failed) return false;
     if (!(std::fabs(jd - sun_distance_jd_) < kSunDistanceRefresh)) {
@@ -72,12 +73,12 @@ class MutualSky {
 
  private:
   ObservationScene scene_;
-  long double sun_distance_ = 0;
-  long double sun_distance_jd_ = -1e9L;
+  Real sun_distance_ = 0;
+  Real sun_distance_jd_ = -1e9_r;
 };
 
 struct Sample {
-  long double t = 0;
+  Real t = 0;
   Clearances c{};
 };
 
@@ -92,7 +93,7 @@ class Search {
   bool failed = false;
   std::vector<MutualEvent> events;
 
-  void Run(long double from, long double to) {
+  void Run(Real from, Real to) {
     Sample s;
     if (!Evaluate(from - kMargin, s)) return;
     // Start outside every event, so that each one found has its beginning.
@@ -100,13 +101,13 @@ class Search {
       if (!Evaluate(s.t - kMargin, s)) return;
     }
     for (std::size_t f = 0; f < kFunctions; ++f) inside_[f] = false;
-    const long double last = to + kMargin;
-    const long double most_steps =
+    const Real last = to + kMargin;
+    const Real most_steps =
         std::ceil((last + kMostMarginSteps * kMargin - s.t) / kFloorStep);
-    for (long double n = 0; n < most_steps; ++n) {
+    for (Real n = 0; n < most_steps; ++n) {
       if (s.t >= last && !AnyOpen()) break;
       if (s.t >= last + kMostMarginSteps * kMargin) break;
-      long double step = kLongestStep;
+      Real step = kLongestStep;
       for (std::size_t f = 0; f < kFunctions; ++f)
         step = std::min(step, std::fabs(s.c[f]) / speed_[f]);
       step = std::max(step, kFloorStep);
@@ -120,7 +121,7 @@ class Search {
   }
 
  private:
-  bool Evaluate(long double t, Sample& s) {
+  bool Evaluate(Real t, Sample& s) {
     if (!sky_.At(t)) {
       failed = true;
       return false;
@@ -131,7 +132,7 @@ class Search {
   }
 
   static bool AnyInside(const Sample& s) {
-    return std::any_of(s.c.begin(), s.c.end(), [](long double c) { return c < 0; });
+    return std::any_of(s.c.begin(), s.c.end(), [](Real c) { return c < 0; });
   }
   bool AnyOpen() const {
     return std::any_of(inside_.begin(), inside_.end(), [](bool b) { return b; });
@@ -141,7 +142,7 @@ class Search {
   // two values add up to more than its speed bound times the interval cannot touch zero there.
   bool Scan(const Sample& s0, const Sample& s1, const std::array<bool, kFunctions>& candidates,
             int depth) {
-    const long double h = s1.t - s0.t;
+    const Real h = s1.t - s0.t;
     std::array<bool, kFunctions> active{};
     bool any = false;
     for (std::size_t f = 0; f < kFunctions; ++f) {
@@ -154,7 +155,7 @@ class Search {
     if (h <= kLeafStep || depth >= kDeepestSplit) {
       for (std::size_t f = 0; f < kFunctions; ++f) {
         if (!active[f] || (s0.c[f] < 0) == (s1.c[f] < 0)) continue;
-        const long double at = s0.t + h * s0.c[f] / (s0.c[f] - s1.c[f]);
+        const Real at = s0.t + h * s0.c[f] / (s0.c[f] - s1.c[f]);
         if (!Contact(f, at, s1.c[f] < 0)) return false;
       }
       return true;
@@ -164,7 +165,7 @@ class Search {
     return Scan(s0, mid, active, depth + 1) && Scan(mid, s1, active, depth + 1);
   }
 
-  bool Contact(std::size_t f, long double at, bool entering) {
+  bool Contact(std::size_t f, Real at, bool entering) {
     if (entering) {
       inside_[f] = true;
       begin_[f] = at;
@@ -176,7 +177,7 @@ class Search {
   }
 
   // The separation of f's discs at t, for the least-separation search.
-  bool Separation(std::size_t f, long double t, long double& separation) {
+  bool Separation(std::size_t f, Real t, Real& separation) {
     if (!sky_.At(t)) {
       failed = true;
       return false;
@@ -185,12 +186,12 @@ class Search {
     return true;
   }
 
-  bool Record(std::size_t f, long double begin, long double end) {
+  bool Record(std::size_t f, Real begin, Real end) {
     // Golden-section search for the least separation between the contacts.
-    constexpr long double kGolden = 0.6180339887498949L;
-    long double lo = begin, hi = end;
-    long double x1 = hi - kGolden * (hi - lo), x2 = lo + kGolden * (hi - lo);
-    long double f1 = 0, f2 = 0;
+    constexpr Real kGolden = 0.6180339887498949_r;
+    Real lo = begin, hi = end;
+    Real x1 = hi - kGolden * (hi - lo), x2 = lo + kGolden * (hi - lo);
+    Real f1 = 0, f2 = 0;
     if (!Separation(f, x1, f1) || !Separation(f, x2, f2)) return false;
     for (int k = 0; k < kMostMiddleIterations && hi - lo > kMiddleTolerance; ++k) {
       if (f1 < f2) {
@@ -228,9 +229,9 @@ class Search {
   }
 
   MutualSky& sky_;
-  std::array<long double, kFunctions> speed_{};
+  std::array<Real, kFunctions> speed_{};
   std::array<bool, kFunctions> inside_{};
-  std::array<long double, kFunctions> begin_{};
+  std::array<Real, kFunctions> begin_{};
 };
 
 }  // namespace
@@ -243,7 +244,7 @@ std::string MutualEvent::Code() const {
   return code;
 }
 
-long double MutualClearanceSpeedBound(int i, int j) {
+Real MutualClearanceSpeedBound(int i, int j) {
   auto speed = [](int k) {
     const auto n = static_cast<std::size_t>(k - 1);
     return kTwoPi * kMeanDistance[n] / kPeriod[n];
@@ -251,7 +252,7 @@ long double MutualClearanceSpeedBound(int i, int j) {
   return kSpeedMargin * (speed(i) + speed(j));
 }
 
-MutualSearch FindMutualEvents(long double from, long double to, long double min_drop,
+MutualSearch FindMutualEvents(Real from, Real to, Real min_drop,
                               bool include_hidden) {
   MutualSky sky;
   Search search(sky);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "almanac/mutual_geometry.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -18,10 +19,10 @@ struct MutualEvent {
   int a = 0, b = 0;  // a occults or eclipses b
   MutualKind kind = MutualKind::Occultation;
   char type = 'P';         // partial, annular or total at the middle
-  long double begin = 0;   // UT Julian dates
-  long double middle = 0;  // least separation
-  long double end = 0;
-  long double light_lost = 0;    // fraction of b's light at the middle
+  Real begin = 0;   // UT Julian dates
+  Real middle = 0;  // least separation
+  Real end = 0;
+  Real light_lost = 0;    // fraction of b's light at the middle
   bool behind_jupiter = false;   // b occulted by Jupiter or in its shadow at the middle
   bool below_threshold = false;  // light_lost under the threshold asked for
 
@@ -35,14 +36,14 @@ struct MutualSearch {
   bool failed = false;              // Jupiter's place was not available: the list is cut short
 };
 
-inline constexpr long double kDefaultMinimumDrop = 0.03L;
+inline constexpr Real kDefaultMinimumDrop = 0.03_r;
 
 // The events whose middle lies in [from, to] (UT JDs, both included). Without include_hidden
 // only the visible ones with at least min_drop of b's light lost are kept.
-MutualSearch FindMutualEvents(long double from, long double to, long double min_drop,
+MutualSearch FindMutualEvents(Real from, Real to, Real min_drop,
                               bool include_hidden);
 
 // The bound on how fast the clearance of moons i and j can change, Jupiter radii per day.
-long double MutualClearanceSpeedBound(int i, int j);
+Real MutualClearanceSpeedBound(int i, int j);
 
 }  // namespace jovi

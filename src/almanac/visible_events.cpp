@@ -7,14 +7,15 @@
 #include <tuple>
 
 #include "util/number_text.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-std::optional<long double> ParseLimit(std::string_view text, long double lowest,
-                                      long double highest, const char* what, std::string* error) {
-  const std::optional<long double> v = ParseNumber(text);
+std::optional<Real> ParseLimit(std::string_view text, Real lowest,
+                                      Real highest, const char* what, std::string* error) {
+  const std::optional<Real> v = ParseNumber(text);
   if (v && *v >= lowest && *v <= highest) return v;
   if (error) {
     *error = std::string(what) + " is a number of degrees from " + LimitText(lowest) + " to " +
@@ -24,17 +25,17 @@ std::optional<long double> ParseLimit(std::string_view text, long double lowest,
 }
 
 // The events of a list told apart by their instant, moon, kind and phase.
-using EventKey = std::tuple<long double, int, int, bool>;
+using EventKey = std::tuple<Real, int, int, bool>;
 EventKey KeyOf(const MoonEvent& e) { return {e.jd, e.moon, static_cast<int>(e.kind), e.begins}; }
 
 }  // namespace
 
-std::optional<long double> ParseMinAltitude(std::string_view text, std::string* error) {
+std::optional<Real> ParseMinAltitude(std::string_view text, std::string* error) {
   return ParseLimit(text, kLowestMinAltitudeDeg, kHighestMinAltitudeDeg, "Jupiter's least altitude",
                     error);
 }
 
-std::optional<long double> ParseSunBelow(std::string_view text, std::string* error) {
+std::optional<Real> ParseSunBelow(std::string_view text, std::string* error) {
   return ParseLimit(text, kLeastSunBelowDeg, kMostSunBelowDeg, "The Sun's depth below the horizon",
                     error);
 }
@@ -58,13 +59,13 @@ VisibleEventList KeepVisibleEvents(SkyEphemeris& sky, const ObserverPlace& place
   return list;
 }
 
-std::string WholeDegreesText(long double degrees) {
+std::string WholeDegreesText(Real degrees) {
   const long long whole = std::llround(degrees);
   return std::to_string(whole == 0 ? 0 : whole);  // never "-0"
 }
 
 AlmanacColumn JupiterAltitudeColumn(const VisibleEventList& list) {
-  auto altitudes = std::make_shared<std::map<EventKey, long double>>();
+  auto altitudes = std::make_shared<std::map<EventKey, Real>>();
   for (const VisibleEvent& v : list.events) (*altitudes)[KeyOf(v.event)] = v.jupiter_altitude_deg;
   AlmanacColumn column;
   column.heading = "Alt";
@@ -78,7 +79,7 @@ AlmanacColumn JupiterAltitudeColumn(const VisibleEventList& list) {
   return column;
 }
 
-std::string LimitText(long double degrees) {
+std::string LimitText(Real degrees) {
   std::string text = FixedNumberText(degrees, 2);
   while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.')) {
     const bool point = text.back() == '.';

@@ -12,24 +12,25 @@
 #include "almanac/moon_events.h"
 #include "sky/observer_place.h"
 #include "sky/visibility.h"
+#include "util/real.h"
 
 namespace jovi {
 
 // The limits a person may choose, degrees: Jupiter's altitude from the horizon to the zenith,
 // the Sun's depression from sunset to the end of astronomical twilight.
-inline constexpr long double kLowestMinAltitudeDeg = 0;
-inline constexpr long double kHighestMinAltitudeDeg = 90;
-inline constexpr long double kLeastSunBelowDeg = 0;
-inline constexpr long double kMostSunBelowDeg = 18;
+inline constexpr Real kLowestMinAltitudeDeg = 0;
+inline constexpr Real kHighestMinAltitudeDeg = 90;
+inline constexpr Real kLeastSunBelowDeg = 0;
+inline constexpr Real kMostSunBelowDeg = 18;
 
 // A typed limit, read with the program's number rules ("10", "6.5"); nothing, and the reason
 // in `error` when given, for any other text or a value outside its range.
-std::optional<long double> ParseMinAltitude(std::string_view text, std::string* error = nullptr);
-std::optional<long double> ParseSunBelow(std::string_view text, std::string* error = nullptr);
+std::optional<Real> ParseMinAltitude(std::string_view text, std::string* error = nullptr);
+std::optional<Real> ParseSunBelow(std::string_view text, std::string* error = nullptr);
 
 struct VisibleEvent {
   MoonEvent event;
-  long double jupiter_altitude_deg = 0;  // apparent, at the event's instant
+  Real jupiter_altitude_deg = 0;  // apparent, at the event's instant
 };
 
 struct VisibleEventList {
@@ -46,7 +47,7 @@ VisibleEventList KeepVisibleEvents(SkyEphemeris& sky, const ObserverPlace& place
                                    const VisibilityLimits& limits = {});
 
 // "23": an altitude in whole degrees.
-std::string WholeDegreesText(long double degrees);
+std::string WholeDegreesText(Real degrees);
 
 // The almanac column "Alt": Jupiter's altitude in whole degrees, right-aligned, for the
 // events of `list` (blank for any other event).
@@ -58,7 +59,7 @@ std::vector<std::string> VisibilityHeadings(const ObserverPlace& place,
                                             const VisibilityLimits& limits);
 
 // "10", "12.5": a limit as the headings and the window's fields show it.
-std::string LimitText(long double degrees);
+std::string LimitText(Real degrees);
 
 // Puts a heading line into a report before line `at` (clamped to the lines' end).
 void InsertHeading(AlmanacReport& report, std::size_t at, std::string line);

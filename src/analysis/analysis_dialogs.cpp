@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/analysis_text.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -31,7 +32,7 @@ bool AcceptDataSpan(const std::string& start_text, int days_index, MoonPlotState
 }
 
 SineParameterTexts SineParameterDialogTexts(const SineParameters& p) {
-  const auto text = [](long double v, int decimals) {
+  const auto text = [](Real v, int decimals) {
     return v > 0 ? FixedText(v, decimals) : std::string();
   };
   return {text(p.TZero, 5), text(p.Period, 5), text(p.Amplitude, 2)};
@@ -42,8 +43,8 @@ bool AcceptSineParameters(const SineParameterTexts& texts, SineParameters& p, Pr
     prompter.Tell("All prameters must be filled in!", "Invalid Parameters", Icon::Stop);
     return false;
   }
-  const auto convert = [&prompter](const std::string& text, long double& into) {
-    long double v = 0;
+  const auto convert = [&prompter](const std::string& text, Real& into) {
+    Real v = 0;
     if (!ParseDecimal(text, v)) {
       prompter.Tell("Numeric Conversion Error!\r\n\r\nValue \"" + text + "\" is non-numeric!",
                     "Input Error", Icon::Stop);
@@ -53,7 +54,7 @@ bool AcceptSineParameters(const SineParameterTexts& texts, SineParameters& p, Pr
     return true;
   };
   if (!convert(texts.TZero, p.TZero)) return false;
-  long double period = 0;
+  Real period = 0;
   if (!convert(texts.Period, period)) return false;
   // A period of zero or less has no curve: the model would divide by it.
   if (period <= 0) {

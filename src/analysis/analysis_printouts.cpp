@@ -5,6 +5,7 @@
 #include "analysis/analysis_text.h"
 #include "analysis/moon.h"
 #include "session/print_header.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -15,10 +16,10 @@ constexpr std::size_t kSummaryColumns = 80;
 // The largest box of the picture's shape at (x, y) that stays on the page.
 void StretchToPage(PrintSurface& surface, int x, int y, const PrintImage& picture) {
   if (picture.width <= 0 || picture.height <= 0) return;
-  const long double room_w = std::max(1, surface.PageWidth() - x);
-  const long double room_h = std::max(1, surface.PageHeight() - y);
-  long double h = room_h;
-  long double w = h * picture.width / picture.height;
+  const Real room_w = std::max(1, surface.PageWidth() - x);
+  const Real room_h = std::max(1, surface.PageHeight() - y);
+  Real h = room_h;
+  Real w = h * picture.width / picture.height;
   if (w > room_w) {
     w = room_w;
     h = w * picture.height / picture.width;
@@ -97,7 +98,7 @@ bool PrintSineSummary(PrintSurface& surface, const SineParameterSet& sine,
     line = blank();
     PlaceInColumn(line, 8, std::string(MoonName(moon)));
     if (p.TZero != 0) {
-      PlaceInColumn(line, 24, FixedText(static_cast<long double>(p.TZeroBase) + p.TZero, 5));
+      PlaceInColumn(line, 24, FixedText(static_cast<Real>(p.TZeroBase) + p.TZero, 5));
       PlaceInColumn(line, 39, FixedText(p.Period, 5, 8));
       PlaceInColumn(line, 49, FixedText(p.Amplitude, 4, 7));
       PlaceInColumn(line, 59, ExponentText(p.RmsResidual, 7));

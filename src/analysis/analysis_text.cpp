@@ -5,26 +5,27 @@
 #include <optional>
 
 #include "util/number_text.h"
+#include "util/real.h"
 
 namespace jovi {
 
-std::string FixedText(long double value, int decimals, int width) {
+std::string FixedText(Real value, int decimals, int width) {
   char buf[96];
-  const int n = std::snprintf(buf, sizeof buf, "%*.*Lf", std::clamp(width, 0, 40),
+  const int n = std::snprintf(buf, sizeof buf, "%*.*" JOVI_REAL_LEN "f", std::clamp(width, 0, 40),
                               std::clamp(decimals, 0, 18), value);
   // Values too large for the buffer (never met in practice) are written in exponent form.
   if (n < 0 || n >= static_cast<int>(sizeof buf)) return ExponentText(value, 8);
   return buf;
 }
 
-std::string ExponentText(long double value, int significant) {
+std::string ExponentText(Real value, int significant) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*LE", std::clamp(significant - 1, 0, 18), value);
+  std::snprintf(buf, sizeof buf, "%.*" JOVI_REAL_LEN "E", std::clamp(significant - 1, 0, 18), value);
   return buf;
 }
 
-bool ParseDecimal(const std::string& text, long double& value) {
-  const std::optional<long double> number = ParseNumber(text);
+bool ParseDecimal(const std::string& text, Real& value) {
+  const std::optional<Real> number = ParseNumber(text);
   if (number) value = *number;
   return number.has_value();
 }

@@ -5,6 +5,7 @@
 
 #include "analysis/moon.h"
 #include "analysis/plot_geometry.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -28,7 +29,7 @@ MoonPlotStates RebuildPlotStates(const MeasurementTable& table) {
       } else {
         s.LastJD = r.JulianDay;
       }
-      s.MaxAbsOffset = std::fmax(s.MaxAbsOffset, std::fabs(static_cast<long double>(offset)));
+      s.MaxAbsOffset = std::fmax(s.MaxAbsOffset, std::fabs(static_cast<Real>(offset)));
       ++s.PointCount;
     }
   });
@@ -39,17 +40,17 @@ void SetPlotDays(MoonPlotState& state, std::int32_t days) {
   state.PlotDays = days < kShortestPlotDays  ? kShortestPlotDays
                    : days > kLongestPlotDays ? kLongestPlotDays
                                              : days / 10 * 10;
-  state.XScale = static_cast<long double>(kPlotWidth) / state.PlotDays;
+  state.XScale = static_cast<Real>(kPlotWidth) / state.PlotDays;
 }
 
 void InitialisePlotState(MoonPlotState& state, int moon, Prompter& prompter) {
   // Julian dates of the years the program serves are far inside 32 bits.
-  const long double whole_day = std::floor(state.FirstJD);
+  const Real whole_day = std::floor(state.FirstJD);
   state.JDBase = static_cast<std::int32_t>(std::floor(whole_day / 1000) * 1000);
   state.PlotStart = static_cast<std::int32_t>(whole_day) - state.JDBase;
   // With one point LastJD stays 0: its span is taken as none.
-  const long double span = state.LastJD > state.FirstJD ? state.LastJD - state.FirstJD : 0;
-  const long double tens = std::ceil(span / 10);
+  const Real span = state.LastJD > state.FirstJD ? state.LastJD - state.FirstJD : 0;
+  const Real tens = std::ceil(span / 10);
   if (tens > 5) {
     SetPlotDays(state, kLongestPlotDays);
     prompter.Tell(
@@ -61,7 +62,7 @@ void InitialisePlotState(MoonPlotState& state, int moon, Prompter& prompter) {
     SetPlotDays(state, static_cast<std::int32_t>(tens) * 10);
   }
   state.YStep = MoonYStep(moon);
-  state.YScale = static_cast<long double>(2 * kPlotHalfHeight) / (6 * state.YStep);
+  state.YScale = static_cast<Real>(2 * kPlotHalfHeight) / (6 * state.YStep);
 }
 
 }  // namespace jovi

@@ -7,24 +7,25 @@
 
 #include "measure/measurement_record.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
 struct MoonPlotState {
   bool HasData = false;          // at least one included, measured point
-  long double FirstJD = 0;       // the first included point
-  long double LastJD = 0;        // the last included point (0 when there is only one)
+  Real FirstJD = 0;       // the first included point
+  Real LastJD = 0;        // the last included point (0 when there is only one)
   std::int32_t PlotStart = 0;    // left edge of the plot, whole days after JDBase
   std::int32_t JDBase = 0;       // FirstJD cut to a whole day and then to a multiple of 1000
-  long double MaxAbsOffset = 0;  // largest included |offset|
+  Real MaxAbsOffset = 0;  // largest included |offset|
   std::int32_t PointCount = 0;   // included points
   std::int32_t PlotDays = 0;     // 10, 20, 30, 40 or 50; 0 until the moon is first selected
-  long double XScale = 0;        // pixels per day
-  long double YScale = 0;        // pixels per Jupiter diameter
+  Real XScale = 0;        // pixels per day
+  Real YScale = 0;        // pixels per Jupiter diameter
   float YStep = 0;               // offset between labels
-  long double PeriodRef = 0;     // the values at the centre of the three scroll bars
-  long double AmplitudeRef = 0;
-  long double TZeroRef = 0;
+  Real PeriodRef = 0;     // the values at the centre of the three scroll bars
+  Real AmplitudeRef = 0;
+  Real TZeroRef = 0;
 };
 
 using MoonPlotStates = std::array<MoonPlotState, 4>;

@@ -6,6 +6,7 @@
 #include "analysis/plot_drawing.h"
 #include "analysis/plot_geometry.h"
 #include "analysis/point_hit_test.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -206,7 +207,7 @@ AnalysisFrame OrbitAnalysis::Frame() {
     frame.TZero = {true, FullTZero(p, State().JDBase)};
     frame.Period = {true, p.Period};
     frame.Amplitude = {true, p.Amplitude};
-    const long double rms = ComputeRmsResidual(*table_, moon_, State(), Params());
+    const Real rms = ComputeRmsResidual(*table_, moon_, State(), Params());
     const ResidualShown shown = ShowResidual(rms, previous_rms_, monochrome_);
     frame.RmsText = shown.Text;
     frame.RmsColour = shown.Colour;

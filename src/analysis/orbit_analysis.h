@@ -15,6 +15,7 @@
 #include "config/options_record.h"
 #include "measure/measurement_record.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -35,7 +36,7 @@ struct AnalysisMenu {
 // A seven-segment read-out: switched off it shows nothing.
 struct Readout {
   bool On = false;
-  long double Value = 0;
+  Real Value = 0;
 };
 
 // What one repaint shows.
@@ -114,7 +115,7 @@ class OrbitAnalysis {
   AnalysisMenu menu_;
   SliderSet sliders_;
   int moon_ = 0;
-  long double previous_rms_ = 0;
+  Real previous_rms_ = 0;
   int cross_x_ = 0, cross_y_ = 0;
   bool dragging_ = false;
   bool double_clicked_ = false;

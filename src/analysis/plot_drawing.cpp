@@ -8,6 +8,7 @@
 #include "analysis/analysis_text.h"
 #include "analysis/moon.h"
 #include "analysis/plot_geometry.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -61,7 +62,7 @@ void AddFrameAndTicks(PlotPicture& picture, const MoonPlotState& s) {
 
   // Day ticks at the bottom, on the zero line and at the top; every tenth day a long one.
   for (int i = 1; i < s.PlotDays; ++i) {
-    const int x = kPlotLeft + PixelRound(static_cast<long double>(i) * kPlotWidth / s.PlotDays);
+    const int x = kPlotLeft + PixelRound(static_cast<Real>(i) * kPlotWidth / s.PlotDays);
     const int length = i % 10 == 0 ? 2 * kTickLength : kTickLength;
     Line(picture, PlotInk::Text, x, kPlotBottom - length, x, kPlotBottom);
     Line(picture, PlotInk::Text, x, kPlotZero - length / 2, x, kPlotZero + length / 2);
@@ -72,12 +73,12 @@ void AddFrameAndTicks(PlotPicture& picture, const MoonPlotState& s) {
 void AddLabels(PlotPicture& picture, int moon, const MoonPlotState& s) {
   static constexpr int kLabelY[7] = {15, 57, 99, 141, 183, 225, 262};
   for (int i = 0; i < 7; ++i) {
-    Text(picture, 15, kLabelY[i], FixedText(static_cast<long double>(3 - i) * s.YStep, 2, 6));
+    Text(picture, 15, kLabelY[i], FixedText(static_cast<Real>(3 - i) * s.YStep, 2, 6));
   }
   const int label_step = PixelRound(10 * s.XScale);
   for (int k = 0; k <= s.PlotDays / 10; ++k) {
     Text(picture, 45 + k * label_step, 279,
-         FixedText(static_cast<long double>(s.PlotStart) + 10 * k, 1, 5));
+         FixedText(static_cast<Real>(s.PlotStart) + 10 * k, 1, 5));
   }
   Text(picture, 65, 2, std::string(MoonTitle(moon)) + " - Measured Offset in Jupiter Diameters");
   Text(picture, 245, 298, "Julian Date (minus " + std::to_string(s.JDBase) + ")");
@@ -114,9 +115,9 @@ void AddSineCurve(PlotPicture& picture, const MoonPlotState& s, const SineParame
   curve.ink = PlotInk::Curve;
   curve.points.reserve(2 * kCurvePoints);
   for (int i = 1; i <= kCurvePoints; ++i) {
-    const long double t = i / s.XScale + s.PlotStart - p.TZero;
-    const long double y = p.Amplitude * s.YScale *
-                          std::sin(2 * std::numbers::pi_v<long double> * t / p.Period);
+    const Real t = i / s.XScale + s.PlotStart - p.TZero;
+    const Real y = p.Amplitude * s.YScale *
+                          std::sin(2 * std::numbers::pi_v<Real> * t / p.Period);
     curve.points.push_back(kPlotLeft + i);
     curve.points.push_back(kPlotZero - PixelRound(y));
   }

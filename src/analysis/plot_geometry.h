@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "analysis/moon_plot_state.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -22,15 +23,15 @@ inline constexpr int kPlotImageHeight = 320;
 
 // Rounds a computed pixel coordinate, halves to even; values far off the image (or not a
 // number) are held at a harmless distance so that no conversion overflows.
-int PixelRound(long double value);
+int PixelRound(Real value);
 
 // The pixel column of a Julian date and the pixel row of an offset.
-int DateToX(const MoonPlotState& s, long double jd);
-int OffsetToY(const MoonPlotState& s, long double offset);
+int DateToX(const MoonPlotState& s, Real jd);
+int OffsetToY(const MoonPlotState& s, Real offset);
 
 // What a pixel stands for: days after JDBase and Jupiter diameters.
-long double XToDay(const MoonPlotState& s, int x);
-long double YToOffset(const MoonPlotState& s, int y);
+Real XToDay(const MoonPlotState& s, int x);
+Real YToOffset(const MoonPlotState& s, int y);
 
 // Inside the frame lines, where the cross-hair may stand (66..614, 26..274).
 bool InsidePlotArea(int x, int y);

@@ -7,12 +7,13 @@
 #include "analysis/analysis_text.h"
 #include "analysis/moon.h"
 #include "analysis/plot_geometry.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr long double kHitPixels = 4;
+constexpr Real kHitPixels = 4;
 
 }  // namespace
 
@@ -20,10 +21,10 @@ MeasurementRecord* FindPointAt(MeasurementTable& table, int moon, const MoonPlot
                                int y) {
   if (!IsMoon(moon) || !InsidePlotArea(x, y) || s.XScale <= 0 || s.YScale <= 0) return nullptr;
   const auto k = static_cast<std::size_t>(moon - 1);
-  const long double day = XToDay(s, x);
-  const long double offset = YToOffset(s, y);
-  const long double day_reach = kHitPixels / s.XScale;
-  const long double offset_reach = kHitPixels / s.YScale;
+  const Real day = XToDay(s, x);
+  const Real offset = YToOffset(s, y);
+  const Real day_reach = kHitPixels / s.XScale;
+  const Real offset_reach = kHitPixels / s.YScale;
   // The cursor is walked from the head; it is left where the point was found.
   table.Reset();
   while (MeasurementRecord* r = table.Next()) {

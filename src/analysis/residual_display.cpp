@@ -1,12 +1,13 @@
 #include "analysis/residual_display.h"
 
 #include "analysis/analysis_text.h"
+#include "util/real.h"
 
 namespace jovi {
 
-std::string RmsDisplayText(long double rms) { return "    " + ExponentText(rms, 8) + "  "; }
+std::string RmsDisplayText(Real rms) { return "    " + ExponentText(rms, 8) + "  "; }
 
-ResidualShown ShowResidual(long double rms, long double& previous, bool monochrome) {
+ResidualShown ShowResidual(Real rms, Real& previous, bool monochrome) {
   ResidualShown shown;
   shown.Text = RmsDisplayText(rms);
   shown.Worse = previous != 0 && rms > previous;

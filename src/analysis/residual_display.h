@@ -5,12 +5,13 @@
 #include <string>
 
 #include "analysis/plot_picture.h"
+#include "util/real.h"
 
 namespace jovi {
 
 // Four blanks, the value with 8 significant digits in exponent notation, two blanks:
 // "    1.2345678E-01  ".
-std::string RmsDisplayText(long double rms);
+std::string RmsDisplayText(Real rms);
 
 struct ResidualShown {
   std::string Text;
@@ -20,6 +21,6 @@ struct ResidualShown {
 
 // Green (white in the monochrome scheme) when there was no value before or the new one is not
 // larger, red (silver) when it is; the new value becomes the one before.
-ResidualShown ShowResidual(long double rms, long double& previous, bool monochrome);
+ResidualShown ShowResidual(Real rms, Real& previous, bool monochrome);
 
 }  // namespace jovi

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/analysis_text.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -25,7 +26,7 @@ std::uint8_t GlyphSegments(char c) {
   return c == '-' ? kSegG : 0;
 }
 
-std::vector<SegmentCell> ReadoutCells(long double value, const ReadoutFormat& format, bool on) {
+std::vector<SegmentCell> ReadoutCells(Real value, const ReadoutFormat& format, bool on) {
   const int digits = std::clamp(format.Digits, 1, 30);
   const int decimals = std::clamp(format.Decimals, 0, digits - 1);
   std::vector<SegmentCell> cells(static_cast<std::size_t>(digits + (format.SignCell ? 1 : 0)));

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "util/real.h"
+
 namespace jovi {
 
 // Segments a..g as bits 0..6 (a top, b top right, c bottom right, d bottom, e bottom left,
@@ -26,7 +28,7 @@ struct ReadoutFormat {
 // The cells, the sign cell first when there is one; all dark when switched off. A number too
 // wide for its cells lights the middle bar of every cell. Without a sign cell a negative number
 // takes one of the digit cells for its minus.
-std::vector<SegmentCell> ReadoutCells(long double value, const ReadoutFormat& format, bool on);
+std::vector<SegmentCell> ReadoutCells(Real value, const ReadoutFormat& format, bool on);
 
 // The segments of '0'..'9' and '-'; none for anything else.
 std::uint8_t GlyphSegments(char c);

@@ -5,12 +5,13 @@
 #include <numbers>
 
 #include "analysis/moon.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr long double kFullJulianDate = 1050;
+constexpr Real kFullJulianDate = 1050;
 
 }  // namespace
 
@@ -18,9 +19,9 @@ bool CurveDefined(const SineParameters& p) {
   return p.Period != 0 && p.Amplitude != 0 && p.TZero != 0;
 }
 
-long double PredictedOffset(const SineParameters& p, long double t) {
+Real PredictedOffset(const SineParameters& p, Real t) {
   if (p.Period == 0) return 0;
-  return p.Amplitude * std::sin(2 * std::numbers::pi_v<long double> * (t - p.TZero) / p.Period);
+  return p.Amplitude * std::sin(2 * std::numbers::pi_v<Real> * (t - p.TZero) / p.Period);
 }
 
 void ConvertTZero(SineParameters& p, std::int32_t jd_base) {
@@ -28,33 +29,33 @@ void ConvertTZero(SineParameters& p, std::int32_t jd_base) {
   p.TZeroBase = jd_base;
 }
 
-long double FullTZero(const SineParameters& p, std::int32_t jd_base) {
-  return static_cast<long double>(jd_base) + p.TZero;
+Real FullTZero(const SineParameters& p, std::int32_t jd_base) {
+  return static_cast<Real>(jd_base) + p.TZero;
 }
 
-long double ComputeRmsResidual(const MeasurementTable& table, int moon, const MoonPlotState& s,
+Real ComputeRmsResidual(const MeasurementTable& table, int moon, const MoonPlotState& s,
                                SineParameters& p) {
   p.RmsResidual = 0;
   if (!IsMoon(moon)) return 0;
   const auto k = static_cast<std::size_t>(moon - 1);
-  const long double window_end = static_cast<long double>(s.PlotStart) + s.PlotDays;
-  long double sum = 0;
+  const Real window_end = static_cast<Real>(s.PlotStart) + s.PlotDays;
+  Real sum = 0;
   // Counted wide: a count of 16 bits would wrap on a long table and spoil the mean.
   std::int64_t count = 0;
   bool past_window = false;
   table.ForEach([&](const MeasurementRecord& r) {
     if (past_window || !r.Included[k]) return;
-    const long double t = r.JulianDay - s.JDBase;
+    const Real t = r.JulianDay - s.JDBase;
     if (t > window_end) {
       past_window = true;
       return;
     }
     if (r.Offset[k] >= kNoMeasurement) return;
-    const long double d = PredictedOffset(p, t) - r.Offset[k];
+    const Real d = PredictedOffset(p, t) - r.Offset[k];
     sum += d * d;
     ++count;
   });
-  p.RmsResidual = count > 0 ? std::sqrt(sum / static_cast<long double>(count)) : 0;
+  p.RmsResidual = count > 0 ? std::sqrt(sum / static_cast<Real>(count)) : 0;
   return p.RmsResidual;
 }
 

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "util/real.h"
+
 namespace jovi {
 
 void MoveSlider(SliderSet& sliders, Slider slider, int position, const MoonPlotState& state,
                 SineParameters& p) {
   const int at = std::clamp(position, kSliderMin, kSliderMax);
   sliders.At(slider) = at;
-  const long double step = at * sliders.Factor;
+  const Real step = at * sliders.Factor;
   switch (slider) {
     case Slider::TZero:
       p.TZero = state.TZeroRef + step * p.Period;

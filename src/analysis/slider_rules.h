@@ -4,6 +4,7 @@
 
 #include "analysis/moon_plot_state.h"
 #include "analysis/sine_model.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -12,12 +13,12 @@ enum class Slider { TZero = 0, Period = 1, Amplitude = 2 };
 inline constexpr int kSliderMin = -200;
 inline constexpr int kSliderMax = 200;
 inline constexpr int kSliderLargeStep = 10;
-inline constexpr long double kCoarseFactor = 0.001L;
-inline constexpr long double kFineFactor = 0.0002L;
+inline constexpr Real kCoarseFactor = 0.001_r;
+inline constexpr Real kFineFactor = 0.0002_r;
 
 struct SliderSet {
   int Position[3] = {0, 0, 0};
-  long double Factor = kCoarseFactor;
+  Real Factor = kCoarseFactor;
   bool Fine() const { return Factor == kFineFactor; }
   int& At(Slider s) { return Position[static_cast<int>(s)]; }
   int At(Slider s) const { return Position[static_cast<int>(s)]; }

@@ -10,6 +10,7 @@
 #include "session/ui/record_event_form.h"
 #include "session/ui/top_view_window.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -44,7 +45,7 @@ void EventCommands::ListSavedDateTime1Click() {
   }
   if (events_.Count() == 0) return;
   const float zone_hours =
-      static_cast<float>(form_.Session().ObservationTime().ZoneOffset * 24.0L);
+      static_cast<float>(form_.Session().ObservationTime().ZoneOffset * 24.0_r);
   event_list_form_->ShowEvents(events_, zone_hours);
 }
 

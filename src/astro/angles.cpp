@@ -2,10 +2,12 @@
 
 #include <cmath>
 
+#include "util/real.h"
+
 namespace jovi {
 
-long double ReduceToTwoPi(long double x) {
-  long double r = std::fmod(x, kTwoPi);
+Real ReduceToTwoPi(Real x) {
+  Real r = std::fmod(x, kTwoPi);
   if (r < 0) r += kTwoPi;
   // A tiny negative remainder plus 2pi can round up to 2pi itself.
   if (r >= kTwoPi) r -= kTwoPi;

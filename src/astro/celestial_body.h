@@ -6,11 +6,12 @@
 #include <cstdint>
 
 #include "astro/position_rec.h"
+#include "util/real.h"
 
 namespace jovi {
 
 // Kilometres in one astronomical unit.
-inline constexpr long double kKilometresPerAU = 149597870.66L;
+inline constexpr Real kKilometresPerAU = 149597870.66_r;
 
 class CelestialBody {
  public:
@@ -19,12 +20,12 @@ class CelestialBody {
   // Slot 0, Done: a body holds nothing to release.
   virtual ~CelestialBody() = default;
   // Slot 1: heliocentric ecliptic position of date at jd; r in AU.
-  virtual void HeliocentricPosition(long double jd, PositionRec& pos, long double& r) = 0;
+  virtual void HeliocentricPosition(Real jd, PositionRec& pos, Real& r) = 0;
   // Slot 2: geocentric ecliptic position of date at jd; dist in AU.
-  virtual void GeocentricPosition(long double jd, PositionRec& pos, long double& dist) = 0;
+  virtual void GeocentricPosition(Real jd, PositionRec& pos, Real& dist) = 0;
   // Slot 3: heliocentric rectangular coordinates in km, longitude referred to the equinox of
   // J2000 by removing the general precession (the ecliptic of date is kept).
-  virtual void RectangularJ2000(long double jd, std::array<long double, 3>& xyz);
+  virtual void RectangularJ2000(Real jd, std::array<Real, 3>& xyz);
 
   std::uint8_t Kind;
   std::uint8_t Reserved = 0;
@@ -35,7 +36,7 @@ class CelestialBody {
   CelestialBody& operator=(const CelestialBody&) = default;
 
   // Fills the epoch fields of a position computed by this body.
-  void SetHeader(PositionRec& pos, long double jd) const;
+  void SetHeader(PositionRec& pos, Real jd) const;
 };
 
 }  // namespace jovi

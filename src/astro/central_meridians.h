@@ -2,9 +2,11 @@
 // Algorithms, low-accuracy method, light time included).
 #pragma once
 
+#include "util/real.h"
+
 namespace jovi {
 
 // At the Julian date jd; both in radians in [0, 2pi).
-void CentralMeridians(long double jd, long double& system_i, long double& system_ii);
+void CentralMeridians(Real jd, Real& system_i, Real& system_ii);
 
 }  // namespace jovi

@@ -1,5 +1,7 @@
 #include "astro/coefficient_block.h"
 
+#include "util/real.h"
+
 namespace jovi {
 
 namespace {
@@ -32,14 +34,14 @@ CoefficientBlock ReadCoefficientBlock(LeReader& in) {
   return block;
 }
 
-long double EvaluateCoefficients(const Coefficients& c, long double t) {
-  long double sum = 0;
-  for (std::size_t i = c.size(); i-- > 0;) sum = sum * t + static_cast<long double>(c[i]);
+Real EvaluateCoefficients(const Coefficients& c, Real t) {
+  Real sum = 0;
+  for (std::size_t i = c.size(); i-- > 0;) sum = sum * t + static_cast<Real>(c[i]);
   return sum;
 }
 
-long double BlockTimeArgument(const CoefficientBlock& block, long double jde) {
-  return (jde - kMJDOrigin - static_cast<long double>(block.StartMJD)) / kDaysPerTimeUnit;
+Real BlockTimeArgument(const CoefficientBlock& block, Real jde) {
+  return (jde - kMJDOrigin - static_cast<Real>(block.StartMJD)) / kDaysPerTimeUnit;
 }
 
 }  // namespace jovi

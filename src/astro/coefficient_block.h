@@ -7,13 +7,14 @@
 #include <cstddef>
 
 #include "util/le_codec.h"
+#include "util/real.h"
 
 namespace jovi {
 
 inline constexpr std::size_t kCoefficientCount = 7;  // c0..c6
 inline constexpr std::size_t kCoefficientBlockBytes = 88;
-inline constexpr long double kMJDOrigin = 2400000.5L;  // MJD = JD - 2400000.5
-inline constexpr long double kDaysPerTimeUnit = 2000.0L;
+inline constexpr Real kMJDOrigin = 2400000.5_r;  // MJD = JD - 2400000.5
+inline constexpr Real kDaysPerTimeUnit = 2000.0_r;
 
 using Coefficients = std::array<float, kCoefficientCount>;
 
@@ -29,9 +30,9 @@ void WriteCoefficientBlock(LeWriter& out, const CoefficientBlock& block);
 CoefficientBlock ReadCoefficientBlock(LeReader& in);
 
 // c0 + c1 t + ... + c6 t^6, by Horner's rule from c6 down.
-long double EvaluateCoefficients(const Coefficients& c, long double t);
+Real EvaluateCoefficients(const Coefficients& c, Real t);
 
 // The polynomial argument of an instant (dynamical JD) in a block.
-long double BlockTimeArgument(const CoefficientBlock& block, long double jde);
+Real BlockTimeArgument(const CoefficientBlock& block, Real jde);
 
 }  // namespace jovi

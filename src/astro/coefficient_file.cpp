@@ -11,6 +11,7 @@
 
 #include "astro/outer_planet_records.h"
 #include "platform/program_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -107,14 +108,14 @@ bool IsFiniteBlock(const CoefficientBlock& block) {
 }
 
 CoefficientRecordRead ReadCheckedCoefficientRecord(const std::string& path, std::int32_t number,
-                                                   long double jde, CoefficientBlock& block) {
+                                                   Real jde, CoefficientBlock& block) {
   CoefficientBlock read;
   if (!ReadCoefficientRecord(path, number, read)) return CoefficientRecordRead::Missing;
   if (!IsFiniteBlock(read)) return CoefficientRecordRead::Damaged;
   // A block spans five calendar years; a start further back than six years cannot cover jde
   // (and is not handed to the calendar, which serves only the years it knows).
-  const long double start = static_cast<long double>(read.StartMJD) + kMJDOrigin;
-  if (!(start <= jde && jde - start <= 6 * 366.0L) || jde > BlockEndJD(start)) {
+  const Real start = static_cast<Real>(read.StartMJD) + kMJDOrigin;
+  if (!(start <= jde && jde - start <= 6 * 366.0_r) || jde > BlockEndJD(start)) {
     return CoefficientRecordRead::Damaged;
   }
   block = read;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "astro/coefficient_block.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -29,7 +30,7 @@ enum class CoefficientRecordRead {
 // must be finite and the block must cover `jde` (dynamical JD), the instant the record was
 // chosen for. `block` is replaced only when the record is Read.
 CoefficientRecordRead ReadCheckedCoefficientRecord(const std::string& path, std::int32_t number,
-                                                   long double jde, CoefficientBlock& block);
+                                                   Real jde, CoefficientBlock& block);
 
 // Every value of the block a finite number.
 bool IsFiniteBlock(const CoefficientBlock& block);

@@ -7,6 +7,7 @@
 
 #include "astro/date_serial.h"
 #include "platform/clock.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -20,8 +21,8 @@ constexpr std::array<std::string_view, 12> kMonthNames = {
 constexpr int kMaxDecimals = 9;
 
 // Integer part towards zero, as the calendar formulas use it.
-long double Int(long double x) { return std::trunc(x); }
-long double Frac(long double x) { return x - std::trunc(x); }
+Real Int(Real x) { return std::trunc(x); }
+Real Frac(Real x) { return x - std::trunc(x); }
 
 std::string TwoDigits(long long v) {
   char buf[24];
@@ -36,7 +37,7 @@ std::string HoursText(long long h) {
 }
 
 // A non-negative value scaled by 10^decimals and rounded, as whole units of the last decimal.
-long long Scaled(long double value, long long scale) {
+long long Scaled(Real value, long long scale) {
   if (!std::isfinite(value) || value < 0) return 0;
   return static_cast<long long>(std::nearbyint(value * scale));
 }
@@ -74,8 +75,8 @@ void SetTimeFromSerial(TimeOfDayRec& tod, double serial) {
   tod.Second = static_cast<float>(t.second + t.millisecond / 1000.0);
 }
 
-void SplitDayFraction(TimeOfDayRec& tod, long double& days, long double value) {
-  long double x = value + 1.1574074074074074e-9L;
+void SplitDayFraction(TimeOfDayRec& tod, Real& days, Real value) {
+  Real x = value + 1.1574074074074074e-9_r;
   days = Int(x);
   x = Frac(x) * 24;
   tod.Hour = static_cast<std::uint8_t>(Int(x));
@@ -84,12 +85,12 @@ void SplitDayFraction(TimeOfDayRec& tod, long double& days, long double value) {
   tod.Second = static_cast<float>(Frac(x) * 60);
 }
 
-long double DayFraction(const TimeOfDayRec& tod) {
-  return tod.Hour / 24.0L + tod.Minute / 1440.0L + tod.Second / 86400.0L;
+Real DayFraction(const TimeOfDayRec& tod) {
+  return tod.Hour / 24.0_r + tod.Minute / 1440.0_r + tod.Second / 86400.0_r;
 }
 
 void SetZoneAndNow(DateTimeRec& rec, float hours) {
-  rec.ZoneOffset = hours / 24.0L;
+  rec.ZoneOffset = hours / 24.0_r;
   SetNow(rec);
 }
 
@@ -105,52 +106,52 @@ void SetFromSerial(DateTimeRec& rec, double serial) {
   SetTimeFromSerial(rec.UTTime, static_cast<double>(serial + rec.ZoneOffset));
 }
 
-void SetFromJD(DateTimeRec& rec, long double jd) {
+void SetFromJD(DateTimeRec& rec, Real jd) {
   // Far outside the calendar's years the fields could not hold the result, and before JD 0
   // (4713 BC January 1, 12h) the method gives negative days and hours: such instants are
   // taken as the nearest one it serves.
   if (!std::isfinite(jd)) return;
-  jd = std::clamp(jd, 0.0L, 1.0e8L);
+  jd = std::clamp(jd, 0.0_r, 1.0e8_r);
   if (jd >= kSerialZeroJD) {
     SetFromSerial(rec, static_cast<double>(jd - kSerialZeroJD - rec.ZoneOffset));
     return;
   }
-  const long double z = Int(jd + 0.5L);
-  const long double f = Frac(jd + 0.5L);
-  long double a = z;
+  const Real z = Int(jd + 0.5_r);
+  const Real f = Frac(jd + 0.5_r);
+  Real a = z;
   if (z >= 2299161) {
-    const long double alpha = Int((z - 1867216.25L) / 36524.25L);
+    const Real alpha = Int((z - 1867216.25_r) / 36524.25_r);
     a = z + 1 + alpha - Int(alpha / 4);
   }
-  const long double b = a + 1524;
-  const long double c = Int((b - 122.1L) / 365.25L);
-  const long double d = Int(365.25L * c);
-  const long double e = Int((b - d) / 30.6001L);
-  long double day = 0;
-  SplitDayFraction(rec.UTTime, day, b - d - Int(30.6001L * e) + f);
+  const Real b = a + 1524;
+  const Real c = Int((b - 122.1_r) / 365.25_r);
+  const Real d = Int(365.25_r * c);
+  const Real e = Int((b - d) / 30.6001_r);
+  Real day = 0;
+  SplitDayFraction(rec.UTTime, day, b - d - Int(30.6001_r * e) + f);
   rec.Day = static_cast<std::uint8_t>(day);
   rec.Month = static_cast<std::uint8_t>(e < 14 ? e - 1 : e - 13);
   rec.Year = static_cast<std::int32_t>(rec.Month > 2 ? c - 4716 : c - 4715);
   RecomputeSerial(rec);
 }
 
-long double ToJD(const DateTimeRec& rec) {
-  if (!IsValidDate(rec)) return -1.0L;
+Real ToJD(const DateTimeRec& rec) {
+  if (!IsValidDate(rec)) return -1.0_r;
   if (rec.Serial >= 0) return rec.Serial + rec.ZoneOffset + kSerialZeroJD;
-  const long double D = rec.Day + DayFraction(rec.UTTime);
-  long double Y = rec.Year;
-  long double M = rec.Month;
+  const Real D = rec.Day + DayFraction(rec.UTTime);
+  Real Y = rec.Year;
+  Real M = rec.Month;
   if (M < 3) {
     Y -= 1;
     M += 12;
   }
-  long double B = 0;
+  Real B = 0;
   const bool julian = rec.Year < 1582 || (rec.Year == 1582 && DayOfYear(rec) <= 287);
   if (!julian) {
-    const long double A = Int(Y / 100);
+    const Real A = Int(Y / 100);
     B = 2 - A + Int(A / 4);
   }
-  return Int(365.25L * (Y + 4716)) + Int(30.6001L * (M + 1)) + D + B - 1524.5L;
+  return Int(365.25_r * (Y + 4716)) + Int(30.6001_r * (M + 1)) + D + B - 1524.5_r;
 }
 
 void RecomputeSerial(DateTimeRec& rec) {
@@ -200,7 +201,7 @@ std::string NumericDateText(const DateTimeRec& rec) {
 
 std::string JDText(const DateTimeRec& rec, int decimals) {
   char buf[80];
-  std::snprintf(buf, sizeof buf, "%.*Lf", std::clamp(decimals, 0, 18), ToJD(rec));
+  std::snprintf(buf, sizeof buf, "%.*" JOVI_REAL_LEN "f", std::clamp(decimals, 0, 18), ToJD(rec));
   return buf;
 }
 
@@ -233,7 +234,7 @@ std::string TimeTextHM(const TimeOfDayRec& tod, int decimals, std::string_view s
   decimals = std::clamp(decimals, 0, kMaxDecimals);
   const long long scale = PowerOfTen(decimals);
   long long hours = tod.Hour;
-  long long units = Scaled(tod.Minute + tod.Second / 60.0L, scale);
+  long long units = Scaled(tod.Minute + tod.Second / 60.0_r, scale);
   if (units >= 60 * scale) {
     units -= 60 * scale;
     ++hours;
@@ -245,7 +246,7 @@ std::string TimeTextHM(const TimeOfDayRec& tod, int decimals, std::string_view s
   return text;
 }
 
-std::int32_t CalendarYear(long double jd) {
+std::int32_t CalendarYear(Real jd) {
   DateTimeRec rec;
   SetFromJD(rec, jd);
   return rec.Year;

@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "util/real.h"
+
 namespace jovi {
 
 // The Julian date of serial zero (1899 December 30, 0h).
-inline constexpr long double kSerialZeroJD = 2415018.5L;
+inline constexpr Real kSerialZeroJD = 2415018.5_r;
 
 struct TimeOfDayRec {
   std::uint8_t Hour = 0;
@@ -26,15 +28,15 @@ struct DateTimeRec {
   double Serial = 0.0;
   TimeOfDayRec UTTime;
   TimeOfDayRec LocalTime;
-  long double ZoneOffset = 0.0L;  // days to add to local time to obtain UT
+  Real ZoneOffset = 0.0_r;  // days to add to local time to obtain UT
 };
 
 // Record operations.
 void SetZoneAndNow(DateTimeRec& rec, float hours);
 void SetNow(DateTimeRec& rec);
 void SetFromSerial(DateTimeRec& rec, double serial);
-void SetFromJD(DateTimeRec& rec, long double jd);
-long double ToJD(const DateTimeRec& rec);  // -1.0 when the date is not valid
+void SetFromJD(DateTimeRec& rec, Real jd);
+Real ToJD(const DateTimeRec& rec);  // -1.0 when the date is not valid
 void RecomputeSerial(DateTimeRec& rec);
 bool IsValidDate(const DateTimeRec& rec);
 bool IsLeapYear(const DateTimeRec& rec);
@@ -50,8 +52,8 @@ std::string JDText(const DateTimeRec& rec, int decimals);
 // Time-of-day operations.
 void SetTimeFromSerial(TimeOfDayRec& tod, double serial);
 // Splits a count of days into whole days and the time of day (nudged by 0.0001 s).
-void SplitDayFraction(TimeOfDayRec& tod, long double& days, long double value);
-long double DayFraction(const TimeOfDayRec& tod);
+void SplitDayFraction(TimeOfDayRec& tod, Real& days, Real value);
+Real DayFraction(const TimeOfDayRec& tod);
 // " 9:05:03" with (":", ":", ""); seconds rounding to 60 carry into the minutes and hours.
 std::string TimeText(const TimeOfDayRec& tod, int decimals, std::string_view sep_after_hours,
                      std::string_view sep_after_minutes, std::string_view sep_after_seconds);
@@ -60,7 +62,7 @@ std::string TimeTextHM(const TimeOfDayRec& tod, int decimals, std::string_view s
                        std::string_view trailing);
 
 // The calendar year of a Julian date (UT fields of a zone-0 record).
-std::int32_t CalendarYear(long double jd);
+std::int32_t CalendarYear(Real jd);
 
 // The English month name, 1..12 ("January"); empty outside.
 std::string_view MonthName(int month);

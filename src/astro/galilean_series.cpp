@@ -9,13 +9,15 @@
 
 #include "kGalileanArgumentsCsv.inc"
 #include "kGalileanTermsCsv.inc"
+#include "util/float_chars.h"
+#include "util/real.h"
 #include "util/trig.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr long double kDegree = std::numbers::pi_v<long double> / 180.0L;
+constexpr Real kDegree = std::numbers::pi_v<Real> / 180.0_r;
 
 [[noreturn]] void Fail(std::string_view what, std::string_view line) {
   throw std::runtime_error(std::string(what) + ": " + std::string(line));
@@ -27,11 +29,11 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-long double Number(std::string_view text, std::string_view line) {
+Real Number(std::string_view text, std::string_view line) {
   text = Trim(text);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  long double v = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  Real v = 0;
+  const auto [end, ec] = FloatFromChars(text.data(), text.data() + text.size(), v);
   if (ec != std::errc() || end != text.data() + text.size()) Fail("not a number", line);
   return v;
 }
@@ -80,7 +82,7 @@ const std::map<std::string_view, GalileanAngle>& AngleNames() {
 
 // "3*L1 - 4*l2 - 1.9927*S1 + w2", "5*Gdash - 2*G + 52.225deg"
 void ParseArgument(std::string_view text, SeriesTerm& term, std::string_view line) {
-  long double sign = 1;
+  Real sign = 1;
   std::size_t pos = 0;
   while (pos < text.size()) {
     while (pos < text.size() && text[pos] == ' ') ++pos;
@@ -101,7 +103,7 @@ void ParseArgument(std::string_view text, SeriesTerm& term, std::string_view lin
       factor.remove_suffix(3);
       term.phase += sign * Number(factor, line) * kDegree;
     } else {
-      long double multiple = 1;
+      Real multiple = 1;
       const std::size_t star = factor.find('*');
       if (star != std::string_view::npos) {
         multiple = Number(factor.substr(0, star), line);
@@ -177,10 +179,10 @@ const GalileanArguments& GalileanSecularArguments() {
   return args;
 }
 
-long double EvaluateSeries(const Series& series, const GalileanAngles& angles) {
-  long double sum = 0;
+Real EvaluateSeries(const Series& series, const GalileanAngles& angles) {
+  Real sum = 0;
   for (const SeriesTerm& term : series) {
-    long double argument = term.phase;
+    Real argument = term.phase;
     for (std::uint8_t i = 0; i < term.part_count; ++i) {
       argument += term.parts[i].multiple * angles[static_cast<std::size_t>(term.parts[i].angle)];
     }

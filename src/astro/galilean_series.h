@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "util/real.h"
+
 namespace jovi {
 
 // The angles a term's argument may combine (all in radians when evaluated).
@@ -26,17 +28,17 @@ enum class GalileanAngle : std::uint8_t {
   Count
 };
 inline constexpr std::size_t kGalileanAngleCount = static_cast<std::size_t>(GalileanAngle::Count);
-using GalileanAngles = std::array<long double, kGalileanAngleCount>;
+using GalileanAngles = std::array<Real, kGalileanAngleCount>;
 
 // coefficient x sin or cos( sum of multiple x angle + phase ).
 struct SeriesTerm {
   struct Part {
     GalileanAngle angle;
-    long double multiple;
+    Real multiple;
   };
-  long double coefficient = 0;
+  Real coefficient = 0;
   bool sine = true;
-  long double phase = 0;  // radians
+  Real phase = 0;  // radians
   std::uint8_t part_count = 0;
   std::array<Part, 6> parts{};
 };
@@ -54,8 +56,8 @@ struct GalileanSeries {
 
 // A secular argument: constant + rate x t, degrees and degrees per day.
 struct SecularArgument {
-  long double constant_deg = 0;
-  long double rate_deg_per_day = 0;
+  Real constant_deg = 0;
+  Real rate_deg_per_day = 0;
 };
 
 // The secular arguments in table order: l1..l4, pi1..pi4, w1..w4, PHI_lambda, psi, G'.
@@ -73,6 +75,6 @@ GalileanSeries ParseGalileanSeries(std::string_view csv);
 GalileanArguments ParseGalileanArguments(std::string_view csv);
 
 // The sum of a series at the given angles.
-long double EvaluateSeries(const Series& series, const GalileanAngles& angles);
+Real EvaluateSeries(const Series& series, const GalileanAngles& angles);
 
 }  // namespace jovi

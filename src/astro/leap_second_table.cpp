@@ -7,7 +7,9 @@
 #include <optional>
 #include <string_view>
 
+#include "util/float_chars.h"
 #include "util/io_error.h"
+#include "util/real.h"
 #include "util/text_file.h"
 
 namespace jovi {
@@ -34,10 +36,10 @@ constexpr std::array<BuiltInRow, 25> kBuiltInRows = {{
 bool IsSkippable(char c) { return c == ' ' || c == '\t' || c == ','; }
 
 // Skips blanks and commas, then reads one finite number.
-std::optional<long double> TakeNumber(std::string_view& rest) {
+std::optional<Real> TakeNumber(std::string_view& rest) {
   while (!rest.empty() && IsSkippable(rest.front())) rest.remove_prefix(1);
-  long double value = 0;
-  const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+  Real value = 0;
+  const auto [end, ec] = FloatFromChars(rest.data(), rest.data() + rest.size(), value);
   if (ec != std::errc() || !std::isfinite(value)) return std::nullopt;
   rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
   return value;
@@ -64,8 +66,8 @@ std::optional<LeapSecondEntry> ParseDataLine(std::string_view line) {
 LeapSecondList BuiltInLeapSeconds() {
   LeapSecondList list;
   for (auto it = kBuiltInRows.rbegin(); it != kBuiltInRows.rend(); ++it) {
-    list.InsertAfterCursor({it->jd_minus_2400000 + 2400000.0L,
-                            static_cast<long double>(it->seconds)});
+    list.InsertAfterCursor({it->jd_minus_2400000 + 2400000.0_r,
+                            static_cast<Real>(it->seconds)});
   }
   return list;
 }
@@ -115,9 +117,9 @@ void LeapSecondTable::Load(Prompter& prompter) {
   from_file_ = true;
 }
 
-long double LeapSecondTable::SecondsAt(long double jd, Prompter& prompter) {
+Real LeapSecondTable::SecondsAt(Real jd, Prompter& prompter) {
   if (list_.IsEmpty()) Load(prompter);
-  long double seconds = 0;
+  Real seconds = 0;
   list_.Reset();
   while (const LeapSecondEntry* e = list_.Next()) {
     seconds = e->Seconds;  // ends on the oldest when none qualifies

@@ -11,16 +11,17 @@
 
 #include "util/ordered_list.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
-inline constexpr long double kFirstLeapSecondJD = 2415020.5L;  // 1900 January 1
-inline constexpr long double kLastLeapSecondJD = 2816787.5L;   // 3000 January 1
-inline constexpr long double kMostLeapSeconds = 3600;
+inline constexpr Real kFirstLeapSecondJD = 2415020.5_r;  // 1900 January 1
+inline constexpr Real kLastLeapSecondJD = 2816787.5_r;   // 3000 January 1
+inline constexpr Real kMostLeapSeconds = 3600;
 
 struct LeapSecondEntry {
-  long double JD = 0;       // from this Julian date (UTC) on ...
-  long double Seconds = 0;  // ... TAI - UTC is this many seconds
+  Real JD = 0;       // from this Julian date (UTC) on ...
+  Real Seconds = 0;  // ... TAI - UTC is this many seconds
 };
 
 // The list is kept newest first; entries are appended in file order.
@@ -37,7 +38,7 @@ class LeapSecondTable {
 
   // TAI - UTC at jd: the first entry from the head whose JD <= jd, else the oldest entry.
   // Loads the list on the first call, reporting problems through `prompter`.
-  long double SecondsAt(long double jd, Prompter& prompter);
+  Real SecondsAt(Real jd, Prompter& prompter);
 
   const std::string& Path() const { return path_; }
   const LeapSecondList& Entries() const { return list_; }

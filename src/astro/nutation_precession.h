@@ -2,12 +2,14 @@
 // Programs and Tables from -4000 to +2800, 1986). jd is a dynamical Julian date.
 #pragma once
 
+#include "util/real.h"
+
 namespace jovi {
 
 // Delta psi in radians, from the two leading terms.
-long double NutationInLongitude(long double jd);
+Real NutationInLongitude(Real jd);
 
 // General precession in longitude since J2000.0, radians.
-long double GeneralPrecession(long double jd);
+Real GeneralPrecession(Real jd);
 
 }  // namespace jovi

@@ -1,6 +1,7 @@
 #include "astro/outer_planet_records.h"
 
 #include "astro/date_time.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -19,7 +20,7 @@ std::int32_t CoefficientRecordNumber(const OuterPlanetRange& planet, std::int32_
   return (year - planet.FirstYear) / kYearsPerBlock + planet.FirstRecord;
 }
 
-long double YearStartJD(std::int32_t year) {
+Real YearStartJD(std::int32_t year) {
   DateTimeRec rec;
   rec.Year = year;
   rec.Month = 1;
@@ -28,7 +29,7 @@ long double YearStartJD(std::int32_t year) {
   return ToJD(rec);
 }
 
-long double BlockEndJD(long double jd) {
+Real BlockEndJD(Real jd) {
   DateTimeRec rec;
   rec.ZoneOffset = 0;
   SetFromJD(rec, jd);

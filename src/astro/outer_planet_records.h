@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+#include "util/real.h"
+
 namespace jovi {
 
 struct OuterPlanetRange {
@@ -38,9 +40,9 @@ std::int32_t BlockCount(const OuterPlanetRange& planet);
 std::int32_t CoefficientRecordNumber(const OuterPlanetRange& planet, std::int32_t year);
 
 // January 1, 0h of a year, as a Julian date.
-long double YearStartJD(std::int32_t year);
+Real YearStartJD(std::int32_t year);
 
 // The Julian date of the same calendar date and time five years later.
-long double BlockEndJD(long double jd);
+Real BlockEndJD(Real jd);
 
 }  // namespace jovi

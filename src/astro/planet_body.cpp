@@ -10,6 +10,7 @@
 #include "astro/nutation_precession.h"
 #include "astro/sun_body.h"
 #include "astro/time_scales.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -32,7 +33,7 @@ CoefficientBlock BuiltInJupiterBlock() {
 }
 
 void SetBlockSpan(PlanetBody& planet) {
-  planet.BlockStart = static_cast<long double>(planet.Block.StartMJD) + kMJDOrigin;
+  planet.BlockStart = static_cast<Real>(planet.Block.StartMJD) + kMJDOrigin;
   planet.BlockEnd = BlockEndJD(planet.BlockStart);
 }
 
@@ -52,7 +53,7 @@ std::string FileErrorText(const std::string& path, bool damaged) {
 
 PlanetBody::PlanetBody(std::uint8_t kind, Prompter* prompter)
     : CelestialBody(kind),
-      CachedJD(std::numeric_limits<long double>::quiet_NaN()),
+      CachedJD(std::numeric_limits<Real>::quiet_NaN()),
       Block(BuiltInJupiterBlock()),
       prompter_(prompter) {
   SetBlockSpan(*this);
@@ -60,10 +61,10 @@ PlanetBody::PlanetBody(std::uint8_t kind, Prompter* prompter)
 
 Prompter& PlanetBody::Messages() const { return prompter_ ? *prompter_ : ProgramPrompter(); }
 
-long double PlanetTimeArgument(PlanetBody& planet, long double jd) {
+Real PlanetTimeArgument(PlanetBody& planet, Real jd) {
   planet.OutOfRange = false;
   planet.FileError = false;
-  const long double jde = jd + DeltaT(jd);
+  const Real jde = jd + DeltaT(jd);
   if (planet.BlockStart <= jde && jde <= planet.BlockEnd) {
     return BlockTimeArgument(planet.Block, jde);
   }
@@ -89,32 +90,32 @@ void ReportCoefficientFileError(PlanetBody& planet, bool damaged) {
   planet.Messages().Tell(FileErrorText(CoefficientFile(), damaged), kFileErrorCaption, Icon::Stop);
 }
 
-void PlanetBody::HeliocentricPosition(long double jd, PositionRec& pos, long double& r) {
+void PlanetBody::HeliocentricPosition(Real jd, PositionRec& pos, Real& r) {
   SetHeader(pos, jd);
-  const long double t = PlanetTimeArgument(*this, jd);
+  const Real t = PlanetTimeArgument(*this, jd);
   pos.Longitude = ReduceToTwoPi(EvaluateCoefficients(Block.Longitude, t));
   pos.Latitude = EvaluateCoefficients(Block.Latitude, t);
   r = EvaluateCoefficients(Block.Radius, t);
 }
 
-void PlanetBody::GeocentricPosition(long double jd, PositionRec& pos, long double& dist) {
+void PlanetBody::GeocentricPosition(Real jd, PositionRec& pos, Real& dist) {
   CachedJD = jd;
   PositionRec helio;
-  long double r = 0;
+  Real r = 0;
   HeliocentricPosition(jd, helio, r);
   HelioDistance = r;
 
   const SunBody sun(kGeometric);
-  const long double sun_longitude = SunLongitude(sun, jd);
-  const long double R = SunRadius(sun, jd);
+  const Real sun_longitude = SunLongitude(sun, jd);
+  const Real R = SunRadius(sun, jd);
   SunDistance = R;
 
-  const long double x =
+  const Real x =
       r * std::cos(helio.Latitude) * std::cos(helio.Longitude) + R * std::cos(sun_longitude);
-  const long double y =
+  const Real y =
       r * std::cos(helio.Latitude) * std::sin(helio.Longitude) + R * std::sin(sun_longitude);
-  const long double z = r * std::sin(helio.Latitude);
-  const long double rho = std::sqrt(x * x + y * y);
+  const Real z = r * std::sin(helio.Latitude);
+  const Real rho = std::sqrt(x * x + y * y);
 
   SetHeader(pos, jd);
   pos.Longitude = std::atan2(y, x);
@@ -129,55 +130,55 @@ void PlanetBody::GeocentricPosition(long double jd, PositionRec& pos, long doubl
   }
 }
 
-bool PlanetBody::IsAvailable(long double jd) {
+bool PlanetBody::IsAvailable(Real jd) {
   PlanetTimeArgument(*this, jd);
   return !OutOfRange && !FileError;
 }
 
-long double PlanetBody::LongitudeCorrection(long double jd) {
-  const long double U = TenMillenniaSinceJ2000(jd);
-  return (-527.0L + 978.0L * std::cos(1.154L + 57533.849L * U) +
-          89.0L * std::cos(2.3L + 115067.7L * U) + 46.0L * std::cos(4.64L + 62830.76L * U) +
-          45.0L * std::cos(0.76L + 52236.94L * U)) *
-         1.0e-7L;
+Real PlanetBody::LongitudeCorrection(Real jd) {
+  const Real U = TenMillenniaSinceJ2000(jd);
+  return (-527.0_r + 978.0_r * std::cos(1.154_r + 57533.849_r * U) +
+          89.0_r * std::cos(2.3_r + 115067.7_r * U) + 46.0_r * std::cos(4.64_r + 62830.76_r * U) +
+          45.0_r * std::cos(0.76_r + 52236.94_r * U)) *
+         1.0e-7_r;
 }
 
-long double PlanetBody::LatitudeCorrection(long double) { return 0; }
+Real PlanetBody::LatitudeCorrection(Real) { return 0; }
 
-void PlanetBody::UpdateGeometry(long double jd) {
+void PlanetBody::UpdateGeometry(Real jd) {
   if (jd != CachedJD) {
     // The geocentric position evaluates the heliocentric one itself; evaluating it once more
     // beforehand would only repeat a failure message.
     PositionRec pos;
-    long double distance = 0;
+    Real distance = 0;
     GeocentricPosition(jd, pos, distance);
     SunDistance = SunRadius(SunBody(kGeometric), jd);
   }
-  const long double r = HelioDistance;
-  const long double delta = GeoDistance;
-  const long double R = SunDistance;
+  const Real r = HelioDistance;
+  const Real delta = GeoDistance;
+  const Real R = SunDistance;
   CosPhase = (r * r + delta * delta - R * R) / (2 * r * delta);
-  FiveLogRDelta = 5 * std::log(r * delta) / std::log(10.0L);
+  FiveLogRDelta = 5 * std::log(r * delta) / std::log(10.0_r);
 }
 
-long double PlanetBody::Magnitude(long double jd) {
+Real PlanetBody::Magnitude(Real jd) {
   UpdateGeometry(jd);
-  const long double i = std::acos(std::clamp(CosPhase, -1.0L, 1.0L)) / kRadiansPerDegree;
+  const Real i = std::acos(std::clamp(CosPhase, -1.0_r, 1.0_r)) / kRadiansPerDegree;
   return MagnitudeV0 + FiveLogRDelta + MagnitudeA1 * i + MagnitudeA2 * i * i +
          MagnitudeA3 * i * i * i;
 }
 
-void PlanetBody::EstimateConjunctionOpposition(long double jd) {
+void PlanetBody::EstimateConjunctionOpposition(Real jd) {
   DateTimeRec rec;
   rec.ZoneOffset = 0;
   SetFromJD(rec, jd);
-  const long double j0 = DayOfYear(rec) + rec.Year * 365.2425L + 1721060.0L;
-  const long double ko = std::nearbyint((j0 - OppositionEpoch) / SynodicPeriod);
-  const long double kc = std::nearbyint((j0 - ConjunctionEpoch) / SynodicPeriod);
+  const Real j0 = DayOfYear(rec) + rec.Year * 365.2425_r + 1721060.0_r;
+  const Real ko = std::nearbyint((j0 - OppositionEpoch) / SynodicPeriod);
+  const Real kc = std::nearbyint((j0 - ConjunctionEpoch) / SynodicPeriod);
   NextOpposition = ko * SynodicPeriod + OppositionEpoch;
   NextConjunction = kc * SynodicPeriod + ConjunctionEpoch;
   if (NextConjunction > NextOpposition) NextOpposition = (ko + 1) * SynodicPeriod + OppositionEpoch;
-  const long double d = std::fabs(NextOpposition - NextConjunction);
+  const Real d = std::fabs(NextOpposition - NextConjunction);
   BracketLow = NextOpposition - d;
   BracketHigh = NextOpposition + d;
 }

@@ -12,6 +12,7 @@
 #include "astro/outer_planet_records.h"
 #include "astro/position_rec.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -23,51 +24,51 @@ class PlanetBody : public CelestialBody {
 
   // Slot 1: l in [0, 2pi), b (rad) and r (AU) from the block that covers jd. jd is taken as
   // Universal Time (delta T is added); the error flags are not consulted.
-  void HeliocentricPosition(long double jd, PositionRec& pos, long double& r) override;
+  void HeliocentricPosition(Real jd, PositionRec& pos, Real& r) override;
   // Slot 2: geocentric longitude (in (-pi, pi] for kind 0), latitude and distance Delta,
   // without light time. Kind 1 adds the aberration and nutation corrections.
-  void GeocentricPosition(long double jd, PositionRec& pos, long double& dist) override;
+  void GeocentricPosition(Real jd, PositionRec& pos, Real& dist) override;
   // Slot 4: whether the ephemeris serves jd (neither flag set after looking it up).
-  virtual bool IsAvailable(long double jd);
+  virtual bool IsAvailable(Real jd);
   // Slot 5: the correction added to an apparent geocentric longitude, radians.
-  virtual long double LongitudeCorrection(long double jd);
+  virtual Real LongitudeCorrection(Real jd);
   // Slot 6: the correction added to an apparent geocentric latitude (none).
-  virtual long double LatitudeCorrection(long double jd);
+  virtual Real LatitudeCorrection(Real jd);
   // Slot 7: visual magnitude.
-  virtual long double Magnitude(long double jd);
+  virtual Real Magnitude(Real jd);
   // Slot 8: the opposition and conjunction nearest the date and the bracket around the
   // opposition (NextOpposition, NextConjunction, BracketLow, BracketHigh).
-  virtual void EstimateConjunctionOpposition(long double jd);
+  virtual void EstimateConjunctionOpposition(Real jd);
   // Slot 9: distances, phase and 5 log10(r Delta) at jd; recomputed only when jd changes.
-  virtual void UpdateGeometry(long double jd);
+  virtual void UpdateGeometry(Real jd);
 
   // Where messages of this body go.
   Prompter& Messages() const;
 
   std::string Name = "Jupiter";
   float SemiDiameter = 98.44f;  // arcseconds at 1 AU
-  long double MagnitudeV0 = -9.40L;
-  long double MagnitudeA1 = 0.005L;
-  long double MagnitudeA2 = 0;
-  long double MagnitudeA3 = 0;
-  long double OppositionEpoch = 2451870.628L;
-  long double ConjunctionEpoch = 2451671.186L;
-  long double SynodicPeriod = 398.884046L;  // days
-  long double NextOpposition = 0;
-  long double NextConjunction = 0;
-  long double BracketHigh = 0;
-  long double BracketLow = 0;
-  long double CachedJD;           // of the last geometry update (none yet: NaN)
-  long double HelioDistance = 0;  // r, AU
-  long double GeoDistance = 0;    // Delta, AU
-  long double SunDistance = 0;    // R, AU
-  long double FiveLogRDelta = 0;
-  long double CosPhase = 0;
+  Real MagnitudeV0 = -9.40_r;
+  Real MagnitudeA1 = 0.005_r;
+  Real MagnitudeA2 = 0;
+  Real MagnitudeA3 = 0;
+  Real OppositionEpoch = 2451870.628_r;
+  Real ConjunctionEpoch = 2451671.186_r;
+  Real SynodicPeriod = 398.884046_r;  // days
+  Real NextOpposition = 0;
+  Real NextConjunction = 0;
+  Real BracketHigh = 0;
+  Real BracketLow = 0;
+  Real CachedJD;           // of the last geometry update (none yet: NaN)
+  Real HelioDistance = 0;  // r, AU
+  Real GeoDistance = 0;    // Delta, AU
+  Real SunDistance = 0;    // R, AU
+  Real FiveLogRDelta = 0;
+  Real CosPhase = 0;
   bool OutOfRange = false;
   bool FileError = false;
   CoefficientBlock Block;
-  long double BlockStart = 0;  // validity of Block, dynamical JDs
-  long double BlockEnd = 0;
+  Real BlockStart = 0;  // validity of Block, dynamical JDs
+  Real BlockEnd = 0;
   std::uint8_t PlanetIndex = 5;
 
  private:
@@ -80,8 +81,8 @@ inline constexpr int kMostLightTimePasses = 10;
 // Jupiter's distances from the Sun and from the Earth a light-time iteration may meet, AU: any
 // other (Jupiter at the Sun, say, where its direction is undefined) comes from a damaged
 // coefficient file.
-inline constexpr long double kLeastJupiterDistance = 0.1L;
-inline constexpr long double kMostJupiterDistance = 100.0L;
+inline constexpr Real kLeastJupiterDistance = 0.1_r;
+inline constexpr Real kMostJupiterDistance = 100.0_r;
 
 // Sets FileError and shows "*** Outer Planets Coefficients File Error ***" naming the file:
 // "... Not Accessible!" or, for a damaged record, "... Damaged!".
@@ -92,6 +93,6 @@ void ReportCoefficientFileError(PlanetBody& planet, bool damaged);
 // (and shows a message) for a year outside the planet's range, FileError (and a message) when
 // the record cannot be read or is damaged (a value that is not finite, a block that does not
 // cover the instant); t is then 0, the start of the block held, which is left as it was.
-long double PlanetTimeArgument(PlanetBody& planet, long double jd);
+Real PlanetTimeArgument(PlanetBody& planet, Real jd);
 
 }  // namespace jovi

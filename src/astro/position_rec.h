@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "util/real.h"
+
 namespace jovi {
 
 // Kinds of body: what a position includes.
@@ -17,9 +19,9 @@ struct PositionRec {
   std::uint8_t Kind = kGeometric;  // copied from the body
   std::uint8_t Reserved = 0;
   std::uint8_t Frame = kEclipticOfDate;
-  long double Epoch = 0;  // Julian date
-  long double Latitude = 0;
-  long double Longitude = 0;
+  Real Epoch = 0;  // Julian date
+  Real Latitude = 0;
+  Real Longitude = 0;
 };
 
 }  // namespace jovi

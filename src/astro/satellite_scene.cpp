@@ -5,65 +5,66 @@
 
 #include "astro/planet_body.h"
 #include "astro/sun_body.h"
+#include "util/real.h"
 #include "util/trig.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr long double kDegree = std::numbers::pi_v<long double> / 180.0L;
-constexpr long double kTwoPi = 2 * std::numbers::pi_v<long double>;
-constexpr long double kLightDaysPerAU = 0.0057755183L;
-constexpr std::array<long double, 4> kMeanDistance = {5.9073L, 9.39912L, 14.9924L, 26.3699L};
-constexpr std::array<long double, 4> kLightTimeK = {17295, 21819, 27558, 36548};
+constexpr Real kDegree = std::numbers::pi_v<Real> / 180.0_r;
+constexpr Real kTwoPi = 2 * std::numbers::pi_v<Real>;
+constexpr Real kLightDaysPerAU = 0.0057755183_r;
+constexpr std::array<Real, 4> kMeanDistance = {5.9073_r, 9.39912_r, 14.9924_r, 26.3699_r};
+constexpr std::array<Real, 4> kLightTimeK = {17295, 21819, 27558, 36548};
 
-long double Argument(const SecularArgument& a, long double t) {
+Real Argument(const SecularArgument& a, Real t) {
   return (a.constant_deg + a.rate_deg_per_day * t) * kDegree;
 }
 
 struct Vector3 {
-  long double a, b, c;
+  Real a, b, c;
 };
 
 // From Jupiter's equator to the sky of a viewer in direction (lambda, beta) of Jupiter.
 struct FrameRotation {
-  long double cosI, sinI, cosPhi, sinPhi, cosi, sini, cosOmega, sinOmega;
+  Real cosI, sinI, cosPhi, sinPhi, cosi, sini, cosOmega, sinOmega;
 
-  Vector3 ToEcliptic(long double x, long double y, long double z) const {
-    const long double A1 = x;
-    const long double B1 = y * cosI - z * sinI;
-    const long double C1 = y * sinI + z * cosI;
-    const long double A2 = A1 * cosPhi - B1 * sinPhi;
-    const long double B2 = A1 * sinPhi + B1 * cosPhi;
-    const long double C2 = C1;
-    const long double A3 = A2;
-    const long double B3 = B2 * cosi - C2 * sini;
-    const long double C3 = B2 * sini + C2 * cosi;
-    const long double A4 = A3 * cosOmega - B3 * sinOmega;
-    const long double B4 = A3 * sinOmega + B3 * cosOmega;
+  Vector3 ToEcliptic(Real x, Real y, Real z) const {
+    const Real A1 = x;
+    const Real B1 = y * cosI - z * sinI;
+    const Real C1 = y * sinI + z * cosI;
+    const Real A2 = A1 * cosPhi - B1 * sinPhi;
+    const Real B2 = A1 * sinPhi + B1 * cosPhi;
+    const Real C2 = C1;
+    const Real A3 = A2;
+    const Real B3 = B2 * cosi - C2 * sini;
+    const Real C3 = B2 * sini + C2 * cosi;
+    const Real A4 = A3 * cosOmega - B3 * sinOmega;
+    const Real B4 = A3 * sinOmega + B3 * cosOmega;
     return {A4, B4, C3};
   }
 };
 
-Vector3 ToViewer(const Vector3& v, long double lambda, long double beta) {
-  const long double A5 = v.a * Sin(lambda) - v.b * Cos(lambda);
-  const long double B5 = v.a * Cos(lambda) + v.b * Sin(lambda);
-  const long double C5 = v.c;
-  const long double B6 = C5 * Sin(beta) + B5 * Cos(beta);
-  const long double C6 = C5 * Cos(beta) - B5 * Sin(beta);
+Vector3 ToViewer(const Vector3& v, Real lambda, Real beta) {
+  const Real A5 = v.a * Sin(lambda) - v.b * Cos(lambda);
+  const Real B5 = v.a * Cos(lambda) + v.b * Sin(lambda);
+  const Real C5 = v.c;
+  const Real B6 = C5 * Sin(beta) + B5 * Cos(beta);
+  const Real C6 = C5 * Cos(beta) - B5 * Sin(beta);
   return {A5, B6, C6};
 }
 
-long double DifferentialLightTime(long double x, long double z, long double radius,
-                                  long double k) {
-  const long double q = x / radius;
-  return x + (std::fabs(z) / k) * std::sqrt(std::fmax(0.0L, 1 - q * q));
+Real DifferentialLightTime(Real x, Real z, Real radius,
+                                  Real k) {
+  const Real q = x / radius;
+  return x + (std::fabs(z) / k) * std::sqrt(std::fmax(0.0_r, 1 - q * q));
 }
 
 }  // namespace
 
-bool InsideDisc(long double x, long double y) {
-  const long double fy = kDiscFlattening * y;
+bool InsideDisc(Real x, Real y) {
+  const Real fy = kDiscFlattening * y;
   return x * x + fy * fy <= 1;
 }
 
@@ -73,24 +74,24 @@ void SetDiscFlags(SatelliteState& s) {
   s.ShadowOnDisc = s.SunZ < 0 && InsideDisc(s.SunX, s.SunY);
 }
 
-void ObservationScene::Compute(long double jde, Prompter& prompter) {
+void ObservationScene::Compute(Real jde, Prompter& prompter) {
   SceneWorkingValues& w = working_;
   w = SceneWorkingValues{};
   FirstMessageOnly once(&prompter);  // the light-time loop's repeats are dropped
 
   // 1. The Sun, geometric, referred to the mean equinox of date.
   SunBody sun(0);
-  const long double sun_longitude = SunLongitude(sun, jde);
-  const long double R = SunRadius(sun, jde);
-  const long double X0 = R * Cos(sun_longitude);
-  const long double Y0 = R * Sin(sun_longitude);
-  const long double Z0 = 0;
+  const Real sun_longitude = SunLongitude(sun, jde);
+  const Real R = SunRadius(sun, jde);
+  const Real X0 = R * Cos(sun_longitude);
+  const Real Y0 = R * Sin(sun_longitude);
+  const Real Z0 = 0;
 
   // 2. Light time: Jupiter where it was when the light left it.
   PlanetBody jupiter(0, &once);
-  if (JupiterDistance == 0) JupiterDistance = 5.0L;
-  long double delta = JupiterDistance;
-  long double x = 0, y = 0, z = 0, xh = 0, yh = 0, zh = 0;
+  if (JupiterDistance == 0) JupiterDistance = 5.0_r;
+  Real delta = JupiterDistance;
+  Real x = 0, y = 0, z = 0, xh = 0, yh = 0, zh = 0;
   for (;;) {
     if (w.light_time_passes == kMostLightTimePasses) {
       // Not settled: the coefficients cannot be Jupiter's.
@@ -98,9 +99,9 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
       w.jupiter_failed = w.file_error = true;
       break;
     }
-    const long double tau = kLightDaysPerAU * delta;
+    const Real tau = kLightDaysPerAU * delta;
     PositionRec pos;
-    long double r = 0;
+    Real r = 0;
     jupiter.HeliocentricPosition(jde - tau, pos, r);
     ++w.light_time_passes;
     if (jupiter.OutOfRange || jupiter.FileError) {
@@ -108,24 +109,24 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
       w.file_error = jupiter.FileError;
       break;
     }
-    const long double l = pos.Longitude;
-    const long double b = pos.Latitude;
+    const Real l = pos.Longitude;
+    const Real b = pos.Latitude;
     xh = r * Cos(b) * Cos(l);
     yh = r * Cos(b) * Sin(l);
     zh = r * Sin(b);
     x = xh + X0;
     y = yh + Y0;
     z = zh + Z0;
-    const long double new_delta = std::sqrt(x * x + y * y + z * z);
+    const Real new_delta = std::sqrt(x * x + y * y + z * z);
     if (!(r >= kLeastJupiterDistance && r <= kMostJupiterDistance &&
           new_delta >= kLeastJupiterDistance && new_delta <= kMostJupiterDistance)) {
       ReportCoefficientFileError(jupiter, true);  // NaN too
       w.jupiter_failed = w.file_error = true;
       break;
     }
-    const long double change = std::fabs(delta - new_delta);
+    const Real change = std::fabs(delta - new_delta);
     delta = new_delta;
-    if (change < 0.01L) break;
+    if (change < 0.01_r) break;
   }
   if (!w.jupiter_failed) JupiterDistance = delta;
 
@@ -139,12 +140,12 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
 
   // 4.-5. Time argument and secular arguments.
   if (w.jupiter_failed) delta = JupiterDistance;  // a finite start for what follows
-  const long double tau = kLightDaysPerAU * delta;
-  const long double t = jde - 2443000.5L - tau;
+  const Real tau = kLightDaysPerAU * delta;
+  const Real t = jde - 2443000.5_r - tau;
   w.t = t;
   const GalileanArguments& args = GalileanSecularArguments();
   GalileanAngles angles{};
-  auto set = [&angles](GalileanAngle a, long double v) {
+  auto set = [&angles](GalileanAngle a, Real v) {
     angles[static_cast<std::size_t>(a)] = v;
   };
   for (std::size_t k = 0; k < 4; ++k) {
@@ -158,11 +159,11 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
   w.PhiLambda = Argument(args.phi_lambda, t);
   w.psi = Argument(args.psi, t);
   w.Gdash = Argument(args.g_dash, t);
-  w.Gamma = (0.33033L * Sin((163.679L + 0.0010512L * t) * kDegree) +
-             0.03439L * Sin((34.486L - 0.0161731L * t) * kDegree)) *
+  w.Gamma = (0.33033_r * Sin((163.679_r + 0.0010512_r * t) * kDegree) +
+             0.03439_r * Sin((34.486_r - 0.0161731_r * t) * kDegree)) *
             kDegree;
-  w.G = (30.23756L + 0.0830925701L * t) * kDegree + w.Gamma;
-  w.PI = 13.469942L * kDegree;
+  w.G = (30.23756_r + 0.0830925701_r * t) * kDegree + w.Gamma;
+  w.PI = 13.469942_r * kDegree;
   set(GalileanAngle::PHI_lambda, w.PhiLambda);
   set(GalileanAngle::psi, w.psi);
   set(GalileanAngle::Gdash, w.Gdash);
@@ -187,15 +188,15 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
   }
 
   // 8. Frame angles: precession, inclinations and nodes.
-  const long double T0 = (jde - 2433282.4235L) / 36525;
-  const long double P = (1.3966626L * T0 + 0.0003088L * T0 * T0) * kDegree;
+  const Real T0 = (jde - 2433282.4235_r) / 36525;
+  const Real P = (1.3966626_r * T0 + 0.0003088_r * T0 * T0) * kDegree;
   w.psi += P;
-  const long double T1 = (jde - 2415020.3135L) / 36525;
-  const long double I = (3.120262L + 0.0006L * T1) * kDegree;
-  const long double T = (jde - 2451545.0L) / 36525;
-  w.Omega = (100.464441L + 1.020955L * T + 0.00040117L * T * T + 0.000000569L * T * T * T) *
+  const Real T1 = (jde - 2415020.3135_r) / 36525;
+  const Real I = (3.120262_r + 0.0006_r * T1) * kDegree;
+  const Real T = (jde - 2451545.0_r) / 36525;
+  w.Omega = (100.464441_r + 1.020955_r * T + 0.00040117_r * T * T + 0.000000569_r * T * T * T) *
             kDegree;
-  w.i = (1.30327L - 0.0054966L * T + 0.00000465L * T * T - 0.000000004L * T * T * T) * kDegree;
+  w.i = (1.30327_r - 0.0054966_r * T + 0.00000465_r * T * T - 0.000000004_r * T * T * T) * kDegree;
   w.Phi = w.psi - w.Omega;
 
   for (SatelliteState& s : satellites_) s.Longitude += P;
@@ -218,12 +219,12 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
   const Vector3 pole = rot.ToEcliptic(0, 0, 1);
   const Vector3 pole_earth = ToViewer(pole, w.lambda0, w.beta0);
   const Vector3 pole_sun = ToViewer(pole, w.lambdaH, w.betaH);
-  const long double D = std::atan2(pole_earth.a, pole_earth.c);
-  const long double Dh = std::atan2(pole_sun.a, pole_sun.c);
+  const Real D = std::atan2(pole_earth.a, pole_earth.c);
+  const Real Dh = std::atan2(pole_sun.a, pole_sun.c);
 
   for (std::size_t k = 4; k-- > 0;) {
     SatelliteState& s = satellites_[k];
-    const long double L = s.Longitude;
+    const Real L = s.Longitude;
     const Vector3 v = rot.ToEcliptic(s.Radius * Cos(L - w.psi) * Cos(s.Latitude),
                                      s.Radius * Sin(L - w.psi) * Cos(s.Latitude),
                                      s.Radius * Sin(s.Latitude));
@@ -241,10 +242,10 @@ void ObservationScene::Compute(long double jde, Prompter& prompter) {
     s.SunX = DifferentialLightTime(s.SunX, s.SunZ, s.Radius, kLightTimeK[k]);
 
     // 11. Perspective, both with the Earth-Jupiter distance.
-    const long double W = delta / (delta + s.Z / 2095);
+    const Real W = delta / (delta + s.Z / 2095);
     s.X *= W;
     s.Y *= W;
-    const long double Ws = delta / (delta + s.SunZ / 2095);
+    const Real Ws = delta / (delta + s.SunZ / 2095);
     s.SunX *= Ws;
     s.SunY *= Ws;
 
@@ -258,6 +259,6 @@ ObservationScene& ProgramScene() {
   return scene;
 }
 
-void ComputeScene(long double jde) { ProgramScene().Compute(jde, ProgramPrompter()); }
+void ComputeScene(Real jde) { ProgramScene().Compute(jde, ProgramPrompter()); }
 
 }  // namespace jovi

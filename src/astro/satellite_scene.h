@@ -9,15 +9,16 @@
 
 #include "astro/galilean_series.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
 struct SatelliteState {
-  long double X = 0, Y = 0, Z = 0;
-  long double SunX = 0, SunY = 0, SunZ = 0;
-  long double Longitude = 0;  // L, radians, precession to the date included
-  long double Latitude = 0;   // B, radians
-  long double Radius = 0;     // R, Jupiter equatorial radii
+  Real X = 0, Y = 0, Z = 0;
+  Real SunX = 0, SunY = 0, SunZ = 0;
+  Real Longitude = 0;  // L, radians, precession to the date included
+  Real Latitude = 0;   // B, radians
+  Real Radius = 0;     // R, Jupiter equatorial radii
   bool Occulted = false;      // behind the disc as seen from the Earth
   bool Eclipsed = false;      // inside Jupiter's shadow
   bool ShadowOnDisc = false;  // its shadow falls on the disc
@@ -25,13 +26,13 @@ struct SatelliteState {
 
 // Intermediate values of the last computation, kept for inspection.
 struct SceneWorkingValues {
-  long double t = 0;                      // days from 1976 August 10.0 TD, light time removed
-  long double lambda0 = 0, beta0 = 0;     // Jupiter's geocentric direction
-  long double lambdaH = 0, betaH = 0;     // Jupiter's heliocentric direction
-  long double Gamma = 0, PhiLambda = 0, psi = 0, Phi = 0, Omega = 0, i = 0;
-  long double G = 0, Gdash = 0, PI = 0;
-  std::array<long double, 4> l{}, pi{}, w{};
-  std::array<long double, 4> longitude_sum{}, latitude_sum{}, radius_sum{};
+  Real t = 0;                      // days from 1976 August 10.0 TD, light time removed
+  Real lambda0 = 0, beta0 = 0;     // Jupiter's geocentric direction
+  Real lambdaH = 0, betaH = 0;     // Jupiter's heliocentric direction
+  Real Gamma = 0, PhiLambda = 0, psi = 0, Phi = 0, Omega = 0, i = 0;
+  Real G = 0, Gdash = 0, PI = 0;
+  std::array<Real, 4> l{}, pi{}, w{};
+  std::array<Real, 4> longitude_sum{}, latitude_sum{}, radius_sum{};
   int light_time_passes = 0;  // how often the Jupiter ephemeris ran
   bool jupiter_failed = false;
   // The failure was the coefficient file's (FileError of the Jupiter ephemeris): missing, a
@@ -45,7 +46,7 @@ class ObservationScene {
   // `prompter`, at most one per call. When Jupiter's place cannot be had (a date out of range,
   // a missing or damaged coefficient file, a light time that does not settle) every value stays
   // finite and the moons are put behind the disc.
-  void Compute(long double jde, Prompter& prompter);
+  void Compute(Real jde, Prompter& prompter);
 
   // Moon k = 1 Io, 2 Europa, 3 Ganymede, 4 Callisto.
   const SatelliteState& Satellite(int k) const { return satellites_[static_cast<std::size_t>(k - 1)]; }
@@ -54,7 +55,7 @@ class ObservationScene {
 
   // Earth-Jupiter distance (AU) of the last computation; the next light-time iteration starts
   // from it (from 5.0 AU when it is 0).
-  long double JupiterDistance = 0;
+  Real JupiterDistance = 0;
 
  private:
   std::array<SatelliteState, 4> satellites_{};
@@ -63,13 +64,13 @@ class ObservationScene {
 
 // The program-wide scene, and its computation (messages to ProgramPrompter()).
 ObservationScene& ProgramScene();
-void ComputeScene(long double jde);
+void ComputeScene(Real jde);
 
 // Disc flattening applied to north-south offsets in the disc tests.
-inline constexpr long double kDiscFlattening = 1.071374L;
+inline constexpr Real kDiscFlattening = 1.071374_r;
 
 // Inside the (flattened) disc, the limb included.
-bool InsideDisc(long double x, long double y);
+bool InsideDisc(Real x, Real y);
 
 // Occulted, Eclipsed and ShadowOnDisc from the offsets: behind the disc seen from the Earth,
 // behind it seen from the Sun, in front of it seen from the Sun. A moon exactly level with

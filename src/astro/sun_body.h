@@ -7,6 +7,7 @@
 #include "astro/celestial_body.h"
 #include "astro/nutation_precession.h"
 #include "astro/position_rec.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -15,9 +16,9 @@ class SunBody : public CelestialBody {
   explicit SunBody(std::uint8_t kind) : CelestialBody(kind) {}
 
   // The Sun's heliocentric position is the origin: latitude, longitude and r are all 0.
-  void HeliocentricPosition(long double jd, PositionRec& pos, long double& r) override;
+  void HeliocentricPosition(Real jd, PositionRec& pos, Real& r) override;
   // Latitude 0, longitude SunLongitude, dist SunRadius.
-  void GeocentricPosition(long double jd, PositionRec& pos, long double& dist) override;
+  void GeocentricPosition(Real jd, PositionRec& pos, Real& dist) override;
 
   std::int32_t LongitudeTerms = 50;
   std::int32_t LatitudeTerms = 0;  // the series has no latitude
@@ -26,9 +27,9 @@ class SunBody : public CelestialBody {
 
 // The Sun's geocentric ecliptic longitude of date at the dynamical date jd, for the body's kind
 // (kApparent adds nutation and aberration), in [0, 2pi).
-long double SunLongitude(const SunBody& sun, long double jd);
+Real SunLongitude(const SunBody& sun, Real jd);
 
 // The Earth-Sun distance in AU at the dynamical date jd.
-long double SunRadius(const SunBody& sun, long double jd);
+Real SunRadius(const SunBody& sun, Real jd);
 
 }  // namespace jovi

@@ -6,6 +6,7 @@
 
 #include "astro/date_time.h"
 #include "platform/program_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -35,17 +36,17 @@ constexpr std::array<std::int8_t, 180> kDeltaT1620 = {
 
 // c[0] + c[1] x + ... by Horner's rule.
 template <std::size_t N>
-long double Polynomial(const std::array<long double, N>& c, long double x) {
-  long double sum = 0;
+Real Polynomial(const std::array<Real, N>& c, Real x) {
+  Real sum = 0;
   for (std::size_t i = N; i-- > 0;) sum = sum * x + c[i];
   return sum;
 }
 
-constexpr std::array<long double, 8> k1900To1971 = {
-    -0.00002L, 0.000297L, 0.025184L, -0.181133L, 0.55304L, -0.861938L, 0.677066L, -0.212591L};
-constexpr std::array<long double, 11> k1800To1899 = {
-    -0.000009L, 0.003844L, 0.083563L, 0.865736L, 4.867575L, 15.845535L,
-    31.332267L, 38.291999L, 28.316289L, 11.636204L, 2.043794L};
+constexpr std::array<Real, 8> k1900To1971 = {
+    -0.00002_r, 0.000297_r, 0.025184_r, -0.181133_r, 0.55304_r, -0.861938_r, 0.677066_r, -0.212591_r};
+constexpr std::array<Real, 11> k1800To1899 = {
+    -0.000009_r, 0.003844_r, 0.083563_r, 0.865736_r, 4.867575_r, 15.845535_r,
+    31.332267_r, 38.291999_r, 28.316289_r, 11.636204_r, 2.043794_r};
 
 std::unique_ptr<LeapSecondTable>& TableSlot() {
   static std::unique_ptr<LeapSecondTable> table;
@@ -64,26 +65,26 @@ void SetLeapSecondFile(const std::string& path) {
   TableSlot() = std::make_unique<LeapSecondTable>(path);
 }
 
-long double LeapSeconds(long double jd) {
+Real LeapSeconds(Real jd) {
   return ProgramLeapSeconds().SecondsAt(jd, ProgramPrompter());
 }
 
-long double TenMillenniaSinceJ2000(long double jd) { return (jd - 2451545.0L) / 3652500.0L; }
+Real TenMillenniaSinceJ2000(Real jd) { return (jd - 2451545.0_r) / 3652500.0_r; }
 
-long double DeltaT(long double jd) {
+Real DeltaT(Real jd) {
   const std::int32_t year = CalendarYear(jd);
-  const long double T = (jd - 2451545.0L) / 36525.0L;
-  const long double theta = (jd - 2415020.3135L) / 36525.0L;
-  if (year >= 1972) return (LeapSeconds(jd) + 32.184L) / 86400.0L;
+  const Real T = (jd - 2451545.0_r) / 36525.0_r;
+  const Real theta = (jd - 2415020.3135_r) / 36525.0_r;
+  if (year >= 1972) return (LeapSeconds(jd) + 32.184_r) / 86400.0_r;
   if (year >= 1900) return Polynomial(k1900To1971, theta);
   if (year >= 1800) return Polynomial(k1800To1899, theta);
-  if (year >= 1620) return kDeltaT1620[static_cast<std::size_t>(year - 1620)] / 86400.0L;
-  if (year >= 948) return (50.6L + 67.5L * T + 22.5L * T * T) / 86400.0L;
-  return (2715.6L + 573.36L * T + 46.5L * T * T) / 86400.0L;
+  if (year >= 1620) return kDeltaT1620[static_cast<std::size_t>(year - 1620)] / 86400.0_r;
+  if (year >= 948) return (50.6_r + 67.5_r * T + 22.5_r * T * T) / 86400.0_r;
+  return (2715.6_r + 573.36_r * T + 46.5_r * T * T) / 86400.0_r;
 }
 
-long double TDTFromUT(long double jd) { return jd + DeltaT(jd); }
+Real TDTFromUT(Real jd) { return jd + DeltaT(jd); }
 
-long double UTFromTDT(long double jde) { return jde - DeltaT(jde - DeltaT(jde)); }
+Real UTFromTDT(Real jde) { return jde - DeltaT(jde - DeltaT(jde)); }
 
 }  // namespace jovi

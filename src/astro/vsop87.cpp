@@ -7,30 +7,32 @@
 #include <optional>
 #include <string_view>
 
+#include "util/float_chars.h"
 #include "util/io_error.h"
+#include "util/real.h"
 #include "util/text_file.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr long double kDaysPerMillennium = 365250.0L;
+constexpr Real kDaysPerMillennium = 365250.0_r;
 
-long double MillenniaFromJ2000(long double jde) { return (jde - 2451545.0L) / kDaysPerMillennium; }
+Real MillenniaFromJ2000(Real jde) { return (jde - 2451545.0_r) / kDaysPerMillennium; }
 
 struct RawTerm {
   std::uint8_t sum;
-  long double a, b, c;
+  Real a, b, c;
 };
 
 void SkipBlanks(std::string_view& s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
 }
 
-std::optional<long double> TakeNumber(std::string_view& s) {
+std::optional<Real> TakeNumber(std::string_view& s) {
   SkipBlanks(s);
-  long double v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  Real v = 0;
+  const auto [end, ec] = FloatFromChars(s.data(), s.data() + s.size(), v);
   if (ec != std::errc() || !std::isfinite(v)) return std::nullopt;
   s.remove_prefix(static_cast<std::size_t>(end - s.data()));
   return v;
@@ -96,26 +98,26 @@ Vsop87Load Vsop87Series::Load(const std::string& path) {
   return result;
 }
 
-Vsop87Position Vsop87Series::At(long double jde) const {
-  const long double T = MillenniaFromJ2000(jde);
+Vsop87Position Vsop87Series::At(Real jde) const {
+  const Real T = MillenniaFromJ2000(jde);
   Sums sums{};
   for (const Frequency& f : frequencies_) {
-    const long double angle = f.c * T;
+    const Real angle = f.c * T;
     Accumulate(f, std::cos(angle), std::sin(angle), sums);
   }
   return Combine(sums, T);
 }
 
-Vsop87Grid Vsop87Series::Grid(const std::vector<long double>& offsets_days) const {
+Vsop87Grid Vsop87Series::Grid(const std::vector<Real>& offsets_days) const {
   Vsop87Grid grid;
   grid.frequencies_ = frequencies_.size();
-  for (long double d : offsets_days) grid.offsets_.push_back(d / kDaysPerMillennium);
+  for (Real d : offsets_days) grid.offsets_.push_back(d / kDaysPerMillennium);
   const std::size_t n = grid.offsets_.size();
   grid.cos_.resize(frequencies_.size() * n);
   grid.sin_.resize(frequencies_.size() * n);
   for (std::size_t f = 0; f < frequencies_.size(); ++f) {
     for (std::size_t j = 0; j < n; ++j) {
-      const long double angle = frequencies_[f].c * grid.offsets_[j];
+      const Real angle = frequencies_[f].c * grid.offsets_[j];
       grid.cos_[f * n + j] = std::cos(angle);
       grid.sin_[f * n + j] = std::sin(angle);
     }
@@ -123,19 +125,19 @@ Vsop87Grid Vsop87Series::Grid(const std::vector<long double>& offsets_days) cons
   return grid;
 }
 
-std::vector<Vsop87Position> Vsop87Series::At(const Vsop87Grid& grid, long double jde0) const {
+std::vector<Vsop87Position> Vsop87Series::At(const Vsop87Grid& grid, Real jde0) const {
   if (grid.frequencies_ != frequencies_.size()) return {};
-  const long double T0 = MillenniaFromJ2000(jde0);
+  const Real T0 = MillenniaFromJ2000(jde0);
   const std::size_t n = grid.Size();
   std::vector<Sums> sums(n, Sums{});
   for (std::size_t f = 0; f < frequencies_.size(); ++f) {
-    const long double angle = frequencies_[f].c * T0;
-    const long double cos0 = std::cos(angle);
-    const long double sin0 = std::sin(angle);
+    const Real angle = frequencies_[f].c * T0;
+    const Real cos0 = std::cos(angle);
+    const Real sin0 = std::sin(angle);
     for (std::size_t j = 0; j < n; ++j) {
       // cos and sin of C (T0 + offset) by the addition theorems.
-      const long double cg = grid.cos_[f * n + j];
-      const long double sg = grid.sin_[f * n + j];
+      const Real cg = grid.cos_[f * n + j];
+      const Real sg = grid.sin_[f * n + j];
       Accumulate(frequencies_[f], cos0 * cg - sin0 * sg, sin0 * cg + cos0 * sg, sums[j]);
     }
   }
@@ -144,7 +146,7 @@ std::vector<Vsop87Position> Vsop87Series::At(const Vsop87Grid& grid, long double
   return positions;
 }
 
-void Vsop87Series::Accumulate(const Frequency& f, long double cos_ct, long double sin_ct,
+void Vsop87Series::Accumulate(const Frequency& f, Real cos_ct, Real sin_ct,
                               Sums& sums) const {
   for (std::size_t i = f.first; i < f.first + f.count; ++i) {
     const Term& term = terms_[i];
@@ -152,9 +154,9 @@ void Vsop87Series::Accumulate(const Frequency& f, long double cos_ct, long doubl
   }
 }
 
-Vsop87Position Vsop87Series::Combine(const Sums& sums, long double T) {
+Vsop87Position Vsop87Series::Combine(const Sums& sums, Real T) {
   const auto variable = [&](std::size_t v) {
-    long double value = 0;
+    Real value = 0;
     for (std::size_t p = kVsop87Powers; p-- > 0;) value = value * T + sums[v * kVsop87Powers + p];
     return value;
   };

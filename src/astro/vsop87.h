@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "util/real.h"
+
 namespace jovi {
 
 struct Vsop87Position {
-  long double Longitude = 0;  // radians, not reduced: continuous in time
-  long double Latitude = 0;   // radians
-  long double Radius = 0;     // AU
+  Real Longitude = 0;  // radians, not reduced: continuous in time
+  Real Latitude = 0;   // radians
+  Real Radius = 0;     // AU
 };
 
 inline constexpr std::size_t kVsop87Powers = 6;  // series in T^0 .. T^5
@@ -28,14 +30,14 @@ class Vsop87Series {
   static Vsop87Load Load(const std::string& path);
 
   // The position at the dynamical Julian date jde (T in Julian millennia from J2000.0).
-  Vsop87Position At(long double jde) const;
+  Vsop87Position At(Real jde) const;
 
   // Instants at fixed offsets (days) from a start that changes from call to call, such as the
   // nodes of blocks of equal length: the grid keeps the cosine and sine of C x offset for
   // every frequency, so that each evaluation needs one per frequency only.
-  Vsop87Grid Grid(const std::vector<long double>& offsets_days) const;
+  Vsop87Grid Grid(const std::vector<Real>& offsets_days) const;
   // The positions at jde0 + each offset of the grid; none for a grid of another series.
-  std::vector<Vsop87Position> At(const Vsop87Grid& grid, long double jde0) const;
+  std::vector<Vsop87Position> At(const Vsop87Grid& grid, Real jde0) const;
 
   std::size_t TermCount() const { return terms_.size(); }
 
@@ -43,20 +45,20 @@ class Vsop87Series {
   // A cos(B + C T) = (A cos B) cos CT - (A sin B) sin CT: terms that share a frequency share
   // the cosine and sine of C T.
   struct Term {
-    long double a_cos_b;
-    long double a_sin_b;
+    Real a_cos_b;
+    Real a_sin_b;
     std::uint8_t sum;  // variable x 6 + power of T
   };
   struct Frequency {
-    long double c;
+    Real c;
     std::size_t first;
     std::size_t count;
   };
   // The sums of each variable (L, B, R) for each power of T.
-  using Sums = std::array<long double, 3 * kVsop87Powers>;
+  using Sums = std::array<Real, 3 * kVsop87Powers>;
 
-  void Accumulate(const Frequency& f, long double cos_ct, long double sin_ct, Sums& sums) const;
-  static Vsop87Position Combine(const Sums& sums, long double T);
+  void Accumulate(const Frequency& f, Real cos_ct, Real sin_ct, Sums& sums) const;
+  static Vsop87Position Combine(const Sums& sums, Real T);
 
   std::vector<Term> terms_;
   std::vector<Frequency> frequencies_;
@@ -69,8 +71,8 @@ class Vsop87Grid {
  private:
   friend class Vsop87Series;
   std::size_t frequencies_ = 0;         // of the series that made it
-  std::vector<long double> offsets_;    // Julian millennia
-  std::vector<long double> cos_, sin_;  // [frequency x Size() + offset]
+  std::vector<Real> offsets_;    // Julian millennia
+  std::vector<Real> cos_, sin_;  // [frequency x Size() + offset]
 };
 
 struct Vsop87Load {

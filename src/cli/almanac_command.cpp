@@ -7,6 +7,7 @@
 #include "almanac/visible_events.h"
 #include "cli/commands.h"
 #include "cli/stream_prompter.h"
+#include "util/real.h"
 
 namespace jovi::cli {
 
@@ -17,11 +18,11 @@ constexpr std::string_view kUsage =
     "[--sun-below DEG]]";
 
 // A limit's value, once; throws UsageError.
-long double LimitArg(const std::string& text, bool given,
-                     std::optional<long double> (*parse)(std::string_view, std::string*)) {
+Real LimitArg(const std::string& text, bool given,
+                     std::optional<Real> (*parse)(std::string_view, std::string*)) {
   if (given) throw UsageError(std::string(kUsage));
   std::string why;
-  const std::optional<long double> v = parse(text, &why);
+  const std::optional<Real> v = parse(text, &why);
   if (!v) throw UsageError(why + " (" + text + ")");
   return *v;
 }
@@ -30,7 +31,7 @@ long double LimitArg(const std::string& text, bool given,
 
 std::string AlmanacLine(const MoonEvent& event) {
   // The JD of the whole second the date shows, so that the two agree.
-  const long double second = std::nearbyint((event.jd + 0.5L) * 86400.0L) / 86400.0L - 0.5L;
+  const Real second = std::nearbyint((event.jd + 0.5_r) * 86400.0_r) / 86400.0_r - 0.5_r;
   std::string line = DateTimeText(event.jd) + ' ' + Fixed(second, 6) + ' ' + MoonEventCode(event);
   if (event.hidden) line += " hidden";
   return line;

@@ -6,12 +6,14 @@
 #include <cstdlib>
 
 #include "sky/observer_place.h"
+#include "util/float_chars.h"
+#include "util/real.h"
 
 namespace jovi::cli {
 
 namespace {
 
-long double FirstJD() {
+Real FirstJD() {
   DateTimeRec rec;
   rec.Year = -4000;
   rec.Month = 1;
@@ -20,7 +22,7 @@ long double FirstJD() {
   return ToJD(rec);
 }
 
-long double EndJD() {  // 8001 January 1, 0h: the first instant past the calendar's years
+Real EndJD() {  // 8001 January 1, 0h: the first instant past the calendar's years
   DateTimeRec rec;
   rec.Year = 8000;
   rec.Month = 12;
@@ -31,7 +33,7 @@ long double EndJD() {  // 8001 January 1, 0h: the first instant past the calenda
 
 // Splits "a<sep>b<sep>c" into exactly three integer fields (the first may carry a sign).
 bool ThreeFields(std::string_view text, char sep, long long (&out)[3], bool last_fractional,
-                 long double& last) {
+                 Real& last) {
   for (int i = 0; i < 3; ++i) {
     const std::size_t end = i < 2 ? text.find(sep) : text.size();
     if (end == std::string_view::npos || end == 0) return false;
@@ -56,18 +58,18 @@ bool ThreeFields(std::string_view text, char sep, long long (&out)[3], bool last
 
 }  // namespace
 
-std::optional<long double> ParseNumber(std::string_view text) {
+std::optional<Real> ParseNumber(std::string_view text) {
   if (text.empty()) return std::nullopt;
   const char* b = text.data();
   const char* e = b + text.size();
   if (*b == '+') ++b;
-  long double v = 0;
-  const auto [p, ec] = std::from_chars(b, e, v);
+  Real v = 0;
+  const auto [p, ec] = FloatFromChars(b, e, v);
   if (ec != std::errc() || p != e || !std::isfinite(v)) return std::nullopt;
   return v;
 }
 
-long double ParseJD(std::string_view text) {
+Real ParseJD(std::string_view text) {
   const auto jd = ParseNumber(text);
   if (!jd) throw UsageError("not a Julian date: " + std::string(text));
   if (*jd < FirstJD() || *jd >= EndJD()) {
@@ -79,8 +81,8 @@ long double ParseJD(std::string_view text) {
 DateTimeRec ParseDateTime(std::string_view date, std::string_view time) {
   long long ymd[3] = {};
   long long hms[3] = {};
-  long double seconds = 0;
-  long double unused = 0;
+  Real seconds = 0;
+  Real unused = 0;
   if (!ThreeFields(date, '/', ymd, false, unused)) {
     throw UsageError("not a date in the form YYYY/MM/DD: " + std::string(date));
   }
@@ -104,24 +106,24 @@ DateTimeRec ParseDateTime(std::string_view date, std::string_view time) {
   return rec;
 }
 
-long double ObservationJD(std::string_view text) {
+Real ObservationJD(std::string_view text) {
   // The observation dates the program serves.
-  constexpr long double kFirstObservationJD = 1757582.5L;
-  constexpr long double kEndObservationJD = 2743738.495L;
-  const long double jd = ParseJD(text);
+  constexpr Real kFirstObservationJD = 1757582.5_r;
+  constexpr Real kEndObservationJD = 2743738.495_r;
+  const Real jd = ParseJD(text);
   if (jd < kFirstObservationJD || jd >= kEndObservationJD) {
     throw UsageError("Julian date outside the years 100 to 2800: " + std::string(text));
   }
   return jd;
 }
 
-void RequireOrder(long double from, long double to) {
+void RequireOrder(Real from, Real to) {
   if (to < from) throw UsageError("the end comes before the start");
 }
 
-std::string DateTimeText(long double jd) {
+std::string DateTimeText(Real jd) {
   // To the nearest second first, so that 23:59:59.6 reads as the next day's 00:00:00.
-  const long double rounded = std::nearbyint((jd + 0.5L) * 86400.0L) / 86400.0L - 0.5L;
+  const Real rounded = std::nearbyint((jd + 0.5_r) * 86400.0_r) / 86400.0_r - 0.5_r;
   DateTimeRec rec;
   SetFromJD(rec, rounded);
   const int second = static_cast<int>(std::trunc(rec.UTTime.Second + 0.0005f));
@@ -131,9 +133,9 @@ std::string DateTimeText(long double jd) {
   return buf;
 }
 
-std::string Fixed(long double value, int decimals) {
+std::string Fixed(Real value, int decimals) {
   char buf[96];
-  std::snprintf(buf, sizeof buf, "%.*Lf", decimals, value);
+  std::snprintf(buf, sizeof buf, "%.*" JOVI_REAL_LEN "f", decimals, value);
   return buf;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "astro/date_time.h"
+#include "util/real.h"
 
 namespace jovi::cli {
 
@@ -26,25 +27,25 @@ struct DataError : std::runtime_error {
 using Args = std::vector<std::string>;
 
 // A whole argument as a finite number, or nothing.
-std::optional<long double> ParseNumber(std::string_view text);
+std::optional<Real> ParseNumber(std::string_view text);
 
 // A Julian date the calendar can hold (years -4000 to 8000); throws UsageError.
-long double ParseJD(std::string_view text);
+Real ParseJD(std::string_view text);
 
 // A Julian date of an observation (years 100 to 2800); throws UsageError.
-long double ObservationJD(std::string_view text);
+Real ObservationJD(std::string_view text);
 
 // Throws UsageError when `to` comes before `from`.
-void RequireOrder(long double from, long double to);
+void RequireOrder(Real from, Real to);
 
 // "YYYY/MM/DD" and an optional "hh:mm:ss" as a UT record; throws UsageError.
 DateTimeRec ParseDateTime(std::string_view date, std::string_view time);
 
 // "YYYY/MM/DD hh:mm:ss" of a UT Julian date, to the nearest second.
-std::string DateTimeText(long double jd);
+std::string DateTimeText(Real jd);
 
 // Fixed notation with the given decimals.
-std::string Fixed(long double value, int decimals);
+std::string Fixed(Real value, int decimals);
 
 // A latitude or a longitude as the observing-site dialog reads it ("52.37N", "-33.87");
 // throws UsageError with the reason.

@@ -3,17 +3,18 @@
 
 #include "almanac/mutual_events.h"
 #include "cli/commands.h"
+#include "util/real.h"
 
 namespace jovi::cli {
 
 namespace {
 
-constexpr long double kLongestMutualSearchDays = 3660;
+constexpr Real kLongestMutualSearchDays = 3660;
 constexpr std::string_view kMutualUsage =
     "jovitrack-cli mutual FROM_JD TO_JD [--all] [--min-drop F]";
 
 // "hh:mm:ss" of a UT Julian date, to the nearest second.
-std::string TimeOfDay(long double jd) {
+std::string TimeOfDay(Real jd) {
   const std::string text = DateTimeText(jd);
   return text.substr(text.size() - 8);
 }
@@ -22,12 +23,12 @@ std::string TimeOfDay(long double jd) {
 
 void MutualCommand(const Args& args, std::ostream& out) {
   ExpectCount(args, 2, 5, kMutualUsage);
-  const long double from = ObservationJD(args[0]);
-  const long double to = ObservationJD(args[1]);
+  const Real from = ObservationJD(args[0]);
+  const Real to = ObservationJD(args[1]);
   RequireOrder(from, to);
   if (to - from > kLongestMutualSearchDays) throw UsageError("the span is longer than 3660 days");
   bool all = false;
-  long double min_drop = kDefaultMinimumDrop;
+  Real min_drop = kDefaultMinimumDrop;
   for (std::size_t i = 2; i < args.size(); ++i) {
     if (args[i] == "--all") {
       all = true;

@@ -9,16 +9,17 @@
 #include "astro/time_scales.h"
 #include "cli/commands.h"
 #include "measure/measurement_csv.h"
+#include "util/real.h"
 
 namespace jovi::cli {
 
 namespace {
 
 // Eclipses are looked for in steps this long, then narrowed down by bisection.
-constexpr long double kEventStepDays = 2.0L / 1440.0L;
-constexpr long double kEventPrecisionDays = 0.1L / 86400.0L;
-constexpr long double kLongestEventSearchDays = 3660;
-constexpr long double kMostTableRows = 100000;
+constexpr Real kEventStepDays = 2.0_r / 1440.0_r;
+constexpr Real kEventPrecisionDays = 0.1_r / 86400.0_r;
+constexpr Real kLongestEventSearchDays = 3660;
+constexpr Real kMostTableRows = 100000;
 
 constexpr const char* kNoJupiter = "Jupiter's place is not known (see the message above)";
 // Bisection steps of an event's instant: from 2 minutes to 0.1 s takes 11.
@@ -26,7 +27,7 @@ constexpr int kMostHalvings = 64;
 
 // The scene at a UT instant; DataError when Jupiter's place cannot be had (the coefficient
 // file's message has gone to stderr once).
-const ObservationScene& SceneAtUT(long double jd) {
+const ObservationScene& SceneAtUT(Real jd) {
   ComputeScene(TDTFromUT(jd));
   if (ProgramScene().Working().jupiter_failed) {
     throw DataError(std::string(kNoJupiter) + ": nothing computed from JD " + Fixed(jd, 6) + " on");
@@ -40,7 +41,7 @@ void SceneCommand(const Args& args, std::ostream& out) {
   ExpectCount(args, 1, 2, "jovitrack-cli scene JD [--tdt]");
   const bool tdt = args.size() == 2;
   if (tdt && args[1] != "--tdt") throw UsageError("unknown option: " + args[1]);
-  const long double jd = ObservationJD(args[0]);
+  const Real jd = ObservationJD(args[0]);
   ComputeScene(tdt ? jd : TDTFromUT(jd));
   for (int k = 1; k <= 4; ++k) {
     const SatelliteState& s = ProgramScene().Satellite(k);
@@ -55,17 +56,17 @@ void SceneCommand(const Args& args, std::ostream& out) {
 
 void TableCommand(const Args& args, std::ostream& out) {
   ExpectCount(args, 3, 3, "jovitrack-cli table FROM_JD TO_JD STEP_HOURS");
-  const long double from = ObservationJD(args[0]);
-  const long double to = ObservationJD(args[1]);
+  const Real from = ObservationJD(args[0]);
+  const Real to = ObservationJD(args[1]);
   RequireOrder(from, to);
   const auto step_hours = ParseNumber(args[2]);
   if (!step_hours || *step_hours <= 0) throw UsageError("the step must be a positive number of hours");
-  const long double step = *step_hours / 24;
-  const long double rows = std::floor((to - from) / step) + 1;
+  const Real step = *step_hours / 24;
+  const Real rows = std::floor((to - from) / step) + 1;
   if (rows > kMostTableRows) throw UsageError("more than 100000 instants: take a longer step");
 
   std::vector<MeasurementRecord> records;
-  for (long double i = 0; i < rows; ++i) {
+  for (Real i = 0; i < rows; ++i) {
     MeasurementRecord record;
     record.JulianDay = from + i * step;
     const ObservationScene& scene = SceneAtUT(record.JulianDay);
@@ -85,8 +86,8 @@ void TableCommand(const Args& args, std::ostream& out) {
 
 void EventsCommand(const Args& args, std::ostream& out) {
   ExpectCount(args, 2, 4, "jovitrack-cli events FROM_JD TO_JD [--moon N]");
-  const long double from = ObservationJD(args[0]);
-  const long double to = ObservationJD(args[1]);
+  const Real from = ObservationJD(args[0]);
+  const Real to = ObservationJD(args[1]);
   RequireOrder(from, to);
   if (to - from > kLongestEventSearchDays) throw UsageError("the span is longer than 3660 days");
   int only = 0;
@@ -98,7 +99,7 @@ void EventsCommand(const Args& args, std::ostream& out) {
     only = args[3][0] - '0';
   }
 
-  auto eclipsed = [](long double jd) {
+  auto eclipsed = [](Real jd) {
     std::array<bool, 4> e{};
     const ObservationScene& scene = SceneAtUT(jd);
     for (std::size_t k = 0; k < 4; ++k) e[k] = scene.Satellites()[k].Eclipsed;
@@ -106,21 +107,21 @@ void EventsCommand(const Args& args, std::ostream& out) {
   };
 
   std::array<bool, 4> before = eclipsed(from);
-  const long double steps = std::ceil((to - from) / kEventStepDays);
-  for (long double i = 1; i <= steps; ++i) {
-    const long double a = from + (i - 1) * kEventStepDays;
-    const long double b = std::fmin(from + i * kEventStepDays, to);
+  const Real steps = std::ceil((to - from) / kEventStepDays);
+  for (Real i = 1; i <= steps; ++i) {
+    const Real a = from + (i - 1) * kEventStepDays;
+    const Real b = std::fmin(from + i * kEventStepDays, to);
     const std::array<bool, 4> after = eclipsed(b);
     struct Event {
-      long double at;
+      Real at;
       std::size_t moon;
     };
     std::vector<Event> found;
     for (std::size_t k = 0; k < 4; ++k) {
       if (after[k] == before[k] || (only != 0 && only != static_cast<int>(k) + 1)) continue;
-      long double lo = a, hi = b;
+      Real lo = a, hi = b;
       for (int n = 0; n < kMostHalvings && hi - lo > kEventPrecisionDays; ++n) {
-        const long double mid = (lo + hi) / 2;
+        const Real mid = (lo + hi) / 2;
         (eclipsed(mid)[k] == before[k] ? lo : hi) = mid;
       }
       found.push_back({(lo + hi) / 2, k});

@@ -7,6 +7,7 @@
 #include "sky/observer_place.h"
 #include "sky/observing_day.h"
 #include "sky/sky_ephemeris.h"
+#include "util/real.h"
 
 namespace jovi::cli {
 
@@ -52,13 +53,13 @@ PlaceOptions ParsePlaceOptions(const Args& args, bool zone_allowed, const char* 
   return o;
 }
 
-void PrintEvents(std::ostream& out, const char* name, const std::vector<long double>& times,
+void PrintEvents(std::ostream& out, const char* name, const std::vector<Real>& times,
                  double zone_hours) {
   if (times.empty()) {
     out << name << " none\n";
     return;
   }
-  for (long double t : times) {
+  for (Real t : times) {
     out << name << ' ' << LocalDateTimeText(t, zone_hours) << ' ' << Fixed(t, 6) << '\n';
   }
 }
@@ -67,7 +68,7 @@ void PrintEvents(std::ostream& out, const char* name, const std::vector<long dou
 
 void SkyCommand(const Args& args, std::ostream& out) {
   if (args.empty()) throw UsageError("usage: " + std::string(kSkyUsage));
-  const long double jd = ParseJD(args[0]);
+  const Real jd = ParseJD(args[0]);
   const PlaceOptions o = ParsePlaceOptions(args, false, kSkyUsage);
   std::ostringstream messages;
   StreamPrompter prompter(messages);

@@ -1,6 +1,7 @@
 #include "astro/date_time.h"
 #include "astro/time_scales.h"
 #include "cli/commands.h"
+#include "util/real.h"
 
 namespace jovi::cli {
 
@@ -17,7 +18,7 @@ void CalendarDateCommand(const Args& args, std::ostream& out) {
 
 void DeltaTCommand(const Args& args, std::ostream& out) {
   ExpectCount(args, 1, 1, "jovitrack-cli deltat JD");
-  out << Fixed(DeltaT(ParseJD(args[0])) * 86400.0L, 3) << '\n';
+  out << Fixed(DeltaT(ParseJD(args[0])) * 86400.0_r, 3) << '\n';
 }
 
 }  // namespace jovi::cli

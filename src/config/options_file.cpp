@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "util/le_codec.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -49,7 +50,7 @@ class FieldWriter {
   void Flag(bool v) { w_.U8(v ? 1 : 0); }
   void Percent(std::int32_t v) { w_.I32(v); }
   void Milliseconds(std::uint16_t v) { w_.U16(v); }
-  void Hours(long double v) { w_.Extended(v); }
+  void Hours(Real v) { w_.Extended(v); }
   void Single(float v) { w_.F32(v); }
   LeWriter& Writer() { return w_; }
 
@@ -72,7 +73,7 @@ class FieldReader {
   void Flag(bool& v) { if (Has(1)) v = r_.U8() != 0; }
   void Percent(std::int32_t& v) { if (Has(4)) v = r_.I32(); }
   void Milliseconds(std::uint16_t& v) { if (Has(2)) v = r_.U16(); }
-  void Hours(long double& v) { if (Has(10)) v = r_.Extended(); }
+  void Hours(Real& v) { if (Has(10)) v = r_.Extended(); }
   void Single(float& v) { if (Has(4)) v = r_.F32(); }
 
   void Skip(std::size_t n) { if (Has(n)) r_.Skip(n); }

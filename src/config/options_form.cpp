@@ -6,6 +6,7 @@
 
 #include "config/password.h"
 #include "util/number_text.h"
+#include "util/real.h"
 #include "util/utf8_text.h"
 
 namespace jovi {
@@ -92,7 +93,7 @@ bool ReadNumber(const OptionNumberControl& c, const std::string& text, OptsRec& 
           // The timer interval keeps the low 16 bits of what was typed.
           rec.*field = static_cast<T>(*value);
         } else {
-          const std::optional<long double> value = ParseNumber(text);
+          const std::optional<Real> value = ParseNumber(text);
           // A single that would overflow is no number for it either.
           if (!value || std::fabs(*value) > std::numeric_limits<T>::max()) return false;
           rec.*field = static_cast<T>(*value);

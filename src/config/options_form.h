@@ -15,6 +15,7 @@
 #include "config/options_object.h"
 #include "config/options_record.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -36,7 +37,7 @@ struct OptionTextControl {
 // decimals. A 16-bit field keeps the low 16 bits of the integer typed.
 struct OptionNumberControl {
   using Field = std::variant<std::int32_t OptsRec::*, std::uint16_t OptsRec::*,
-                             long double OptsRec::*, float OptsRec::*>;
+                             Real OptsRec::*, float OptsRec::*>;
   const char* control;
   Field field;
   int decimals = 0;

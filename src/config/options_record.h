@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "util/real.h"
+
 namespace jovi {
 
 struct OptsRec {
@@ -65,10 +67,10 @@ struct OptsRec {
   std::int32_t NewtonCloudyPct = 10;
   std::int32_t RoemerCloudyPct = 10;
   std::uint16_t AnimTimerMs = 10;
-  long double AnimStepHrs = 0.1L;
-  long double ObsStepHrs = 24.0L;
-  long double NewtonCloudHrs = 6.0L;
-  long double RoemerCloudHrs = 6.0L;
+  Real AnimStepHrs = 0.1_r;
+  Real ObsStepHrs = 24.0_r;
+  Real NewtonCloudHrs = 6.0_r;
+  Real RoemerCloudHrs = 6.0_r;
   float RedSpotLong = 119.0f;
   float ZoneDiffHrs = 0.0f;
 };

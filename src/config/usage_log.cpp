@@ -4,6 +4,7 @@
 
 #include "util/atomic_file.h"
 #include "util/io_error.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -39,16 +40,16 @@ std::string LoginBlockText(const std::string& app_tag, const DateTimeRec& clock,
 }
 
 std::string LogoutBlockText(const std::string& app_tag, const DateTimeRec& clock,
-                            const StudentInfo& login, long double elapsed_days) {
+                            const StudentInfo& login, Real elapsed_days) {
   return "Logout: " + app_tag + kEol + SharedLines(clock, login) +
          "Elapsed Time: " + ElapsedTimeText(elapsed_days) + kEol + "EndLogout: " + app_tag +
          kEol;
 }
 
-std::string ElapsedTimeText(long double elapsed_days) {
+std::string ElapsedTimeText(Real elapsed_days) {
   if (!(elapsed_days > 0)) elapsed_days = 0;  // a clock set back counts as no time
   TimeOfDayRec tod;
-  long double days = 0;
+  Real days = 0;
   SplitDayFraction(tod, days, elapsed_days);
   const std::string time = TimeText(tod, 2, ":", ":", "");
   if (days < 1) return time;
@@ -83,7 +84,7 @@ void LogFileObj::WriteLogin() {
 
 void LogFileObj::WriteLogout() {
   SetNow(clock_);
-  const long double elapsed = ToJD(clock_) - start_jd_;
+  const Real elapsed = ToJD(clock_) - start_jd_;
   if (!Enabled()) return;
   if (Append(LogoutBlockText(app_tag_, clock_, *login_, elapsed))) logout_written_ = true;
 }

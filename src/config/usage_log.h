@@ -8,6 +8,7 @@
 #include "astro/date_time.h"
 #include "config/options_record.h"
 #include "config/student_info.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -37,7 +38,7 @@ class LogFileObj {
   bool logout_written_ = false;
   int last_io_result_ = 0;
   DateTimeRec clock_;
-  long double start_jd_ = 0;
+  Real start_jd_ = 0;
   std::string app_tag_;
   std::string log_path_;
   const StudentInfo* login_ = nullptr;
@@ -50,8 +51,8 @@ std::string LogPathFor(const std::string& log_file_name, const std::string& data
 std::string LoginBlockText(const std::string& app_tag, const DateTimeRec& clock,
                            const StudentInfo& login);
 std::string LogoutBlockText(const std::string& app_tag, const DateTimeRec& clock,
-                            const StudentInfo& login, long double elapsed_days);
+                            const StudentInfo& login, Real elapsed_days);
 // " 0:42:10.50", or "1Days,  2:03:04.00" from one whole day on.
-std::string ElapsedTimeText(long double elapsed_days);
+std::string ElapsedTimeText(Real elapsed_days);
 
 }  // namespace jovi

@@ -4,6 +4,10 @@
 #include <charconv>
 #include <cmath>
 #include <system_error>
+#include <type_traits>
+
+#include "util/float_chars.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -25,7 +29,12 @@ constexpr char kHex[] = "0123456789abcdef";
 template <typename T>
 void AppendNumber(std::string& out, T value) {
   char buf[64];
-  const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, value);
+  std::to_chars_result r{};
+  if constexpr (std::is_floating_point_v<T>) {
+    r = FloatToChars(buf, buf + sizeof buf, value);
+  } else {
+    r = std::to_chars(buf, buf + sizeof buf, value);
+  }
   out.append(buf, static_cast<std::size_t>(r.ptr - buf));
 }
 
@@ -34,7 +43,12 @@ std::optional<T> ReadNumber(std::string_view text) {
   T value{};
   if (text.empty()) return std::nullopt;
   const char* end = text.data() + text.size();
-  const std::from_chars_result r = std::from_chars(text.data(), end, value);
+  std::from_chars_result r{};
+  if constexpr (std::is_floating_point_v<T>) {
+    r = FloatFromChars(text.data(), end, value);
+  } else {
+    r = std::from_chars(text.data(), end, value);
+  }
   if (r.ec != std::errc() || r.ptr != end) return std::nullopt;
   return value;
 }
@@ -160,7 +174,7 @@ bool TakeLine(std::string_view payload, JournalContent& content) {
   if (f[0] == "M") {
     if (f.size() != 7 || f[6].size() != 4) return false;
     MeasurementRecord r;
-    const std::optional<long double> jd = ReadNumber<long double>(f[1]);
+    const std::optional<Real> jd = ReadNumber<Real>(f[1]);
     if (!jd) return false;
     r.JulianDay = *jd;
     for (std::size_t m = 0; m < 4; ++m) {
@@ -177,7 +191,7 @@ bool TakeLine(std::string_view payload, JournalContent& content) {
     if (f.size() != 4 || f[3].empty() || f[3][0] != '=') return false;
     EventRecord r;
     const std::optional<double> serial = ReadNumber<double>(f[1]);
-    const std::optional<long double> distance = ReadNumber<long double>(f[2]);
+    const std::optional<Real> distance = ReadNumber<Real>(f[2]);
     const std::optional<std::string> text = Unescape(f[3].substr(1));
     if (!serial || !distance || !text) return false;
     r.DateTime = *serial;

@@ -12,6 +12,7 @@
 #include "astro/date_serial.h"
 #include "astro/date_time.h"
 #include "util/atomic_file.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -195,7 +196,7 @@ void SessionJournal::EventSaved(const EventRecord& record) {
 }
 
 void SessionJournal::TableSaved(const MeasurementTable& table) {
-  std::set<long double> saved;
+  std::set<Real> saved;
   table.ForEach([&](const MeasurementRecord& r) { saved.insert(r.JulianDay); });
   auto& mine = work_.Measurements;
   const auto kept = std::remove_if(mine.begin(), mine.end(), [&](const MeasurementRecord& r) {

@@ -11,20 +11,21 @@
 #include "almanac/mutual_events.h"
 #include "lists/hotlist_entry.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
 // Io inside Jupiter's shadow and not behind the disc, at a UT Julian date.
-bool IoEclipseInView(long double jd, Prompter& prompter);
+bool IoEclipseInView(Real jd, Prompter& prompter);
 
 // Jupiter's elongation from the Sun less `target` (radians, within a half turn) at a UT
 // Julian date: 0 at opposition for pi, at the east quadrature for pi/2, the west for -pi/2;
 // NaN when the Jupiter ephemeris fails (after its message).
-long double ElongationFrom(long double target, long double jd, Prompter& prompter);
+Real ElongationFrom(Real target, Real jd, Prompter& prompter);
 
 // A whole minute within the first eclipse of Io in view that begins in the `days` after
 // `from` (a few minutes after it begins); nothing when there is none.
-std::optional<long double> IoEclipseAfter(long double from, long double days, Prompter& prompter);
+std::optional<Real> IoEclipseAfter(Real from, Real days, Prompter& prompter);
 
 // The entries' comments, by which the entries are told apart.
 namespace hotlist_comment {
@@ -38,21 +39,21 @@ inline constexpr const char* kDiscovery1610 = "January 1610: the moons first see
 
 // The `count` deepest visible mutual events whose middle lies within `days` of `opposition`
 // (UT), deepest first.
-std::vector<MutualEvent> DeepestMutualEvents(long double opposition, long double days, int count);
+std::vector<MutualEvent> DeepestMutualEvents(Real opposition, Real days, int count);
 // What the hotlist says of a mutual event: "Ganymede eclipses Io (3E1P), 70% lost".
 std::string MutualEventComment(const MutualEvent& event);
 // The whole minute a mutual event's entry sets: a few minutes before it begins.
-long double MutualEventEntryJD(const MutualEvent& event);
+Real MutualEventEntryJD(const MutualEvent& event);
 // The season whose deepest events the default hotlist holds, and how many it holds.
 inline constexpr int kMutualSeasonOppositionYear = 2027;
-inline constexpr long double kMutualSeasonDays = 30;
+inline constexpr Real kMutualSeasonDays = 30;
 inline constexpr int kMutualSeasonEntries = 4;
 
 // The default hotlist for the oppositions of `first_year` to `last_year`, in time order.
 std::vector<HotlistEntry> DefaultHotlistDates(int first_year, int last_year, Prompter& prompter);
 
 // UT Julian date and date-time serial (zone 0) of each other.
-double SerialOfJD(long double jd);
-long double JDOfSerial(double serial);
+double SerialOfJD(Real jd);
+Real JDOfSerial(double serial);
 
 }  // namespace jovi

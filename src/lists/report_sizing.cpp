@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "util/real.h"
+
 namespace jovi {
 
 namespace {
@@ -10,8 +12,8 @@ namespace {
 constexpr int kMinimumWidth = 200;
 constexpr int kMinimumLineHeight = 5;
 constexpr std::size_t kFullHeightLines = 22;  // from this many lines on the window scrolls
-constexpr long double kExtraLines = 1.3L;
-constexpr long double kFullHeight = 22.3L;  // line heights
+constexpr Real kExtraLines = 1.3_r;
+constexpr Real kFullHeight = 22.3_r;  // line heights
 constexpr int kWidthMargin = 30;
 constexpr int kScreenMargin = 10;
 
@@ -24,8 +26,8 @@ ReportWindowSize SizeReportWindow(std::span<const LineExtent> lines, int screen_
     w = std::max(w, line.width);
     h = std::max(h, line.height);
   }
-  const long double rows = lines.size() < kFullHeightLines
-                               ? static_cast<long double>(lines.size()) + kExtraLines
+  const Real rows = lines.size() < kFullHeightLines
+                               ? static_cast<Real>(lines.size()) + kExtraLines
                                : kFullHeight;
   ReportWindowSize size;
   size.client_height = static_cast<int>(std::nearbyint(rows * h));

@@ -4,15 +4,18 @@
 #include <cmath>
 #include <cstdio>
 
+#include "util/float_chars.h"
+#include "util/real.h"
+
 namespace jovi {
 
 namespace {
 
-constexpr long double kNotANumber = 100.0L;
+constexpr Real kNotANumber = 100.0_r;
 
-std::string Fixed(long double v, int decimals) {
+std::string Fixed(Real v, int decimals) {
   char buf[96];
-  std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
+  std::snprintf(buf, sizeof buf, "%.*" JOVI_REAL_LEN "f", decimals, v);
   return buf;
 }
 
@@ -31,11 +34,11 @@ std::string_view TrimBlanks(std::string_view s) {
   return s;
 }
 
-long double DecimalOr100(std::string_view text) {
+Real DecimalOr100(std::string_view text) {
   text = TrimBlanks(text);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  long double v = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  Real v = 0;
+  const auto [end, ec] = FloatFromChars(text.data(), text.data() + text.size(), v);
   if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) {
     return kNotANumber;
   }
@@ -72,7 +75,7 @@ std::string CsvText(const DateTimeRec& written, const std::vector<MeasurementRec
   return text;
 }
 
-long double TakeCsvField(std::string& line, std::string_view separator, bool& included) {
+Real TakeCsvField(std::string& line, std::string_view separator, bool& included) {
   const std::size_t start = line.find_first_not_of(' ');
   line.erase(0, start == std::string::npos ? line.size() : start);
   const std::size_t end = line.find(separator);
@@ -89,12 +92,12 @@ long double TakeCsvField(std::string& line, std::string_view separator, bool& in
 
 bool ParseCsvRecord(std::string line, MeasurementRecord& record) {
   bool included = true;
-  const long double date = TakeCsvField(line, ",", included);
+  const Real date = TakeCsvField(line, ",", included);
   record.JulianDay = date == kNotANumber ? 0 : date;
   for (std::size_t m = 0; m < 4; ++m) {
-    const long double v = TakeCsvField(line, ",", included);
+    const Real v = TakeCsvField(line, ",", included);
     // A value a single cannot hold reads as not measured.
-    record.Offset[m] = std::fabs(v) < 1.0e30L ? static_cast<float>(v) : kNoMeasurement;
+    record.Offset[m] = std::fabs(v) < 1.0e30_r ? static_cast<float>(v) : kNoMeasurement;
     record.Included[m] = included;
   }
   return true;

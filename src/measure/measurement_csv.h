@@ -8,6 +8,7 @@
 
 #include "astro/date_time.h"
 #include "measure/measurement_record.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -23,7 +24,7 @@ std::string CsvText(const DateTimeRec& written, const std::vector<MeasurementRec
 
 // Takes one field off the front of `line` (leading blanks dropped): the value, or 100.0 when the
 // field is empty or not a number; `included` is false when the field holds a "*".
-long double TakeCsvField(std::string& line, std::string_view separator, bool& included);
+Real TakeCsvField(std::string& line, std::string_view separator, bool& included);
 
 // Reads a record line; the line always gives a record (date 0 when it has none).
 bool ParseCsvRecord(std::string line, MeasurementRecord& record);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "util/ordered_list.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -11,7 +12,7 @@ namespace jovi {
 inline constexpr float kNoMeasurement = 100.0f;
 
 struct MeasurementRecord {
-  long double JulianDay = 0;  // the observation time; 0 means no date
+  Real JulianDay = 0;  // the observation time; 0 means no date
   // Io, Europa, Ganymede, Callisto: Jupiter diameters, east negative, west positive.
   std::array<float, 4> Offset{kNoMeasurement, kNoMeasurement, kNoMeasurement, kNoMeasurement};
   // Whether each value takes part in the sine analysis.

@@ -5,12 +5,13 @@
 #include "analysis/analysis_text.h"
 #include "astro/date_time.h"
 #include "util/ascii_case.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-DateTimeRec UtRecord(long double jd) {
+DateTimeRec UtRecord(Real jd) {
   DateTimeRec rec;
   SetZoneAndNow(rec, 0);
   SetFromJD(rec, jd);
@@ -19,9 +20,9 @@ DateTimeRec UtRecord(long double jd) {
 
 }  // namespace
 
-std::string ResultsJDText(long double jd) { return "Julian Day: " + JDText(UtRecord(jd), 5); }
+std::string ResultsJDText(Real jd) { return "Julian Day: " + JDText(UtRecord(jd), 5); }
 
-std::string ResultsDateTimeText(long double jd) {
+std::string ResultsDateTimeText(Real jd) {
   const DateTimeRec rec = UtRecord(jd);
   return NumericDateText(rec) + "  " + TimeText(rec.UTTime, 0, "Hr ", "Min ", "Sec");
 }
@@ -29,7 +30,7 @@ std::string ResultsDateTimeText(long double jd) {
 std::string ResultsFieldText(float offset, bool included) {
   std::string text;
   if (offset != kNoMeasurement) {
-    text = FixedText(std::fabs(static_cast<long double>(offset)), 2) + (offset >= 0 ? "W" : "E");
+    text = FixedText(std::fabs(static_cast<Real>(offset)), 2) + (offset >= 0 ? "W" : "E");
   }
   if (!included) text += '*';
   return text;
@@ -49,9 +50,9 @@ ResultsField ParseResultsField(std::string_view typed) {
   if (text.empty() || (text.back() != 'E' && text.back() != 'W')) return field;
   const bool east = text.back() == 'E';
   text.pop_back();
-  long double value = 0;
+  Real value = 0;
   // The value is kept as a single: one it cannot hold is as wrong as a non-number.
-  if (!ParseDecimal(text, value) || !(std::fabs(value) <= 3.0e38L)) return field;
+  if (!ParseDecimal(text, value) || !(std::fabs(value) <= 3.0e38_r)) return field;
   field.kind = ResultsField::Kind::Value;
   field.offset = static_cast<float>(east ? -value : value);
   return field;

@@ -8,6 +8,7 @@
 
 #include "measure/measurement_store.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -27,9 +28,9 @@ struct ResultsEntry {
 };
 
 // "Julian Day: 2455198.50000".
-std::string ResultsJDText(long double jd);
+std::string ResultsJDText(Real jd);
 // "2010/01/01  12Hr 00Min 00Sec": the date and the UT time of day.
-std::string ResultsDateTimeText(long double jd);
+std::string ResultsDateTimeText(Real jd);
 
 // A value as its field shows it: "3.25W", "1.50E", "" when not measured; "*" appended when the
 // value is left out of the analysis.

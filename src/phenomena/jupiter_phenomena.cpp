@@ -6,20 +6,21 @@
 #include <numbers>
 
 #include "astro/time_scales.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
-constexpr long double kTwoPi = 2 * kPi;
-constexpr long double kRootTolerance = 1e-07L;  // days
-constexpr long double kFirstStep = 10;          // days
-constexpr long double kLightDaysPerAU = 0.0057755183L;
-constexpr long double kKmPerAU = 149597870.66L;
+constexpr Real kPi = std::numbers::pi_v<Real>;
+constexpr Real kTwoPi = 2 * kPi;
+constexpr Real kRootTolerance = 1e-07_r;  // days
+constexpr Real kFirstStep = 10;          // days
+constexpr Real kLightDaysPerAU = 0.0057755183_r;
+constexpr Real kKmPerAU = 149597870.66_r;
 
 // Into (-pi, pi] by whole turns, when outside.
-long double WithinHalfTurn(long double a) {
+Real WithinHalfTurn(Real a) {
   if (std::fabs(a) > kPi) a -= kTwoPi * std::nearbyint(a / kTwoPi);
   return a;
 }
@@ -41,39 +42,39 @@ JupConjOppObj::JupConjOppObj(Prompter* prompter) : JupConjOppObj(prompter, promp
 JupConjOppObj::JupConjOppObj(Prompter* prompter, Prompter* ephemeris_messages)
     : RFRootOBJ(prompter), Jupiter(kApparent, ephemeris_messages), Sun(kApparent) {}
 
-long double JupConjOppObj::Func(long double x) {
+Real JupConjOppObj::Func(Real x) {
   PositionRec pos;
-  long double dist = 0;
+  Real dist = 0;
   Jupiter.GeocentricPosition(x, pos, dist);
   if (Jupiter.OutOfRange || Jupiter.FileError) throw ReportedFailure("Jupiter ephemeris failed");
-  const long double d = WithinHalfTurn(pos.Longitude - SunLongitude(Sun, x));
+  const Real d = WithinHalfTurn(pos.Longitude - SunLongitude(Sun, x));
   return WithinHalfTurn(d - TargetElongation);
 }
 
-long double EarthJupiterDistanceAt(long double jde, Prompter* prompter) {
+Real EarthJupiterDistanceAt(Real jde, Prompter* prompter) {
   SunBody sun(kGeometric);
   PlanetBody jupiter(kGeometric, prompter);
   PositionRec pos;
-  long double R = 0;
+  Real R = 0;
   sun.GeocentricPosition(jde, pos, R);
-  const long double X = R * std::cos(pos.Longitude);
-  const long double Y = R * std::sin(pos.Longitude);
-  const long double Z = R * std::sin(pos.Latitude);
-  constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
-  long double delta = 5;
+  const Real X = R * std::cos(pos.Longitude);
+  const Real Y = R * std::sin(pos.Longitude);
+  const Real Z = R * std::sin(pos.Latitude);
+  constexpr Real kNaN = std::numeric_limits<Real>::quiet_NaN();
+  Real delta = 5;
   for (int pass = 0; pass < kMostLightTimePasses; ++pass) {
-    const long double tau = kLightDaysPerAU * delta;
-    long double r = 0;
+    const Real tau = kLightDaysPerAU * delta;
+    Real r = 0;
     jupiter.HeliocentricPosition(jde - tau, pos, r);
     if (jupiter.OutOfRange || jupiter.FileError) return kNaN;
-    const long double x = r * std::cos(pos.Latitude) * std::cos(pos.Longitude) + X;
-    const long double y = r * std::cos(pos.Latitude) * std::sin(pos.Longitude) + Y;
-    const long double z = r * std::sin(pos.Latitude) + Z;
-    const long double next = std::sqrt(x * x + y * y + z * z);
+    const Real x = r * std::cos(pos.Latitude) * std::cos(pos.Longitude) + X;
+    const Real y = r * std::cos(pos.Latitude) * std::sin(pos.Longitude) + Y;
+    const Real z = r * std::sin(pos.Latitude) + Z;
+    const Real next = std::sqrt(x * x + y * y + z * z);
     const bool plausible = r >= kLeastJupiterDistance && r <= kMostJupiterDistance &&
                            next >= kLeastJupiterDistance && next <= kMostJupiterDistance;
     if (!plausible) break;  // NaN too
-    const bool done = std::fabs(delta - next) < 0.01L;
+    const bool done = std::fabs(delta - next) < 0.01_r;
     delta = next;
     if (done) return delta;
   }
@@ -87,11 +88,11 @@ TJupPhenomObj::TJupPhenomObj(Prompter* prompter)
 void TJupPhenomObj::ComputePhenomena(const DateTimeRec& observation_time) {
   observation_time_ = observation_time;
   ephemeris_messages_.Reset();
-  const long double t = TDTFromUT(ToJD(observation_time));
+  const Real t = TDTFromUT(ToJD(observation_time));
   Finder.Jupiter.EstimateConjunctionOpposition(t);
   struct Event {
-    long double target;
-    long double start;
+    Real target;
+    Real start;
     DateTimeRec* time;
   };
   const Event events[] = {
@@ -104,7 +105,7 @@ void TJupPhenomObj::ComputePhenomena(const DateTimeRec& observation_time) {
     Finder.TargetElongation = events[i].target;
     Found[i] = false;
     if (!Finder.InitBracket(true, kRootTolerance, kFirstStep, events[i].start)) continue;
-    const long double root = Finder.FindRoot();
+    const Real root = Finder.FindRoot();
     if (Finder.Failed) continue;
     *events[i].time = DateTimeRec{};
     SetFromJD(*events[i].time, UTFromTDT(root));
@@ -118,7 +119,7 @@ std::vector<std::string> TJupPhenomObj::Lines() const {
   std::string distance = "     Not available: Jupiter's place is not known for this date.";
   if (DistanceFound) {
     char buf[128];
-    std::snprintf(buf, sizeof buf, "     %.5Lf AU (%.5LE Km)", EarthJupiterDistance,
+    std::snprintf(buf, sizeof buf, "     %.5" JOVI_REAL_LEN "f AU (%.5" JOVI_REAL_LEN "E Km)", EarthJupiterDistance,
                   EarthJupiterDistance * kKmPerAU);
     distance = buf;
   }

@@ -9,6 +9,7 @@
 #include "astro/planet_body.h"
 #include "astro/sun_body.h"
 #include "phenomena/root_finder.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -20,11 +21,11 @@ class JupConjOppObj : public RFRootOBJ {
   explicit JupConjOppObj(Prompter* prompter = nullptr);
   // The finder's own messages to `prompter`, the ephemeris's to `ephemeris_messages`.
   JupConjOppObj(Prompter* prompter, Prompter* ephemeris_messages);
-  long double Func(long double x) override;
+  Real Func(Real x) override;
 
   PlanetBody Jupiter;  // apparent
   SunBody Sun;         // apparent
-  long double TargetElongation = 0;  // pi opposition, 0 conjunction, -+pi/2 quadratures
+  Real TargetElongation = 0;  // pi opposition, 0 conjunction, -+pi/2 quadratures
 };
 
 class TJupPhenomObj {
@@ -42,7 +43,7 @@ class TJupPhenomObj {
   std::vector<std::string> Lines() const;
 
   DateTimeRec OppositionTime, ConjunctionTime, WestQuadratureTime, EastQuadratureTime;
-  long double EarthJupiterDistance = 0;  // AU, light time included
+  Real EarthJupiterDistance = 0;  // AU, light time included
   // Whether each event's root was found (opposition, conjunction, west, east), and the distance.
   std::array<bool, 4> Found{};
   bool DistanceFound = false;
@@ -60,6 +61,6 @@ class TJupPhenomObj {
 // The light-time corrected Earth-Jupiter distance (AU) at a dynamical date; NaN when the
 // Jupiter ephemeris does not serve it or the iteration does not settle in kMostLightTimePasses
 // (a coefficient file error, then, with its message).
-long double EarthJupiterDistanceAt(long double jde, Prompter* prompter = nullptr);
+Real EarthJupiterDistanceAt(Real jde, Prompter* prompter = nullptr);
 
 }  // namespace jovi

@@ -8,6 +8,7 @@
 #include "sky/rise_set.h"
 #include "sky/sky_coordinates.h"
 #include "util/number_text.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -31,7 +32,7 @@ std::string LocalDateText(const LocalDate& date) {
 }
 
 // "11:45 local = 10:45 UT (JD 2460330.948139)"
-std::string When(long double jd_ut, double zone_hours) {
+std::string When(Real jd_ut, double zone_hours) {
   return LocalTimeText(jd_ut, zone_hours) + " local = " + LocalTimeText(jd_ut, 0) + " UT (JD " +
          FixedNumberText(jd_ut, 6) + ")";
 }
@@ -44,13 +45,13 @@ std::string None(const DayEvents& e, const char* body) {
 }
 
 void AddEvents(std::vector<std::string>& lines, const char* label,
-               const std::vector<long double>& times, const DayEvents& e, const char* body,
+               const std::vector<Real>& times, const DayEvents& e, const char* body,
                double zone_hours) {
   if (times.empty()) {
     lines.push_back(Label(label) + None(e, body));
     return;
   }
-  for (long double t : times) lines.push_back(Label(label) + When(t, zone_hours));
+  for (Real t : times) lines.push_back(Label(label) + When(t, zone_hours));
 }
 
 }  // namespace
@@ -67,11 +68,11 @@ std::vector<std::string> ObservingDayLines(const ObserverPlace& place, const Obs
   } else {
     AddEvents(lines, "Jupiter rises:", day.jupiter.rises, day.jupiter, "Jupiter", day.zone_hours);
     for (std::size_t i = 0; i < day.jupiter.transits.size(); ++i) {
-      const long double altitude =
+      const Real altitude =
           ApparentAltitude(day.jupiter.transit_altitudes_deg[i] * kRadiansPerDegree) /
           kRadiansPerDegree;
       char high[48];
-      std::snprintf(high, sizeof high, ", %.0Lf\u00b0 high", altitude);
+      std::snprintf(high, sizeof high, ", %.0" JOVI_REAL_LEN "f\u00b0 high", altitude);
       lines.push_back(Label("Jupiter transits:") + When(day.jupiter.transits[i], day.zone_hours) +
                       high);
     }

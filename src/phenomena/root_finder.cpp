@@ -5,6 +5,8 @@
 #include <exception>
 #include <string>
 
+#include "util/real.h"
+
 namespace jovi {
 
 namespace {
@@ -14,9 +16,9 @@ constexpr std::string_view kInitError = "Error Occurred in Regula-Falsi Initiali
 constexpr std::string_view kSolveError = "Error Occurred in Regula-Falsi Root Finder.\r\n\r\n";
 
 // "-1.2345678E-05": 8 significant digits, a signed exponent of at least two digits.
-std::string Exponent8(long double v) {
+std::string Exponent8(Real v) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.7LE", v);
+  std::snprintf(buf, sizeof buf, "%.7" JOVI_REAL_LEN "E", v);
   return buf;
 }
 
@@ -28,8 +30,8 @@ std::string ErrorText(const std::exception& e) {
 
 }  // namespace
 
-bool RFRootOBJ::InitBracket(bool report_errors, long double tolerance, long double step,
-                            long double x0) {
+bool RFRootOBJ::InitBracket(bool report_errors, Real tolerance, Real step,
+                            Real x0) {
   ReportErrors = report_errors;
   Tolerance = tolerance == 0 ? kDefaultTolerance : std::fabs(tolerance);
   Failed = true;
@@ -51,24 +53,24 @@ bool RFRootOBJ::InitBracket(bool report_errors, long double tolerance, long doub
   return false;
 }
 
-bool RFRootOBJ::Bracket(long double step, long double x0) {
-  const long double f0 = Func(x0);
-  const long double x1 = x0 + step;
-  const long double f1 = Func(x1);
+bool RFRootOBJ::Bracket(Real step, Real x0) {
+  const Real f0 = Func(x0);
+  const Real x1 = x0 + step;
+  const Real f1 = Func(x1);
   if (f0 * f1 < 0) {
     BracketX = {x1, x0};
     BracketF = {f1, f0};
     return true;
   }
   // Away from x0 when the first step brought the function no nearer to zero, else onwards.
-  long double a = x0, fa = f0, d = kExpansion * step;
+  Real a = x0, fa = f0, d = kExpansion * step;
   if (std::fabs(f1) < std::fabs(f0)) {
     a = x1;
     fa = f1;
     d = -kExpansion * step;
   }
-  long double x = a - d;
-  long double f = Func(x);
+  Real x = a - d;
+  Real f = Func(x);
   for (int expansions = 0; f * fa > 0 && expansions < kMostExpansions; ++expansions) {
     d *= kExpansion;
     a = x;
@@ -87,7 +89,7 @@ bool RFRootOBJ::Bracket(long double step, long double x0) {
   return true;
 }
 
-long double RFRootOBJ::FindRoot() {
+Real RFRootOBJ::FindRoot() {
   Failed = true;
   if (!bracketed_) return BracketX[1];
   try {
@@ -100,15 +102,15 @@ long double RFRootOBJ::FindRoot() {
   return BracketX[1];
 }
 
-long double RFRootOBJ::Iterate() {
+Real RFRootOBJ::Iterate() {
   int limit = kFirstIterationLimit;
   int count = 0;
-  long double x = BracketX[1];
+  Real x = BracketX[1];
   for (;;) {
     ++count;
     x = BracketX[1] - (BracketX[0] - BracketX[1]) / (BracketF[0] - BracketF[1]) * BracketF[1];
     if (!std::isfinite(x)) return BracketX[1];  // ends with equal values: no step to take
-    const long double fx = Func(x);
+    const Real fx = Func(x);
     if (!std::isfinite(fx)) return x;
     if (fx * BracketF[1] < 0) {
       LastChange = std::fabs(BracketX[0] - x);

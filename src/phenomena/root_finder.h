@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -23,11 +24,11 @@ class RootOBJ {
  public:
   virtual ~RootOBJ() = default;
   // The function whose root is sought. It may throw; the finder then gives up (see below).
-  virtual long double Func(long double x) = 0;
-  virtual long double FindRoot() = 0;
+  virtual Real Func(Real x) = 0;
+  virtual Real FindRoot() = 0;
 
   bool Failed = true;          // no valid result yet
-  long double LastChange = 0;  // the last move of a bracket end
+  Real LastChange = 0;  // the last move of a bracket end
 };
 
 class RFRootOBJ : public RootOBJ {
@@ -36,28 +37,28 @@ class RFRootOBJ : public RootOBJ {
 
   // Searches a bracket from x0, the first step `step`, expanding by 1.6 up to 30 times.
   // A tolerance of 0 means 1e-05. Returns true (and clears Failed) when a bracket was found.
-  bool InitBracket(bool report_errors, long double tolerance, long double step, long double x0);
+  bool InitBracket(bool report_errors, Real tolerance, Real step, Real x0);
   // Regula falsi on the bracket; the estimate is returned, Failed tells whether it converged.
   // Without a bracket (none found yet, or the last search failed) it stops at once, Failed set.
   // After kFirstIterationLimit steps it asks whether to go on (doubling the limit), but never
   // goes past kMostIterations steps; a function value or step that is not finite ends it at
   // once. Either way Failed is set.
-  long double FindRoot() override;
+  Real FindRoot() override;
 
   bool ReportErrors = false;
-  std::array<long double, 2> BracketX{};  // [0] and [1] for ends 1 and 2
-  std::array<long double, 2> BracketF{};
-  long double Tolerance = kDefaultTolerance;
+  std::array<Real, 2> BracketX{};  // [0] and [1] for ends 1 and 2
+  std::array<Real, 2> BracketF{};
+  Real Tolerance = kDefaultTolerance;
 
-  static constexpr long double kDefaultTolerance = 1e-05L;
-  static constexpr long double kExpansion = 1.6L;
+  static constexpr Real kDefaultTolerance = 1e-05_r;
+  static constexpr Real kExpansion = 1.6_r;
   static constexpr int kMostExpansions = 30;
   static constexpr int kFirstIterationLimit = 30;
   static constexpr int kMostIterations = kFirstIterationLimit << 5;  // 960: five more doublings
 
  private:
-  bool Bracket(long double step, long double x0);
-  long double Iterate();
+  bool Bracket(Real step, Real x0);
+  Real Iterate();
   Prompter& Messages() const { return prompter_ ? *prompter_ : ProgramPrompter(); }
 
   Prompter* prompter_;

@@ -3,6 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace jovi {
 
 namespace {
@@ -21,7 +25,28 @@ std::string WithTrailingSlash(std::string dir) {
   return dir;
 }
 
+#ifdef __EMSCRIPTEN__
+// Under node the program is a script: its folder is the script's (/proc/self/exe would be
+// node's own). Elsewhere (a browser) there is no such folder; the caller sets the data folder.
+EM_JS(int, JoviScriptDir, (char* buffer, int size), {
+  if (typeof process !== 'object' || !process.argv || process.argv.length < 2 ||
+      typeof require !== 'function') {
+    return 0;
+  }
+  var path = require('path');
+  var dir = path.dirname(require('fs').realpathSync(process.argv[1]));
+  if (lengthBytesUTF8(dir) + 1 > size) return 0;
+  stringToUTF8(dir, buffer, size);
+  return 1;
+});
+#endif
+
 std::string ExecutableDir() {
+#ifdef __EMSCRIPTEN__
+  char dir[4096];
+  if (!JoviScriptDir(dir, sizeof dir)) return "./";
+  return WithTrailingSlash(dir);
+#endif
   std::error_code ec;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec) return "./";

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "util/real.h"
+
 namespace jovi {
 
 bool UpdateClouds(CloudState& clouds, const CloudDecision& now, RandomSource& random) {
@@ -14,7 +16,7 @@ bool UpdateClouds(CloudState& clouds, const CloudDecision& now, RandomSource& ra
   } else if (!now.magnification_changed && clouds.CloudsEnabled) {
     if (random.Uniform() < static_cast<double>(clouds.CloudChance)) {
       clouds.CloudStart = now.jd;
-      clouds.CloudEnd = now.jd + clouds.CloudHours / 24.0L;
+      clouds.CloudEnd = now.jd + clouds.CloudHours / 24.0_r;
       clouds.Clouded = true;
       const int n = std::clamp(static_cast<int>(std::floor(random.Uniform() * kCloudPictures)) + 1,
                                1, kCloudPictures);

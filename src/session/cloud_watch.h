@@ -6,6 +6,7 @@
 
 #include "session/random_source.h"
 #include "session/session_settings.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -14,7 +15,7 @@ inline constexpr int kCloudPictures = 7;
 struct CloudDecision {
   bool animating = false;             // no clouds while the animation runs
   bool magnification_changed = false; // such a redraw neither starts nor ends a cloud
-  long double jd = 0;                 // the observation time
+  Real jd = 0;                 // the observation time
   std::string cloud_folder;           // ProgramDir + CloudImgsDir, without the separator
 };
 

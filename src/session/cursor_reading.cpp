@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "util/real.h"
+
 namespace jovi {
 
 namespace {
@@ -27,7 +29,7 @@ std::string MoonIdText(int moon) {
   return kNames[static_cast<std::size_t>(moon - 1)];
 }
 
-CursorResult TrackCursor(int x, int y, long double jd, const ViewGeometry& geometry,
+CursorResult TrackCursor(int x, int y, Real jd, const ViewGeometry& geometry,
                          const MoonPixelSet& pixels, const ReadingOptions& options) {
   CursorResult out;
   out.reading.JulianDay = jd;
@@ -39,7 +41,7 @@ CursorResult TrackCursor(int x, int y, long double jd, const ViewGeometry& geome
   }
   const long long d = static_cast<long long>(x) - geometry.CentreX;
   const int ppr = geometry.PixelsPerRadius > 0 ? geometry.PixelsPerRadius : 1;
-  out.reading.Offset = static_cast<float>(static_cast<long double>(d) / (2.0L * ppr));
+  out.reading.Offset = static_cast<float>(static_cast<Real>(d) / (2.0_r * ppr));
   if (options.ShowDistance) {
     char value[48];
     std::snprintf(value, sizeof value, "%.2f", std::fabs(static_cast<double>(out.reading.Offset)));

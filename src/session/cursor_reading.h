@@ -6,12 +6,13 @@
 #include <string>
 
 #include "session/telescope_geometry.h"
+#include "util/real.h"
 
 namespace jovi {
 
 // The last cursor reading, taken by every cursor event and read by Record.
 struct CurrentReading {
-  long double JulianDay = 0;
+  Real JulianDay = 0;
   std::uint8_t MoonID = 0;  // 1..4, 0 none
   float Offset = 0;         // Jupiter diameters, west positive
 };
@@ -41,7 +42,7 @@ struct CursorResult {
 };
 
 // The reading at image pixel (x, y) at observation time `jd`.
-CursorResult TrackCursor(int x, int y, long double jd, const ViewGeometry& geometry,
+CursorResult TrackCursor(int x, int y, Real jd, const ViewGeometry& geometry,
                          const MoonPixelSet& pixels, const ReadingOptions& options);
 
 }  // namespace jovi

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "util/number_text.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -41,7 +42,7 @@ std::string Digits(const char* format, long long a, long long b, long long c) {
 
 }  // namespace
 
-std::optional<long double> ParseCalendarUT(std::string_view date, std::string_view time) {
+std::optional<Real> ParseCalendarUT(std::string_view date, std::string_view time) {
   date = Trim(date);
   time = Trim(time);
   int sign = 1;
@@ -86,20 +87,20 @@ std::optional<long double> ParseCalendarUT(std::string_view date, std::string_vi
   rec.UTTime.Minute = static_cast<std::uint8_t>(minute);
   rec.UTTime.Second = second;
   RecomputeSerial(rec);
-  const long double jd = ToJD(rec);
+  const Real jd = ToJD(rec);
   if (jd < 0) return std::nullopt;
   return jd;
 }
 
-std::optional<long double> ParseJulianDate(std::string_view text) {
+std::optional<Real> ParseJulianDate(std::string_view text) {
   // Plain decimals only: a Julian date is never typed with an exponent.
   if (text.find_first_not_of(" \t+-0123456789.") != std::string_view::npos) return std::nullopt;
   return ParseNumber(text);
 }
 
-CalendarText CalendarTextOf(long double jd) {
+CalendarText CalendarTextOf(Real jd) {
   // To the nearest second, so that 23:59:59.7 is shown as the next day's 00:00:00.
-  const long double rounded = std::nearbyint((jd + 0.5L) * 86400.0L) / 86400.0L - 0.5L;
+  const Real rounded = std::nearbyint((jd + 0.5_r) * 86400.0_r) / 86400.0_r - 0.5_r;
   DateTimeRec rec;
   rec.ZoneOffset = 0;
   SetFromJD(rec, rounded);
@@ -109,9 +110,9 @@ CalendarText CalendarTextOf(long double jd) {
                  seconds > 59 ? 59 : seconds)};
 }
 
-std::string JulianDateText(long double jd) {
+std::string JulianDateText(Real jd) {
   char text[64];
-  std::snprintf(text, sizeof text, "%.6Lf", jd);
+  std::snprintf(text, sizeof text, "%.6" JOVI_REAL_LEN "f", jd);
   return text;
 }
 

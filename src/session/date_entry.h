@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "astro/date_time.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -22,18 +23,18 @@ inline constexpr std::size_t kJulianDateLength = 15;
 
 // The Julian date of a UT calendar date "Y/M/D" (year of up to four digits, optionally
 // signed) and an optional time "h:m[:s[.f]]"; nothing for other text or an invalid date.
-std::optional<long double> ParseCalendarUT(std::string_view date, std::string_view time);
+std::optional<Real> ParseCalendarUT(std::string_view date, std::string_view time);
 
 // A decimal number with the full stop; nothing for other text.
-std::optional<long double> ParseJulianDate(std::string_view text);
+std::optional<Real> ParseJulianDate(std::string_view text);
 
 // The UT date and time of day of a Julian date, to the nearest second.
 struct CalendarText {
   std::string Date;  // "YYYY/MM/DD"
   std::string Time;  // "HH:MM:SS"
 };
-CalendarText CalendarTextOf(long double jd);
-std::string JulianDateText(long double jd);  // six decimals
+CalendarText CalendarTextOf(Real jd);
+std::string JulianDateText(Real jd);  // six decimals
 
 std::string CalendarErrorText(std::string_view date, std::string_view time);
 inline constexpr const char* kCalendarErrorCaption = "Calendar Date Error!";

@@ -4,12 +4,13 @@
 
 #include "astro/time_scales.h"
 #include "phenomena/jupiter_phenomena.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-std::string Format(const char* format, long double value) {
+std::string Format(const char* format, Real value) {
   char buf[96];
   std::snprintf(buf, sizeof buf, format, value);
   return buf;
@@ -40,7 +41,7 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
 
 }  // namespace
 
-std::string KilometresText(long double au) { return Format("%.5LE", au * kKilometresInAU); }
+std::string KilometresText(Real au) { return Format("%.5" JOVI_REAL_LEN "E", au * kKilometresInAU); }
 
 EventRecord MakeEventRecord(const DateTimeRec& observation_time) {
   EventRecord record;
@@ -56,7 +57,7 @@ EventDialogFields DialogFields(const DateTimeRec& observation_time, const EventR
   f.Date = std::to_string(t.Year) + "/" + TwoDigit(t.Month) + "/" + TwoDigit(t.Day);
   f.Time = TwoDigit(t.UTTime.Hour) + ":" + TwoDigit(t.UTTime.Minute) + ":" +
            TwoDigit(static_cast<int>(t.UTTime.Second));
-  f.AU = Format("%.5Lf", record.DistanceAU);
+  f.AU = Format("%.5" JOVI_REAL_LEN "f", record.DistanceAU);
   f.Km = KilometresText(record.DistanceAU);
   return f;
 }
@@ -76,12 +77,12 @@ std::vector<std::string> EventListLines(const EventList& list, float zone_hours)
   std::vector<std::string> lines;
   list.ForEach([&](const EventRecord& r) {
     DateTimeRec session_time;
-    session_time.ZoneOffset = zone_hours / 24.0L;
+    session_time.ZoneOffset = zone_hours / 24.0_r;
     SetFromSerial(session_time, r.DateTime);
     const DateTimeRec t = UniversalTime(session_time);
     lines.push_back(LongDateText(t) + " " + TimeText(t.UTTime, 0, ":", ":", "") + " UT (JD: " +
                     JDText(t, 6) + ")");
-    lines.push_back("Jupiter-Earth Distance: " + Format("%.5Lf", r.DistanceAU) + " AU (" +
+    lines.push_back("Jupiter-Earth Distance: " + Format("%.5" JOVI_REAL_LEN "f", r.DistanceAU) + " AU (" +
                     KilometresText(r.DistanceAU) + " Km)");
     if (!r.Event.empty()) lines.push_back("Event: " + r.Event);
     lines.emplace_back();

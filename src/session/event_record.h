@@ -7,16 +7,17 @@
 
 #include "astro/date_time.h"
 #include "util/ordered_list.h"
+#include "util/real.h"
 
 namespace jovi {
 
 inline constexpr std::size_t kEventTextLength = 80;
-inline constexpr long double kKilometresInAU = 149597870.66L;
+inline constexpr Real kKilometresInAU = 149597870.66_r;
 
 struct EventRecord {
   double DateTime = 0;         // the instant's date-time serial (local clock of the session)
   std::string Event;           // at most 80 characters
-  long double DistanceAU = 0;  // Earth-Jupiter distance
+  Real DistanceAU = 0;  // Earth-Jupiter distance
 };
 
 // Records keep the order in which they were made; the list is never sorted.
@@ -58,6 +59,6 @@ inline constexpr const char* kEventSavedCaption = "Event Data Saved";
 std::vector<std::string> EventListLines(const EventList& list, float zone_hours);
 
 // "6.28825E+08": six significant digits, a signed exponent of at least two digits.
-std::string KilometresText(long double au);
+std::string KilometresText(Real au);
 
 }  // namespace jovi

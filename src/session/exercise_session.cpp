@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/command_line.h"
 #include "util/ascii_case.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -31,7 +32,7 @@ DateTimeRec FirstObservationTime(float zone_hours) {
 
 }  // namespace
 
-long double StartOfUtDay(long double jd) { return std::floor(jd + 0.5L) - 0.5L; }
+Real StartOfUtDay(Real jd) { return std::floor(jd + 0.5_r) - 0.5_r; }
 
 ExerciseSession::ExerciseSession(Prompter& prompter) : prompter_(prompter), journal_(prompter) {}
 ExerciseSession::~ExerciseSession() = default;
@@ -137,7 +138,7 @@ void ExerciseSession::ApplyExercise(SessionWindow& window) {
   show_eclipse_zone_ = !newton;
   if (newton) menu_.DataSep.visible = menu_.Data1.visible = true;
   clouds_.CloudsEnabled = newton ? working_.NewtonClouds : working_.RoemerClouds;
-  clouds_.CloudChance = (newton ? working_.NewtonCloudyPct : working_.RoemerCloudyPct) / 100.0L;
+  clouds_.CloudChance = (newton ? working_.NewtonCloudyPct : working_.RoemerCloudyPct) / 100.0_r;
   clouds_.CloudHours = newton ? working_.NewtonCloudHrs : working_.RoemerCloudHrs;
   clouds_.Clouded = false;
 }

@@ -21,6 +21,7 @@
 #include "session/session_settings.h"
 #include "session/session_window.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -128,7 +129,7 @@ class ExerciseSession {
   }
 
   // The telescope's session clock, settings and Record button.
-  void SetObservationJD(long double jd) { SetFromJD(observation_time_, jd); }
+  void SetObservationJD(Real jd) { SetFromJD(observation_time_, jd); }
   void SetObservationTime(const DateTimeRec& time) { observation_time_ = time; }
   void SetTiming(const TimingSettings& timing) { timing_ = timing; }
   CloudState& MutableClouds() { return clouds_; }
@@ -175,6 +176,6 @@ class ExerciseSession {
 };
 
 // 0h UT of the day the Julian date `jd` falls in (its fraction .5 at midnight).
-long double StartOfUtDay(long double jd);
+Real StartOfUtDay(Real jd);
 
 }  // namespace jovi

@@ -2,10 +2,12 @@
 
 #include <cmath>
 
+#include "util/real.h"
+
 namespace jovi {
 
-std::optional<long double> StepTarget(long double jd, long double hours) {
-  const long double t = jd + hours / 24.0L;
+std::optional<Real> StepTarget(Real jd, Real hours) {
+  const Real t = jd + hours / 24.0_r;
   if (!std::isfinite(t) || t < kMinStepJD || t >= kMaxStepJD) return std::nullopt;
   return t;
 }

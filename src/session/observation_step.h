@@ -4,16 +4,18 @@
 
 #include <optional>
 
+#include "util/real.h"
+
 namespace jovi {
 
-inline constexpr long double kMinStepJD = 1757582.5L;    // included
-inline constexpr long double kMaxStepJD = 2743738.495L;  // excluded
+inline constexpr Real kMinStepJD = 1757582.5_r;    // included
+inline constexpr Real kMaxStepJD = 2743738.495_r;  // excluded
 
 // Who asked for the step: the caption of the refusal differs.
 enum class StepSource { Next, Timer };
 
 // The Julian date `hours` after `jd`, or nothing when it falls outside the range.
-std::optional<long double> StepTarget(long double jd, long double hours);
+std::optional<Real> StepTarget(Real jd, Real hours);
 
 inline constexpr const char* kStepOutOfRangeText =
     "Next step out of range for Jupiter ephemeris! \r\n Available range: +100.0..+2800.0 "

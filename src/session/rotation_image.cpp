@@ -3,18 +3,20 @@
 #include <cmath>
 #include <cstdio>
 
+#include "util/real.h"
+
 namespace jovi {
 
 namespace {
-constexpr long double kRadiansPerDegree = 0.017453292519943295L;
+constexpr Real kRadiansPerDegree = 0.017453292519943295_r;
 constexpr int kFirstPictureOffset = 62;
 }  // namespace
 
-int RotationIndexForAngle(long double a) {
-  const long double steps = std::nearbyint(a / kRotationStep);
+int RotationIndexForAngle(Real a) {
+  const Real steps = std::nearbyint(a / kRotationStep);
   // Angles far outside one turn come from a broken longitude; keep them inside a turn first.
   if (!std::isfinite(steps)) return kFirstPictureOffset;
-  long long k = static_cast<long long>(std::fmod(steps, 2.0L * kRotationPictures)) +
+  long long k = static_cast<long long>(std::fmod(steps, 2.0_r * kRotationPictures)) +
                 kFirstPictureOffset;
   if (k < 1) k += kRotationPictures;
   if (k >= kRotationPictures + 1) k -= kRotationPictures;
@@ -23,8 +25,8 @@ int RotationIndexForAngle(long double a) {
   return static_cast<int>(k);
 }
 
-int SelectRotationImage(long double system_ii, float red_spot_degrees) {
-  return RotationIndexForAngle(system_ii - static_cast<long double>(red_spot_degrees) *
+int SelectRotationImage(Real system_ii, float red_spot_degrees) {
+  return RotationIndexForAngle(system_ii - static_cast<Real>(red_spot_degrees) *
                                                kRadiansPerDegree);
 }
 

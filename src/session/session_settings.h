@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <string>
 
+#include "util/real.h"
+
 namespace jovi {
 
 // Step sizes and the animation timer, set from the options after login.
 struct TimingSettings {
-  long double ObservationStep = 0;  // hours, one press of Next
-  long double AnimationStep = 0;    // hours, one animation tick
+  Real ObservationStep = 0;  // hours, one press of Next
+  Real AnimationStep = 0;    // hours, one animation tick
   std::uint16_t TimerInterval = 0;  // milliseconds between ticks
 };
 
@@ -25,11 +27,11 @@ struct FeatureSettings {
 // Random clouds over the telescope field.
 struct CloudState {
   bool CloudsEnabled = false;
-  long double CloudChance = 0;  // fraction of cloudy nights, 0..1
-  long double CloudHours = 0;   // how long a cloud stays
+  Real CloudChance = 0;  // fraction of cloudy nights, 0..1
+  Real CloudHours = 0;   // how long a cloud stays
   bool Clouded = false;
-  long double CloudStart = 0;   // Julian dates
-  long double CloudEnd = 0;
+  Real CloudStart = 0;   // Julian dates
+  Real CloudEnd = 0;
   std::string CloudFile;        // the cloud picture in use
 };
 

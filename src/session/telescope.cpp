@@ -10,14 +10,15 @@
 #include "session/exercise_session.h"
 #include "session/moon_dimming.h"
 #include "session/rotation_image.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-std::string Fixed(long double value, int decimals) {
+std::string Fixed(Real value, int decimals) {
   char text[64];
-  std::snprintf(text, sizeof text, "%.*Lf", decimals, value);
+  std::snprintf(text, sizeof text, "%.*" JOVI_REAL_LEN "f", decimals, value);
   return text;
 }
 
@@ -36,8 +37,8 @@ void Telescope::Start() {
 
 void Telescope::ComputeScene() { jovi::ComputeScene(TDTFromUT(ToJD(session_.ObservationTime()))); }
 
-bool Telescope::Step(long double hours, StepSource source) {
-  const std::optional<long double> target = StepTarget(ToJD(session_.ObservationTime()), hours);
+bool Telescope::Step(Real hours, StepSource source) {
+  const std::optional<Real> target = StepTarget(ToJD(session_.ObservationTime()), hours);
   if (!target) {
     if (source == StepSource::Timer) StopAnimation();
     prompter_.Tell(kStepOutOfRangeText, StepOutOfRangeCaption(source), Icon::Stop);
@@ -82,14 +83,14 @@ TimeLabels Telescope::Labels() const {
 
 TelescopeFrame Telescope::Redraw() {
   const OptsRec& options = session_.Options();
-  const long double jd = ToJD(session_.ObservationTime());
+  const Real jd = ToJD(session_.ObservationTime());
   TelescopeFrame frame;
   // The field and Jupiter at the central meridian of the moment.
-  long double system_i = 0, system_ii = 0;
+  Real system_i = 0, system_ii = 0;
   CentralMeridians(TDTFromUT(jd), system_i, system_ii);
+  frame.jupiter_picture = SelectRotationImage(system_ii, options.RedSpotLong);
   frame.jupiter_path = options.ProgramDir + options.JupImgsDir;
-  frame.jupiter_path.append("/").append(
-      RotationImageName(SelectRotationImage(system_ii, options.RedSpotLong)));
+  frame.jupiter_path.append("/").append(RotationImageName(frame.jupiter_picture));
   frame.magnification = magnification_;
   frame.centre_x = session_.ImageCentreX();
   frame.centre_y = session_.ImageCentreY();

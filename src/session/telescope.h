@@ -16,6 +16,7 @@
 #include "session/random_source.h"
 #include "session/telescope_geometry.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -44,6 +45,7 @@ struct TimeLabels {
 // Everything one redraw of the view paints, decided.
 struct TelescopeFrame {
   std::string jupiter_path;  // the rotation picture to stretch
+  int jupiter_picture = 1;   // its number in the rotation set
   int magnification = 1;     // 1..4
   int centre_x = 0, centre_y = 0;
   std::string magnification_label;
@@ -67,7 +69,7 @@ class Telescope {
 
   // Moves the clock by `hours` and recomputes the scene; false (after the message, and after
   // stopping the animation for a timer step) when the step leaves the ephemeris range.
-  bool Step(long double hours, StepSource source);
+  bool Step(Real hours, StepSource source);
   // Next: a pending measurement awaiting its commit is committed first.
   bool Next();
   // One tick of the animation timer.

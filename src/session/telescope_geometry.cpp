@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "util/real.h"
+
 namespace jovi {
 
 namespace {
-int RoundEven(long double v) { return static_cast<int>(std::nearbyint(v)); }
+int RoundEven(Real v) { return static_cast<int>(std::nearbyint(v)); }
 int ClampMagnification(int m) { return std::clamp(m, 1, 4); }
 }  // namespace
 
@@ -17,7 +19,7 @@ ViewGeometry GeometryFor(int magnification, int centre_x, int centre_y) {
 
 MoonPixelSet PlaceMoons(const std::array<SatelliteState, 4>& moons, const ViewGeometry& g) {
   MoonPixelSet pixels;
-  const long double r = g.PixelsPerRadius;
+  const Real r = g.PixelsPerRadius;
   for (std::size_t i = 0; i < moons.size(); ++i) {
     const SatelliteState& m = moons[i];
     pixels[i] = {RoundEven(r * m.X) + g.CentreX, RoundEven(r * m.Y) + g.CentreY,
@@ -33,7 +35,7 @@ GlyphSize GlyphSizeFor(int mag_index) {
 
 PixelRect JupiterRect(int picture_width, int picture_height, int magnification, int centre_x,
                       int centre_y) {
-  const long double m = ClampMagnification(magnification);
+  const Real m = ClampMagnification(magnification);
   const int w = RoundEven(picture_width * m / kImageScaleDivisor);
   const int h = RoundEven(picture_height * m / kImageScaleDivisor);
   const int left = centre_x - w / 2;

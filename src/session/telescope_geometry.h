@@ -6,13 +6,14 @@
 #include <string>
 
 #include "astro/satellite_scene.h"
+#include "util/real.h"
 
 namespace jovi {
 
 // Pixels per Jupiter equatorial radius at 100X, 200X, 300X and 400X.
 inline constexpr std::array<int, 4> kMagnificationScale{10, 20, 30, 40};
 // Jupiter's picture is drawn (picture size x magnification / this) pixels across.
-inline constexpr long double kImageScaleDivisor = 12.4L;
+inline constexpr Real kImageScaleDivisor = 12.4_r;
 
 struct ViewGeometry {
   int MagIndex = 0;  // 0..3

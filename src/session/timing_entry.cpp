@@ -7,14 +7,15 @@
 
 #include "session/date_entry.h"
 #include "util/number_text.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-std::string FiveDecimals(long double hours) {
+std::string FiveDecimals(Real hours) {
   char text[64];
-  std::snprintf(text, sizeof text, "%.5Lf", hours);
+  std::snprintf(text, sizeof text, "%.5" JOVI_REAL_LEN "f", hours);
   return text;
 }
 
@@ -37,10 +38,10 @@ TimingTexts DefaultTimingTexts(const OptsRec& options) {
 
 bool ReadTimingTexts(const TimingTexts& texts, TimingSettings& timing) {
   // Decimal numbers are read as Julian dates are: the full stop, no locale.
-  const std::optional<long double> interval = ParseJulianDate(texts.Interval);
+  const std::optional<Real> interval = ParseJulianDate(texts.Interval);
   if (!interval) return false;
   timing.ObservationStep = *interval;
-  const std::optional<long double> step = ParseJulianDate(texts.Step);
+  const std::optional<Real> step = ParseJulianDate(texts.Step);
   if (!step) return false;
   timing.AnimationStep = *step;
   const std::optional<std::uint16_t> timer = ReadInterval(texts.Timer);

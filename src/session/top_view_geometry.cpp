@@ -6,23 +6,24 @@
 
 #include "astro/planet_body.h"
 #include "astro/sun_body.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
+constexpr Real kPi = std::numbers::pi_v<Real>;
 
 // Rounding to the nearest pixel, halves to even.
-int Round(long double v) { return static_cast<int>(std::nearbyint(v)); }
+int Round(Real v) { return static_cast<int>(std::nearbyint(v)); }
 
 }  // namespace
 
-TopViewLayout NormalTopView() { return {5.5L, 304, 344, 151, 151, false}; }
+TopViewLayout NormalTopView() { return {5.5_r, 304, 344, 151, 151, false}; }
 
 TopViewLayout LargeTopView(int main_client_width) {
   const int w = main_client_width;
-  return {10.0L, w, w, w / 2, w / 2 - 40, true};
+  return {10.0_r, w, w, w / 2, w / 2 - 40, true};
 }
 
 std::array<ViewBox, 5> OrbitBoxes(const TopViewLayout& layout) {
@@ -42,24 +43,24 @@ ViewPoint MoonPosition(const TopViewLayout& layout, const SatelliteState& moon) 
           Round(-moon.Z * layout.Scale) + layout.CentreY};
 }
 
-long double TopViewAngle(long double sun_earth, long double sun_jupiter, long double earth_jupiter,
-                         long double jupiter_longitude, long double sun_longitude) {
-  const long double cosine = (sun_jupiter * sun_jupiter + earth_jupiter * earth_jupiter -
+Real TopViewAngle(Real sun_earth, Real sun_jupiter, Real earth_jupiter,
+                         Real jupiter_longitude, Real sun_longitude) {
+  const Real cosine = (sun_jupiter * sun_jupiter + earth_jupiter * earth_jupiter -
                               sun_earth * sun_earth) /
                              (2 * sun_jupiter * earth_jupiter);
-  const long double angle = std::acos(std::clamp(cosine, -1.0L, 1.0L));
-  long double d = jupiter_longitude - sun_longitude;
+  const Real angle = std::acos(std::clamp(cosine, -1.0_r, 1.0_r));
+  Real d = jupiter_longitude - sun_longitude;
   if (std::fabs(d) > kPi) d -= 2 * kPi * (d > 0 ? 1 : -1);
   if (d == 0) return 0;
   return d > 0 ? angle : -angle;
 }
 
-long double TopViewAngleAt(long double jde) {
+Real TopViewAngleAt(Real jde) {
   PlanetBody jupiter(kApparent);
   SunBody sun(kApparent);
   jupiter.UpdateGeometry(jde);
   PositionRec pos;
-  long double delta = 0;
+  Real delta = 0;
   jupiter.GeocentricPosition(jde, pos, delta);
   return TopViewAngle(jupiter.SunDistance, jupiter.HelioDistance, jupiter.GeoDistance,
                       pos.Longitude, SunLongitude(sun, jde));
@@ -74,13 +75,13 @@ ArrowPlacement PlaceArrow(const TopViewLayout& layout, int icon_width, int icon_
   return a;
 }
 
-std::array<ViewLine, 2> EclipseZoneLines(const TopViewLayout& layout, long double angle,
+std::array<ViewLine, 2> EclipseZoneLines(const TopViewLayout& layout, Real angle,
                                          int zone_length) {
-  const long double R = layout.Scale * kOrbitRadius[0];
+  const Real R = layout.Scale * kOrbitRadius[0];
   const ViewPoint back = {Round(zone_length * std::sin(angle)), Round(zone_length * std::cos(angle))};
   std::array<ViewLine, 2> lines{};
   for (int side = 0; side < 2; ++side) {
-    const long double limb = angle + (side == 0 ? kPi / 2 : -kPi / 2);
+    const Real limb = angle + (side == 0 ? kPi / 2 : -kPi / 2);
     const ViewPoint p = {layout.CentreX + Round(R * std::sin(limb)),
                          layout.CentreY + Round(R * std::cos(limb))};
     lines[static_cast<std::size_t>(side)] = {{p.X - back.X, p.Y - back.Y}, p};

@@ -6,11 +6,12 @@
 #include <cstdint>
 
 #include "astro/satellite_scene.h"
+#include "util/real.h"
 
 namespace jovi {
 
 struct TopViewLayout {
-  long double Scale = 10;  // pixels per Jupiter equatorial radius
+  Real Scale = 10;  // pixels per Jupiter equatorial radius
   int Width = 0, Height = 0;
   int CentreX = 0, CentreY = 0;
   bool Large = true;
@@ -34,8 +35,8 @@ struct ViewLine {
 };
 
 // Orbit radii in Jupiter radii: Jupiter itself, then Io, Europa, Ganymede, Callisto.
-inline constexpr std::array<long double, 5> kOrbitRadius = {1.0L, 5.9073L, 9.39912L, 14.9924L,
-                                                            26.3699L};
+inline constexpr std::array<Real, 5> kOrbitRadius = {1.0_r, 5.9073_r, 9.39912_r, 14.9924_r,
+                                                            26.3699_r};
 
 // The bounding squares of Jupiter's disc (0) and of the four orbits (1..4).
 std::array<ViewBox, 5> OrbitBoxes(const TopViewLayout& layout);
@@ -45,11 +46,11 @@ ViewPoint MoonPosition(const TopViewLayout& layout, const SatelliteState& moon);
 
 // The direction of the Sun seen from Jupiter in the picture, radians: the angle at Jupiter of
 // the Sun-Earth-Jupiter triangle, signed by Jupiter's elongation (east positive).
-long double TopViewAngle(long double sun_earth, long double sun_jupiter, long double earth_jupiter,
-                         long double jupiter_longitude, long double sun_longitude);
+Real TopViewAngle(Real sun_earth, Real sun_jupiter, Real earth_jupiter,
+                         Real jupiter_longitude, Real sun_longitude);
 
 // The same from the ephemerides at a dynamical time (apparent places).
-long double TopViewAngleAt(long double jde);
+Real TopViewAngleAt(Real jde);
 
 struct ArrowPlacement {
   ViewPoint Icon;      // top left of the arrow icon
@@ -59,7 +60,7 @@ struct ArrowPlacement {
 ArrowPlacement PlaceArrow(const TopViewLayout& layout, int icon_width, int icon_height);
 
 // The two lines bounding Jupiter's shadow on the side away from the Sun.
-std::array<ViewLine, 2> EclipseZoneLines(const TopViewLayout& layout, long double angle,
+std::array<ViewLine, 2> EclipseZoneLines(const TopViewLayout& layout, Real angle,
                                          int zone_length);
 
 enum class EclipseDisplay { Hide, Plus, DontShow };

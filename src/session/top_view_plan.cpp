@@ -1,5 +1,7 @@
 #include "session/top_view_plan.h"
 
+#include "util/real.h"
+
 namespace jovi {
 
 namespace {
@@ -9,7 +11,7 @@ constexpr int kMarkRadius = 10;
 }  // namespace
 
 TopViewPlan PlanTopView(const TopViewLayout& layout, const std::array<SatelliteState, 4>& moons,
-                        long double angle, const TopViewSettings& settings, int icon_width,
+                        Real angle, const TopViewSettings& settings, int icon_width,
                         int icon_height) {
   TopViewPlan plan;
   plan.Layout = layout;

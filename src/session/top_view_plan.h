@@ -8,6 +8,7 @@
 #include "astro/satellite_scene.h"
 #include "session/eclipse_watch.h"
 #include "session/top_view_geometry.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -42,7 +43,7 @@ struct TopViewPlan {
 // `angle` is the Sun's direction seen from Jupiter (TopViewAngleAt); the arrow icon's size
 // places it and the words under it.
 TopViewPlan PlanTopView(const TopViewLayout& layout, const std::array<SatelliteState, 4>& moons,
-                        long double angle, const TopViewSettings& settings, int icon_width,
+                        Real angle, const TopViewSettings& settings, int icon_width,
                         int icon_height);
 
 // The white ring around an identified moon (1..4): the square 10 pixels each way around it,

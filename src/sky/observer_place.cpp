@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "util/number_text.h"
+#include "util/real.h"
 #include "util/utf8_text.h"
 
 namespace jovi {
@@ -93,7 +94,7 @@ std::optional<double> ParseCoordinate(std::string_view text, const Axis& axis, s
     SetError(error, form_error);
     return std::nullopt;
   }
-  const std::optional<long double> value = ParseNumber(t);
+  const std::optional<Real> value = ParseNumber(t);
   if (!value) {
     SetError(error, form_error);
     return std::nullopt;
@@ -251,7 +252,7 @@ SiteEntry CheckSiteEntry(std::string_view latitude, std::string_view longitude,
     if (number.size() > 1 && (number.back() == 'm' || number.back() == 'M')) {
       number = Trimmed(number.substr(0, number.size() - 1));
     }
-    const std::optional<long double> metres =
+    const std::optional<Real> metres =
         IsPlainDecimal(number, true) ? ParseNumber(number) : std::nullopt;
     if (!metres || *metres < kLowestHeightM || *metres > kHighestHeightM) {
       entry.error = "The height above sea level must be a number of metres from -500 to 9000.";

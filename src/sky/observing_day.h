@@ -5,13 +5,14 @@
 #include "sky/observer_place.h"
 #include "sky/rise_set.h"
 #include "sky/sky_ephemeris.h"
+#include "util/real.h"
 
 namespace jovi {
 
 struct ObservingDay {
   LocalDate date;
   double zone_hours = 0;  // UT minus local time
-  long double start_ut = 0;
+  Real start_ut = 0;
   DayEvents jupiter;
   DayEvents sun;
   bool ok() const { return jupiter.ok && sun.ok; }

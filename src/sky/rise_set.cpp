@@ -6,26 +6,27 @@
 
 #include "astro/angles.h"
 #include "astro/date_time.h"
+#include "util/real.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr long double kHour = 1.0L / 24;
-constexpr long double kTimeTolerance = 0.1L / 86400;  // 0.1 s
+constexpr Real kHour = 1.0_r / 24;
+constexpr Real kTimeTolerance = 0.1_r / 86400;  // 0.1 s
 constexpr int kMostHalvings = 60;
 constexpr int kMarginHours = 2;
 
-long double WithinHalfTurn(long double a) {
+Real WithinHalfTurn(Real a) {
   a = ReduceToTwoPi(a);
   return a > kPi ? a - kTwoPi : a;
 }
 
 // What the search needs of the body at one instant.
 struct Sample {
-  long double t = 0;
-  long double hour_angle = 0;  // radians, (-pi, pi]
-  long double altitude = 0;    // true, degrees
+  Real t = 0;
+  Real hour_angle = 0;  // radians, (-pi, pi]
+  Real altitude = 0;    // true, degrees
 };
 
 class Search {
@@ -35,12 +36,12 @@ class Search {
         latitude_(place.latitude_deg * kRadiansPerDegree),
         longitude_(place.longitude_deg * kRadiansPerDegree) {}
 
-  std::optional<Sample> At(long double t) const {
+  std::optional<Sample> At(Real t) const {
     const std::optional<Equatorial> e = position_(t);
     if (!e) return std::nullopt;
     Sample s;
     s.t = t;
-    const long double lst = LocalSiderealTime(GreenwichApparentSiderealTime(t), longitude_);
+    const Real lst = LocalSiderealTime(GreenwichApparentSiderealTime(t), longitude_);
     s.hour_angle = HourAngle(lst, e->ra);
     s.altitude =
         HorizonFromEquatorial(s.hour_angle, e->dec, latitude_).altitude / kRadiansPerDegree;
@@ -67,17 +68,17 @@ class Search {
 
  private:
   const PositionAt& position_;
-  long double latitude_;
-  long double longitude_;
+  Real latitude_;
+  Real longitude_;
 };
 
 }  // namespace
 
 DayEvents RiseTransitSet(const PositionAt& position, const ObserverPlace& place,
-                         long double day_start_ut, long double horizon_deg) {
+                         Real day_start_ut, Real horizon_deg) {
   DayEvents day;
   const Search search(position, place);
-  const long double day_end = day_start_ut + 1;
+  const Real day_end = day_start_ut + 1;
 
   // The hourly samples over the day and its margins.
   std::vector<Sample> samples;
@@ -92,10 +93,10 @@ DayEvents RiseTransitSet(const PositionAt& position, const ObserverPlace& place,
   for (std::size_t i = 0; i + 1 < samples.size(); ++i) {
     const Sample& a = samples[i];
     const Sample& b = samples[i + 1];
-    for (const long double target : {0.0L, kPi}) {
+    for (const Real target : {0.0_r, kPi}) {
       auto offset = [target](const Sample& s) { return WithinHalfTurn(s.hour_angle - target); };
-      const long double oa = offset(a);
-      const long double ob = offset(b);
+      const Real oa = offset(a);
+      const Real ob = offset(b);
       if (!(oa < 0 && ob >= 0 && ob - oa < kPi)) continue;
       const std::optional<Sample> transit = search.Bisect(a, b, offset, false);
       if (!transit) return day;
@@ -133,18 +134,18 @@ DayEvents RiseTransitSet(const PositionAt& position, const ObserverPlace& place,
   return day;
 }
 
-long double LocalDayStart(const LocalDate& date, double zone_hours) {
+Real LocalDayStart(const LocalDate& date, double zone_hours) {
   DateTimeRec rec;
   rec.Year = date.year;
   rec.Month = static_cast<std::uint8_t>(date.month);
   rec.Day = static_cast<std::uint8_t>(date.day);
   RecomputeSerial(rec);
-  return ToJD(rec) + zone_hours / 24.0L;
+  return ToJD(rec) + zone_hours / 24.0_r;
 }
 
-LocalDate LocalDateOf(long double jd_ut, double zone_hours) {
+LocalDate LocalDateOf(Real jd_ut, double zone_hours) {
   DateTimeRec rec;
-  SetFromJD(rec, jd_ut - zone_hours / 24.0L);
+  SetFromJD(rec, jd_ut - zone_hours / 24.0_r);
   return LocalDate{rec.Year, rec.Month, rec.Day};
 }
 
@@ -157,11 +158,11 @@ struct LocalMinute {
   int minute = 0;
 };
 
-LocalMinute ToLocalMinute(long double jd_ut, double zone_hours) {
-  const long double local = jd_ut - zone_hours / 24.0L;
-  const long double rounded = std::nearbyint((local + 0.5L) * 1440) / 1440 - 0.5L;
+LocalMinute ToLocalMinute(Real jd_ut, double zone_hours) {
+  const Real local = jd_ut - zone_hours / 24.0_r;
+  const Real rounded = std::nearbyint((local + 0.5_r) * 1440) / 1440 - 0.5_r;
   LocalMinute m;
-  SetFromJD(m.rec, rounded + 1.0L / 86400 / 4);  // a quarter second in: no 59.99 s
+  SetFromJD(m.rec, rounded + 1.0_r / 86400 / 4);  // a quarter second in: no 59.99 s
   m.hour = m.rec.UTTime.Hour;
   m.minute = m.rec.UTTime.Minute;
   return m;
@@ -169,7 +170,7 @@ LocalMinute ToLocalMinute(long double jd_ut, double zone_hours) {
 
 }  // namespace
 
-std::string LocalDateTimeText(long double jd_ut, double zone_hours) {
+std::string LocalDateTimeText(Real jd_ut, double zone_hours) {
   const LocalMinute m = ToLocalMinute(jd_ut, zone_hours);
   char buf[48];
   std::snprintf(buf, sizeof buf, "%s%04d/%02d/%02d %02d:%02d", m.rec.Year < 0 ? "-" : "",
@@ -177,7 +178,7 @@ std::string LocalDateTimeText(long double jd_ut, double zone_hours) {
   return buf;
 }
 
-std::string LocalTimeText(long double jd_ut, double zone_hours) {
+std::string LocalTimeText(Real jd_ut, double zone_hours) {
   const LocalMinute m = ToLocalMinute(jd_ut, zone_hours);
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02d:%02d", m.hour, m.minute);

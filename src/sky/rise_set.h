@@ -28,27 +28,28 @@
 
 #include "sky/observer_place.h"
 #include "sky/sky_coordinates.h"
+#include "util/real.h"
 
 namespace jovi {
 
-inline constexpr long double kSunHorizonDeg = -50.0L / 60;
-inline constexpr long double kPlanetHorizonDeg = -34.0L / 60;
+inline constexpr Real kSunHorizonDeg = -50.0_r / 60;
+inline constexpr Real kPlanetHorizonDeg = -34.0_r / 60;
 
 // The apparent right ascension and declination at a UT instant, or nothing.
-using PositionAt = std::function<std::optional<Equatorial>(long double jd_ut)>;
+using PositionAt = std::function<std::optional<Equatorial>(Real jd_ut)>;
 
 struct DayEvents {
   bool ok = false;                 // false: a position could not be had
-  std::vector<long double> rises;  // UT Julian dates within the day, in order
-  std::vector<long double> transits;
-  std::vector<long double> sets;
-  std::vector<long double> transit_altitudes_deg;  // true altitude at each transit
+  std::vector<Real> rises;  // UT Julian dates within the day, in order
+  std::vector<Real> transits;
+  std::vector<Real> sets;
+  std::vector<Real> transit_altitudes_deg;  // true altitude at each transit
   bool always_up = false;                          // neither rises nor sets: above h0 the whole day
   bool always_down = false;                        // neither rises nor sets: below h0 the whole day
 };
 
 DayEvents RiseTransitSet(const PositionAt& position, const ObserverPlace& place,
-                         long double day_start_ut, long double horizon_deg);
+                         Real day_start_ut, Real horizon_deg);
 
 // A calendar date of the local time; years -4000 .. 8000 as the program's calendar.
 struct LocalDate {
@@ -60,13 +61,13 @@ struct LocalDate {
 // Time-zone differences are hours of UT minus local time, as the options' "Time Zone
 // Difference" (5 for US Eastern Standard Time, -1 for Central European Time).
 // The UT Julian date at which a local date begins (local midnight).
-long double LocalDayStart(const LocalDate& date, double zone_hours);
+Real LocalDayStart(const LocalDate& date, double zone_hours);
 // The local date of a UT instant.
-LocalDate LocalDateOf(long double jd_ut, double zone_hours);
+LocalDate LocalDateOf(Real jd_ut, double zone_hours);
 // "2024/01/21 13:45": a UT instant in local time, to the nearest minute.
-std::string LocalDateTimeText(long double jd_ut, double zone_hours);
+std::string LocalDateTimeText(Real jd_ut, double zone_hours);
 // "13:45" alone.
-std::string LocalTimeText(long double jd_ut, double zone_hours);
+std::string LocalTimeText(Real jd_ut, double zone_hours);
 // "UT - 5 h", "UT + 1 h", "UT + 5.5 h", "UT": how local time is made from UT.
 std::string ZoneText(double zone_hours);
 

@@ -27,42 +27,44 @@
 //     increasing.
 #pragma once
 
+#include "util/real.h"
+
 namespace jovi {
 
 struct Equatorial {
-  long double ra = 0;   // right ascension, [0, 2pi)
-  long double dec = 0;  // declination
+  Real ra = 0;   // right ascension, [0, 2pi)
+  Real dec = 0;  // declination
 };
 
 struct Horizontal {
-  long double altitude = 0;  // true (airless) altitude
-  long double azimuth = 0;   // [0, 2pi): north 0, east pi/2
+  Real altitude = 0;  // true (airless) altitude
+  Real azimuth = 0;   // [0, 2pi): north 0, east pi/2
 };
 
 // The mean obliquity, the nutation in obliquity and their sum, at a dynamical date.
-long double MeanObliquity(long double jde);
-long double NutationInObliquity(long double jde);
-long double TrueObliquity(long double jde);
+Real MeanObliquity(Real jde);
+Real NutationInObliquity(Real jde);
+Real TrueObliquity(Real jde);
 
 // Ecliptic longitude and latitude (of date) to right ascension and declination, for the
 // obliquity `eps` (the true obliquity for apparent places).
-Equatorial EclipticToEquatorial(long double longitude, long double latitude, long double eps);
+Equatorial EclipticToEquatorial(Real longitude, Real latitude, Real eps);
 
 // Sidereal time at Greenwich, [0, 2pi), at a Universal Time; the apparent one takes the
 // nutation at jd_ut + DeltaT.
-long double GreenwichMeanSiderealTime(long double jd_ut);
-long double GreenwichApparentSiderealTime(long double jd_ut);
+Real GreenwichMeanSiderealTime(Real jd_ut);
+Real GreenwichApparentSiderealTime(Real jd_ut);
 // Local sidereal time for an east longitude (radians), [0, 2pi).
-long double LocalSiderealTime(long double greenwich_sidereal_time, long double east_longitude);
+Real LocalSiderealTime(Real greenwich_sidereal_time, Real east_longitude);
 
 // The hour angle, (-pi, pi]: west of the meridian positive.
-long double HourAngle(long double local_sidereal_time, long double ra);
+Real HourAngle(Real local_sidereal_time, Real ra);
 
 // Altitude and azimuth for a latitude, from the hour angle and the declination.
-Horizontal HorizonFromEquatorial(long double hour_angle, long double dec, long double latitude);
+Horizontal HorizonFromEquatorial(Real hour_angle, Real dec, Real latitude);
 
 // The standard refraction (radians, >= 0) for a true altitude, and the altitude one sees.
-long double Refraction(long double true_altitude);
-long double ApparentAltitude(long double true_altitude);
+Real Refraction(Real true_altitude);
+Real ApparentAltitude(Real true_altitude);
 
 }  // namespace jovi

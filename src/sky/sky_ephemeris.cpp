@@ -2,19 +2,20 @@
 
 #include "astro/angles.h"
 #include "astro/time_scales.h"
+#include "util/real.h"
 
 namespace jovi {
 
 SkyEphemeris::SkyEphemeris(Prompter* prompter) : jupiter_(kApparent, prompter), sun_(kApparent) {}
 
-std::optional<Equatorial> SkyEphemeris::Apparent(SkyBody body, long double jd_ut) {
-  const long double jde = TDTFromUT(jd_ut);
-  long double longitude = 0;
-  long double latitude = 0;
+std::optional<Equatorial> SkyEphemeris::Apparent(SkyBody body, Real jd_ut) {
+  const Real jde = TDTFromUT(jd_ut);
+  Real longitude = 0;
+  Real latitude = 0;
   if (body == SkyBody::Jupiter) {
     // The planet takes its date as UT and adds DeltaT itself.
     PositionRec pos;
-    long double distance = 0;
+    Real distance = 0;
     jupiter_.GeocentricPosition(jd_ut, pos, distance);
     if (jupiter_.OutOfRange || jupiter_.FileError) return std::nullopt;
     longitude = pos.Longitude;
@@ -26,12 +27,12 @@ std::optional<Equatorial> SkyEphemeris::Apparent(SkyBody body, long double jd_ut
 }
 
 std::optional<SkyPosition> SkyEphemeris::Where(SkyBody body, const ObserverPlace& place,
-                                               long double jd_ut) {
+                                               Real jd_ut) {
   const std::optional<Equatorial> e = Apparent(body, jd_ut);
   if (!e) return std::nullopt;
-  const long double lst = LocalSiderealTime(GreenwichApparentSiderealTime(jd_ut),
+  const Real lst = LocalSiderealTime(GreenwichApparentSiderealTime(jd_ut),
                                             place.longitude_deg * kRadiansPerDegree);
-  const long double h = HourAngle(lst, e->ra);
+  const Real h = HourAngle(lst, e->ra);
   const Horizontal sky = HorizonFromEquatorial(h, e->dec, place.latitude_deg * kRadiansPerDegree);
   SkyPosition p;
   p.ra_hours = e->ra / kRadiansPerDegree / 15;

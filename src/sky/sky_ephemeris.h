@@ -16,6 +16,7 @@
 #include "sky/observer_place.h"
 #include "sky/sky_coordinates.h"
 #include "util/prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -23,12 +24,12 @@ enum class SkyBody { Sun, Jupiter };
 
 // One body at one instant, for one place. Degrees; azimuth north 0, east 90.
 struct SkyPosition {
-  long double ra_hours = 0;
-  long double dec_deg = 0;
-  long double hour_angle_deg = 0;     // (-180, 180], west of the meridian positive
-  long double true_altitude_deg = 0;  // airless
-  long double altitude_deg = 0;       // with the standard refraction: what the eye sees
-  long double azimuth_deg = 0;
+  Real ra_hours = 0;
+  Real dec_deg = 0;
+  Real hour_angle_deg = 0;     // (-180, 180], west of the meridian positive
+  Real true_altitude_deg = 0;  // airless
+  Real altitude_deg = 0;       // with the standard refraction: what the eye sees
+  Real azimuth_deg = 0;
 };
 
 class SkyEphemeris {
@@ -39,10 +40,10 @@ class SkyEphemeris {
 
   // The apparent right ascension and declination of date at a UT instant; nothing for Jupiter
   // at a date its ephemeris does not serve (after its message).
-  std::optional<Equatorial> Apparent(SkyBody body, long double jd_ut);
+  std::optional<Equatorial> Apparent(SkyBody body, Real jd_ut);
 
   // The body in the place's sky at a UT instant; nothing as above.
-  std::optional<SkyPosition> Where(SkyBody body, const ObserverPlace& place, long double jd_ut);
+  std::optional<SkyPosition> Where(SkyBody body, const ObserverPlace& place, Real jd_ut);
 
  private:
   PlanetBody jupiter_;

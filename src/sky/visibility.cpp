@@ -1,8 +1,10 @@
 #include "sky/visibility.h"
 
+#include "util/real.h"
+
 namespace jovi {
 
-JupiterVisibility VisibleFrom(SkyEphemeris& sky, const ObserverPlace& place, long double jd_ut,
+JupiterVisibility VisibleFrom(SkyEphemeris& sky, const ObserverPlace& place, Real jd_ut,
                               const VisibilityLimits& limits) {
   JupiterVisibility v;
   const std::optional<SkyPosition> jupiter = sky.Where(SkyBody::Jupiter, place, jd_ut);
@@ -18,7 +20,7 @@ JupiterVisibility VisibleFrom(SkyEphemeris& sky, const ObserverPlace& place, lon
   return v;
 }
 
-JupiterVisibility VisibleFrom(const ObserverPlace& place, long double jd_ut,
+JupiterVisibility VisibleFrom(const ObserverPlace& place, Real jd_ut,
                               const VisibilityLimits& limits) {
   static SkyEphemeris sky;
   return VisibleFrom(sky, place, jd_ut, limits);

@@ -9,19 +9,20 @@
 
 #include "sky/observer_place.h"
 #include "sky/sky_ephemeris.h"
+#include "util/real.h"
 
 namespace jovi {
 
 struct VisibilityLimits {
-  long double min_alt_deg = 10;   // Jupiter at least this high
-  long double sun_below_deg = 6;  // the Sun at least this far below the horizon
+  Real min_alt_deg = 10;   // Jupiter at least this high
+  Real sun_below_deg = 6;  // the Sun at least this far below the horizon
 };
 
 struct JupiterVisibility {
   bool available = false;  // false: Jupiter's place is not known for the date (nothing else set)
-  long double jupiter_altitude_deg = 0;
-  long double jupiter_azimuth_deg = 0;
-  long double sun_altitude_deg = 0;
+  Real jupiter_altitude_deg = 0;
+  Real jupiter_azimuth_deg = 0;
+  Real sun_altitude_deg = 0;
   bool jupiter_high_enough = false;
   bool sky_dark_enough = false;
   bool visible = false;  // both
@@ -29,11 +30,11 @@ struct JupiterVisibility {
 
 // With the given ephemeris (reused across calls, so that the coefficient file is read once
 // per five-year block).
-JupiterVisibility VisibleFrom(SkyEphemeris& sky, const ObserverPlace& place, long double jd_ut,
+JupiterVisibility VisibleFrom(SkyEphemeris& sky, const ObserverPlace& place, Real jd_ut,
                               const VisibilityLimits& limits = {});
 
 // With a program-wide ephemeris whose messages go to the program's prompter.
-JupiterVisibility VisibleFrom(const ObserverPlace& place, long double jd_ut,
+JupiterVisibility VisibleFrom(const ObserverPlace& place, Real jd_ut,
                               const VisibilityLimits& limits = {});
 
 }  // namespace jovi

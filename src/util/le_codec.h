@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "util/real.h"
+
 namespace jovi {
 
 class LeWriter {
@@ -19,7 +21,8 @@ class LeWriter {
   void I32(std::int32_t v) { U32(static_cast<std::uint32_t>(v)); }
   void F32(float v);
   void F64(double v);
-  void Extended(long double v);  // 80-bit x87 extended, 10 bytes
+  // 80-bit x87 extended, 10 bytes; a double Real is written as the exact extended value.
+  void Extended(Real v);
   // A counted string: a length byte, then `max_len` character bytes (cut silently when longer,
   // padded with zeros).
   void CountedString(std::string_view s, std::size_t max_len);
@@ -43,7 +46,7 @@ class LeReader {
   std::int32_t I32() { return static_cast<std::int32_t>(U32()); }
   float F32();
   double F64();
-  long double Extended();
+  Real Extended();  // to the nearest double where Real is a double
   std::string CountedString(std::size_t max_len);
   void Skip(std::size_t n);
 
@@ -56,5 +59,9 @@ class LeReader {
   std::size_t pos_ = 0;
   bool failed_ = false;
 };
+
+// The extended field to and from a double, by hand (what the codec does where Real is a double).
+void ExtendedBytesOfDouble(double v, unsigned char (&bytes)[10]);
+double DoubleOfExtendedBytes(const unsigned char (&bytes)[10]);
 
 }  // namespace jovi

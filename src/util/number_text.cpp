@@ -4,6 +4,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "util/float_chars.h"
+#include "util/real.h"
+
 namespace jovi {
 
 namespace {
@@ -25,12 +28,12 @@ std::optional<std::string_view> WithoutPlus(std::string_view text) {
 
 }  // namespace
 
-std::optional<long double> ParseNumber(std::string_view text) {
+std::optional<Real> ParseNumber(std::string_view text) {
   const std::optional<std::string_view> t = WithoutPlus(text);
   if (!t) return std::nullopt;
   // from_chars never reads hexadecimal in the general format; "inf" and "nan" are refused here.
-  long double value = 0;
-  const auto [end, ec] = std::from_chars(t->data(), t->data() + t->size(), value);
+  Real value = 0;
+  const auto [end, ec] = FloatFromChars(t->data(), t->data() + t->size(), value);
   if (ec != std::errc() || end != t->data() + t->size() || !std::isfinite(value)) {
     return std::nullopt;
   }
@@ -46,14 +49,14 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
   return value;
 }
 
-std::string FixedNumberText(long double value, int decimals) {
+std::string FixedNumberText(Real value, int decimals) {
   char text[128];
   const int precision = std::clamp(decimals, 0, 18);
-  std::to_chars_result r = std::to_chars(text, text + sizeof text, value,
-                                         std::chars_format::fixed, precision);
+  std::to_chars_result r = FloatToChars(text, text + sizeof text, value,
+                                       std::chars_format::fixed, precision);
   // Only values of more than a hundred digits (never shown by the program) fall back.
   if (r.ec != std::errc()) {
-    r = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, precision);
+    r = FloatToChars(text, text + sizeof text, value, std::chars_format::scientific, precision);
   }
   return std::string(text, r.ptr);
 }

@@ -4,26 +4,28 @@
 #include <cmath>
 #include <cstddef>
 
+#include "util/real.h"
+
 namespace jovi {
 
 namespace {
 
 // pi/2 = P1 + P2 + P3: P1 and P2 have at most 40 significant bits, so that n * P1 and n * P2
 // are exact for |n| < 2^24; P3 is the rest rounded to 64 bits (error below 2e-44).
-constexpr long double kP1 = 0xc90fdaa221p-39L;
-constexpr long double kP2 = 0x34611a6263p-78L;
-constexpr long double kP3 = 0xc51701b839a25205p-144L;
-constexpr long double kTwoOverPi = 0.636619772367581343075535053490057448L;
-constexpr long double kLargest = 2.6e7L;
+constexpr Real kP1 = 0xc90fdaa221p-39_r;
+constexpr Real kP2 = 0x34611a6263p-78_r;
+constexpr Real kP3 = 0xc51701b839a25205p-144_r;
+constexpr Real kTwoOverPi = 0.636619772367581343075535053490057448_r;
+constexpr Real kLargest = 2.6e7_r;
 
 // (-1)^(n/2) / n! for n = first, first - 2, ..., last: the Taylor coefficients of sine (odd n)
 // or cosine (even n), highest first. n! is exact for n <= 25, so each is rounded once.
 template <std::size_t N>
-constexpr std::array<long double, N> TaylorCoefficients(int first) {
-  std::array<long double, N> c{};
+constexpr std::array<Real, N> TaylorCoefficients(int first) {
+  std::array<Real, N> c{};
   for (std::size_t k = 0; k < N; ++k) {
     const int n = first - 2 * static_cast<int>(k);
-    long double factorial = 1;
+    Real factorial = 1;
     for (int i = 2; i <= n; ++i) factorial *= i;
     c[k] = ((n / 2) % 2 ? -1 : 1) / factorial;
   }
@@ -40,9 +42,9 @@ constexpr auto kCosTerms = TaylorCoefficients<10>(20);  // r^20 ... r^2
 // c[0] z^(N-1) + ... + c[N-1] as two interleaved Horner chains, in z^2, of the even and the odd
 // powers: half the dependent multiplications of one chain.
 template <std::size_t N>
-long double Polynomial(const std::array<long double, N>& c, long double z) {
-  const long double z2 = z * z;
-  long double even = 0, odd = 0;
+Real Polynomial(const std::array<Real, N>& c, Real z) {
+  const Real z2 = z * z;
+  Real even = 0, odd = 0;
   for (std::size_t k = 0; k < N; ++k) {
     if ((N - 1 - k) % 2 == 0) {
       even = even * z2 + c[k];
@@ -53,20 +55,20 @@ long double Polynomial(const std::array<long double, N>& c, long double z) {
   return even + z * odd;
 }
 
-long double KernelSin(long double r) {
-  const long double z = r * r;
+Real KernelSin(Real r) {
+  const Real z = r * r;
   return r + r * z * Polynomial(kSinTerms, z);
 }
 
-long double KernelCos(long double r) {
-  const long double z = r * r;
+Real KernelCos(Real r) {
+  const Real z = r * r;
   return 1 + z * Polynomial(kCosTerms, z);
 }
 
 // x = n pi/2 + r with |r| <= pi/4 (a hair more at the rounding edge); false when too large.
-bool Reduce(long double x, long double& r, long long& n) {
+bool Reduce(Real x, Real& r, long long& n) {
   if (!(std::fabs(x) < kLargest)) return false;
-  const long double q = std::rint(x * kTwoOverPi);  // to nearest, halves to even
+  const Real q = std::rint(x * kTwoOverPi);  // to nearest, halves to even
   n = static_cast<long long>(q);
   r = ((x - q * kP1) - q * kP2) - q * kP3;
   return true;
@@ -74,16 +76,21 @@ bool Reduce(long double x, long double& r, long long& n) {
 
 }  // namespace
 
-void SinCos(long double x, long double& sine, long double& cosine) {
-  long double r = 0;
+void SinCos(Real x, Real& sine, Real& cosine) {
+  if constexpr (!kRealIsExtended) {  // the constants above are cut for 64-bit mantissas
+    sine = std::sin(x);
+    cosine = std::cos(x);
+    return;
+  }
+  Real r = 0;
   long long n = 0;
   if (!Reduce(x, r, n)) {
     sine = std::sin(x);
     cosine = std::cos(x);
     return;
   }
-  const long double s = KernelSin(r);
-  const long double c = KernelCos(r);
+  const Real s = KernelSin(r);
+  const Real c = KernelCos(r);
   switch (n & 3) {
     case 0: sine = s; cosine = c; break;
     case 1: sine = c; cosine = -s; break;
@@ -92,8 +99,9 @@ void SinCos(long double x, long double& sine, long double& cosine) {
   }
 }
 
-long double Sin(long double x) {
-  long double r = 0;
+Real Sin(Real x) {
+  if constexpr (!kRealIsExtended) return std::sin(x);
+  Real r = 0;
   long long n = 0;
   if (!Reduce(x, r, n)) return std::sin(x);
   switch (n & 3) {
@@ -104,8 +112,9 @@ long double Sin(long double x) {
   }
 }
 
-long double Cos(long double x) {
-  long double r = 0;
+Real Cos(Real x) {
+  if constexpr (!kRealIsExtended) return std::cos(x);
+  Real r = 0;
   long long n = 0;
   if (!Reduce(x, r, n)) return std::cos(x);
   switch (n & 3) {

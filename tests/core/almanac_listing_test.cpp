@@ -6,15 +6,16 @@
 #include <algorithm>
 
 #include "support/civil_dates.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-long double UT(int h, int mi, float s = 0) { return test::CivilJD(2016, 1, 1, h, mi, s); }
+Real UT(int h, int mi, float s = 0) { return test::CivilJD(2016, 1, 1, h, mi, s); }
 
 TEST(AlmanacListing, MinutesAsPublishedAlmanacsRoundThem) {
   struct Case {
-    long double jd;
+    Real jd;
     const char* text;
   };
   const Case cases[] = {
@@ -106,14 +107,14 @@ TEST(AlmanacListing, MutualEventsMergeInTimeAndFollowTheFilter) {
   io_on_europa.begin = UT(16, 0, 20);
   io_on_europa.middle = UT(16, 4);
   io_on_europa.end = UT(16, 8, 40);
-  io_on_europa.light_lost = 0.243L;
+  io_on_europa.light_lost = 0.243_r;
   MutualEvent faint = io_on_europa;  // Ganymede's shadow grazes Callisto
   faint.a = 3;
   faint.b = 4;
   faint.kind = MutualKind::Eclipse;
   faint.begin = UT(15, 0);
   faint.end = UT(15, 20);
-  faint.light_lost = 0.01L;
+  faint.light_lost = 0.01_r;
   faint.below_threshold = true;
   const std::vector<MoonEvent> found =
       WithMutualEvents({{UT(14, 13), 3, MoonEventKind::Eclipse, true, false, {}},

@@ -6,15 +6,16 @@
 #include "support/civil_dates.h"
 #include "support/recording_prompter.h"
 #include "support/sign_change.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-constexpr long double kMinute = 1.0L / 1440;
+constexpr Real kMinute = 1.0_r / 1440;
 
 using test::Crossing;
 
-MoonEvent EventAt(long double jd, int moon) {
+MoonEvent EventAt(Real jd, int moon) {
   MoonEvent e;
   e.jd = jd;
   e.moon = moon;
@@ -29,15 +30,15 @@ class AlmanacVisible : public ::testing::Test {
   const ObserverPlace amsterdam{52.37, 4.89, 0, "Amsterdam"};
   // 2024 January 21 at Amsterdam: twilight ends near 16:45 UT with Jupiter high in the south;
   // Jupiter sinks below 10 degrees a little after midnight UT.
-  const long double evening = test::CivilJD(2024, 1, 21, 16, 0);
-  long double dusk = 0;     // the Sun 6 degrees down
-  long double sinking = 0;  // Jupiter 10 degrees high, setting
+  const Real evening = test::CivilJD(2024, 1, 21, 16, 0);
+  Real dusk = 0;     // the Sun 6 degrees down
+  Real sinking = 0;  // Jupiter 10 degrees high, setting
 
   void SetUp() override {
-    dusk = Crossing(evening, evening + 2.0L / 24, [&](long double jd) {
+    dusk = Crossing(evening, evening + 2.0_r / 24, [&](Real jd) {
       return VisibleFrom(sky, amsterdam, jd).sun_altitude_deg + 6;
     });
-    sinking = Crossing(evening + 6.0L / 24, evening + 9.5L / 24, [&](long double jd) {
+    sinking = Crossing(evening + 6.0_r / 24, evening + 9.5_r / 24, [&](Real jd) {
       return VisibleFrom(sky, amsterdam, jd).jupiter_altitude_deg - 10;
     });
   }
@@ -115,12 +116,12 @@ TEST_F(AlmanacVisible, AnUnknownDateIsLeftOutAndSaidSo) {
 TEST(AlmanacVisibleLimits, TypedLimits) {
   struct Case {
     const char* text;
-    std::optional<long double> min_alt;
-    std::optional<long double> sun_below;
+    std::optional<Real> min_alt;
+    std::optional<Real> sun_below;
   };
   const Case cases[] = {
-      {"10", 10, 10},      {" 6.5 ", 6.5L, 6.5L}, {"0", 0, 0},       {"18", 18, 18},
-      {"18.5", 18.5L, {}}, {"90", 90, {}},        {"90.01", {}, {}}, {"-1", {}, {}},
+      {"10", 10, 10},      {" 6.5 ", 6.5_r, 6.5_r}, {"0", 0, 0},       {"18", 18, 18},
+      {"18.5", 18.5_r, {}}, {"90", 90, {}},        {"90.01", {}, {}}, {"-1", {}, {}},
       {"", {}, {}},        {"10°", {}, {}},       {"1e1", 10, 10},   {"nan", {}, {}},
   };
   for (const Case& c : cases) {
@@ -133,9 +134,9 @@ TEST(AlmanacVisibleLimits, TypedLimits) {
   EXPECT_FALSE(ParseSunBelow("20", &why));
   EXPECT_EQ(why, "The Sun's depth below the horizon is a number of degrees from 0 to 18");
   EXPECT_EQ(LimitText(10), "10");
-  EXPECT_EQ(LimitText(12.5L), "12.5");
-  EXPECT_EQ(WholeDegreesText(-0.4L), "0");
-  EXPECT_EQ(WholeDegreesText(9.5L), "10");
+  EXPECT_EQ(LimitText(12.5_r), "12.5");
+  EXPECT_EQ(WholeDegreesText(-0.4_r), "0");
+  EXPECT_EQ(WholeDegreesText(9.5_r), "10");
 }
 
 }  // namespace

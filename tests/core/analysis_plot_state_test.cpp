@@ -11,6 +11,7 @@
 #include "analysis/slider_rules.h"
 #include "core/analysis_test_support.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -20,38 +21,38 @@ using test::RecordingPrompter;
 using test::TableOf;
 
 TEST(AnalysisPlotState, RebuildTakesOnlyIncludedMeasuredPoints) {
-  MeasurementTable table = TableOf(2, {{2455201.25L, 1.5f},
-                                       {2455202.25L, -4.5f},
-                                       {2455203.25L, 9.0f, false},  // excluded
-                                       {2455204.25L, kNoMeasurement},
-                                       {2455205.75L, 3.0f}});
+  MeasurementTable table = TableOf(2, {{2455201.25_r, 1.5f},
+                                       {2455202.25_r, -4.5f},
+                                       {2455203.25_r, 9.0f, false},  // excluded
+                                       {2455204.25_r, kNoMeasurement},
+                                       {2455205.75_r, 3.0f}});
   const MoonPlotStates states = RebuildPlotStates(table);
   const MoonPlotState& s = states[1];
   EXPECT_TRUE(s.HasData);
-  EXPECT_EQ(s.FirstJD, 2455201.25L);
-  EXPECT_EQ(s.LastJD, 2455205.75L);
+  EXPECT_EQ(s.FirstJD, 2455201.25_r);
+  EXPECT_EQ(s.LastJD, 2455205.75_r);
   EXPECT_EQ(s.PointCount, 3);
-  EXPECT_EQ(s.MaxAbsOffset, 4.5L);
+  EXPECT_EQ(s.MaxAbsOffset, 4.5_r);
   EXPECT_EQ(s.PlotDays, 0);
   for (int k : {0, 2, 3}) EXPECT_FALSE(states[static_cast<std::size_t>(k)].HasData) << k;
 }
 
 struct SpanCase {
   const char* name;
-  long double span;  // days from the first to the last point; negative: a single point
+  Real span;  // days from the first to the last point; negative: a single point
   int plot_days;
   bool message;
 };
 
 TEST(AnalysisPlotState, FirstSelectionChoosesTheWidthFromTheSpan) {
   const SpanCase cases[] = {
-      {"45.2 days", 45.2L, 50, false},   {"50.1 days", 50.1L, 50, true},
-      {"exactly 50", 50.0L, 50, false},  {"9.5 days", 9.5L, 10, false},
-      {"exactly 10", 10.0L, 10, false},  {"10.01 days", 10.01L, 20, false},
+      {"45.2 days", 45.2_r, 50, false},   {"50.1 days", 50.1_r, 50, true},
+      {"exactly 50", 50.0_r, 50, false},  {"9.5 days", 9.5_r, 10, false},
+      {"exactly 10", 10.0_r, 10, false},  {"10.01 days", 10.01_r, 20, false},
       {"one point", -1, 10, false},      {"all on one date", 0, 10, false},
   };
   for (const SpanCase& c : cases) {
-    const long double first = 2455201.3L;
+    const Real first = 2455201.3_r;
     MeasurementTable table =
         c.span < 0 ? TableOf(1, {{first, 1}}) : TableOf(1, {{first, 1}, {first + c.span, 2}});
     MoonPlotState s = RebuildPlotStates(table)[0];
@@ -77,7 +78,7 @@ TEST(AnalysisPlotState, OffsetScaleByMoon) {
   const float steps[] = {1.5f, 2.0f, 3.0f, 5.0f};
   for (int moon = 1; moon <= 4; ++moon) {
     MoonPlotState s;
-    s.FirstJD = 2459999.9L;
+    s.FirstJD = 2459999.9_r;
     RecordingPrompter prompter;
     InitialisePlotState(s, moon, prompter);
     EXPECT_EQ(s.YStep, steps[moon - 1]);
@@ -119,8 +120,8 @@ TEST(AnalysisDialogs, DataSpanStartMustBeAnInteger) {
 
 TEST(AnalysisDialogs, DataSpanShowsTheMoonsData) {
   MoonPlotState s;
-  s.FirstJD = 2455201.25L;
-  s.LastJD = 2455232.56L;
+  s.FirstJD = 2455201.25_r;
+  s.LastJD = 2455232.56_r;
   s.PlotStart = 201;
   s.PlotDays = 40;
   const DataSpanTexts t = DataSpanDialogTexts(s);
@@ -133,7 +134,7 @@ TEST(AnalysisDialogs, DataSpanShowsTheMoonsData) {
 
 TEST(AnalysisDialogs, SineParametersAreCheckedInOrder) {
   SineParameters p;
-  p.Period = 1.5L;
+  p.Period = 1.5_r;
   EXPECT_EQ(SineParameterDialogTexts(p).Period, "1.50000");
   EXPECT_EQ(SineParameterDialogTexts(p).TZero, "");  // not positive: empty
 
@@ -142,24 +143,24 @@ TEST(AnalysisDialogs, SineParametersAreCheckedInOrder) {
     SineParameterTexts texts;
     const char* text;  // the message, or nothing
     const char* caption;
-    long double tzero, period;  // what is stored afterwards
+    Real tzero, period;  // what is stored afterwards
   } cases[] = {
-      {"accepted", {"2455201.3", "1.77", "2.9"}, nullptr, nullptr, 2455201.3L, 1.77L},
+      {"accepted", {"2455201.3", "1.77", "2.9"}, nullptr, nullptr, 2455201.3_r, 1.77_r},
       {"one empty", {"2455201.3", "", "2.9"}, "All prameters must be filled in!",
-       "Invalid Parameters", 0, 1.5L},
+       "Invalid Parameters", 0, 1.5_r},
       {"period not a number", {"201.3", "1,77", "2.9"},
-       "Numeric Conversion Error!\r\n\r\nValue \"1,77\" is non-numeric!", "Input Error", 201.3L,
-       1.5L},
+       "Numeric Conversion Error!\r\n\r\nValue \"1,77\" is non-numeric!", "Input Error", 201.3_r,
+       1.5_r},
       {"period zero", {"201.3", "0", "2.9"},
        "Value \"0\" is not a period!\r\n\r\nThe period must be greater than zero.", "Input Error",
-       201.3L, 1.5L},
+       201.3_r, 1.5_r},
       {"infinite amplitude", {"201.3", "2", "inf"},
-       "Numeric Conversion Error!\r\n\r\nValue \"inf\" is non-numeric!", "Input Error", 201.3L,
+       "Numeric Conversion Error!\r\n\r\nValue \"inf\" is non-numeric!", "Input Error", 201.3_r,
        2},
   };
   for (const auto& c : cases) {
     SineParameters q;
-    q.Period = 1.5L;
+    q.Period = 1.5_r;
     RecordingPrompter prompter;
     EXPECT_EQ(AcceptSineParameters(c.texts, q, prompter), c.text == nullptr) << c.name;
     EXPECT_EQ(q.TZero, c.tzero) << c.name;
@@ -170,7 +171,7 @@ TEST(AnalysisDialogs, SineParametersAreCheckedInOrder) {
       EXPECT_EQ(prompter.messages[0].caption, c.caption);
       EXPECT_EQ(prompter.messages[0].icon, Icon::Stop);
     } else {
-      EXPECT_EQ(q.Amplitude, 2.9L);
+      EXPECT_EQ(q.Amplitude, 2.9_r);
       EXPECT_TRUE(prompter.messages.empty());
     }
   }
@@ -178,7 +179,7 @@ TEST(AnalysisDialogs, SineParametersAreCheckedInOrder) {
 
 TEST(AnalysisModel, TZeroTypedAsAFullJulianDate) {
   SineParameters p;
-  p.TZero = 2455201.3L;
+  p.TZero = 2455201.3_r;
   ConvertTZero(p, 2455000);
   EXPECT_NEAR(static_cast<double>(p.TZero), 201.3, 1e-9);
   EXPECT_EQ(p.TZeroBase, 2455000);
@@ -186,14 +187,14 @@ TEST(AnalysisModel, TZeroTypedAsAFullJulianDate) {
   // Below 1050 it already counts from the base.
   ConvertTZero(p, 2455000);
   EXPECT_NEAR(static_cast<double>(p.TZero), 201.3, 1e-9);
-  p.TZero = 1049.5L;
+  p.TZero = 1049.5_r;
   ConvertTZero(p, 2455000);
-  EXPECT_EQ(p.TZero, 1049.5L);
+  EXPECT_EQ(p.TZero, 1049.5_r);
 }
 
 TEST(AnalysisModel, SlidersMoveAroundTheirReferences) {
   MoonPlotState s;
-  SineParameters p{2.0L, 3.0L, 10.0L, 0, 0};
+  SineParameters p{2.0_r, 3.0_r, 10.0_r, 0, 0};
   SliderSet sliders;
   ResetAllSliders(sliders, s, p);
 
@@ -221,7 +222,7 @@ TEST(AnalysisModel, SlidersMoveAroundTheirReferences) {
   EXPECT_EQ(sliders.At(Slider::Amplitude), 0);
   MoveSlider(sliders, Slider::Period, 200, s, p);  // fine: 4 %
   EXPECT_NEAR(static_cast<double>(p.Period), 2.4 * 1.04, 1e-15);
-  const long double fine_period = p.Period;
+  const Real fine_period = p.Period;
   SetSensitivity(sliders, false, s, p);
   EXPECT_EQ(p.Period, fine_period);
   EXPECT_FALSE(sliders.Fine());
@@ -234,20 +235,20 @@ TEST(AnalysisModel, ResidualWalkEndsAfterTheWindow) {
   s.JDBase = 2455000;
   s.PlotStart = 201;
   s.PlotDays = 10;
-  SineParameters p{2.0L, 1e-30L, 0.5L, 0, 0};
+  SineParameters p{2.0_r, 1e-30_r, 0.5_r, 0, 0};
   const auto rms = [&](MeasurementTable table) {
     return static_cast<double>(ComputeRmsResidual(table, 3, s, p));
   };
   // Before the window counts; the window's end counts; past it nothing does.
-  EXPECT_NEAR(rms(TableOf(3, {{2455195.0L, 1}, {2455211.0L, 1}, {2455212.0L, 7}})), 1.0, 1e-12);
+  EXPECT_NEAR(rms(TableOf(3, {{2455195.0_r, 1}, {2455211.0_r, 1}, {2455212.0_r, 7}})), 1.0, 1e-12);
   // An excluded record past the end is passed over, not a stop: the walk goes on to the next
   // included one, which stops it.
-  EXPECT_NEAR(rms(TableOf(3, {{2455205.0L, 3}, {2455212.0L, 9, false}, {2455213.0L, 9}})), 3.0,
+  EXPECT_NEAR(rms(TableOf(3, {{2455205.0_r, 3}, {2455212.0_r, 9, false}, {2455213.0_r, 9}})), 3.0,
               1e-12);
   // Unmeasured records in the window are not counted.
-  EXPECT_NEAR(rms(TableOf(3, {{2455205.0L, 2}, {2455206.0L, kNoMeasurement}})), 2.0, 1e-12);
-  EXPECT_EQ(rms(TableOf(3, {{2455215.0L, 2}})), 0.0);
-  EXPECT_EQ(p.RmsResidual, 0.0L);
+  EXPECT_NEAR(rms(TableOf(3, {{2455205.0_r, 2}, {2455206.0_r, kNoMeasurement}})), 2.0, 1e-12);
+  EXPECT_EQ(rms(TableOf(3, {{2455215.0_r, 2}})), 0.0);
+  EXPECT_EQ(p.RmsResidual, 0.0_r);
 }
 
 TEST(AnalysisModel, ResidualOfALongTableDoesNotWrapItsCount) {
@@ -255,29 +256,29 @@ TEST(AnalysisModel, ResidualOfALongTableDoesNotWrapItsCount) {
   MeasurementRecord r;
   r.Offset[0] = 2;
   for (int i = 0; i < 40000; ++i) {  // more than a 16-bit count holds
-    r.JulianDay = 2455201 + i * 1e-4L;
+    r.JulianDay = 2455201 + i * 1e-4_r;
     table.InsertOrdered(r);
   }
   MoonPlotState s;
   s.JDBase = 2455000;
   s.PlotStart = 201;
   s.PlotDays = 10;
-  SineParameters p{1.0L, 1e-30L, 0.5L, 0, 0};
+  SineParameters p{1.0_r, 1e-30_r, 0.5_r, 0, 0};
   EXPECT_NEAR(static_cast<double>(ComputeRmsResidual(table, 1, s, p)), 2.0, 1e-9);
 }
 
 TEST(AnalysisModel, ResidualTextAndColour) {
-  EXPECT_EQ(RmsDisplayText(0.12345678L), "    1.2345678E-01  ");
+  EXPECT_EQ(RmsDisplayText(0.12345678_r), "    1.2345678E-01  ");
   EXPECT_EQ(RmsDisplayText(0), "    0.0000000E+00  ");
   const PlotColour green{0, 128, 0}, red{255, 0, 0}, white{255, 255, 255}, silver{192, 192, 192};
   struct Case {
-    long double previous, rms;
+    Real previous, rms;
     bool mono;
     PlotColour colour;
   } cases[] = {{0, 5, false, green},  {2, 1, false, green}, {2, 2, false, green},
                {2, 3, false, red},    {0, 5, true, white},  {2, 3, true, silver}};
   for (const Case& c : cases) {
-    long double previous = c.previous;
+    Real previous = c.previous;
     const ResidualShown shown = ShowResidual(c.rms, previous, c.mono);
     EXPECT_EQ(shown.Colour, c.colour) << static_cast<double>(c.previous) << " -> "
                                       << static_cast<double>(c.rms);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "analysis/plot_drawing.h"
@@ -11,6 +12,7 @@
 #include "analysis/point_hit_test.h"
 #include "core/analysis_test_support.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -24,9 +26,9 @@ MoonPlotState PlotOf(int days) {
   s.JDBase = 2455000;
   s.PlotStart = 200;
   s.PlotDays = days;
-  s.XScale = 550.0L / days;
+  s.XScale = 550.0_r / days;
   s.YStep = 2.0f;
-  s.YScale = 250.0L / 12;
+  s.YScale = 250.0_r / 12;
   return s;
 }
 
@@ -98,12 +100,12 @@ TEST(AnalysisPlot, FrameTicksAndLabelsByWidth) {
 
 TEST(AnalysisPlot, PointsOnTheEdgesAreDrawnAndOnePixelBeyondAreNot) {
   const MoonPlotState s = PlotOf(10);  // 55 pixels a day
-  const long double pixel = 1 / s.XScale;
-  MeasurementTable table = TableOf(1, {{2455200.0L - pixel, 1},
-                                       {2455200.0L, 2},
-                                       {2455205.0L, 10, false},
-                                       {2455210.0L, -2},
-                                       {2455210.0L + pixel, 1}});
+  const Real pixel = 1 / s.XScale;
+  MeasurementTable table = TableOf(1, {{2455200.0_r - pixel, 1},
+                                       {2455200.0_r, 2},
+                                       {2455205.0_r, 10, false},
+                                       {2455210.0_r, -2},
+                                       {2455210.0_r + pixel, 1}});
   PlotPicture p;
   AddPoints(p, 1, s, table, false);
   const auto circles = Shapes(p, Kind::Ellipse, PlotInk::Point);
@@ -124,10 +126,10 @@ TEST(AnalysisPlot, PointsOnTheEdgesAreDrawnAndOnePixelBeyondAreNot) {
 
 TEST(AnalysisPlot, ConnectedLineStartsAtTheFirstIncludedPoint) {
   const MoonPlotState s = PlotOf(10);
-  MeasurementTable table = TableOf(1, {{2455201.0L, 1, false},
-                                       {2455202.0L, 2},
-                                       {2455203.0L, -1, false},
-                                       {2455204.0L, 0}});
+  MeasurementTable table = TableOf(1, {{2455201.0_r, 1, false},
+                                       {2455202.0_r, 2},
+                                       {2455203.0_r, -1, false},
+                                       {2455204.0_r, 0}});
   PlotPicture p;
   AddPoints(p, 1, s, table, true);
   EXPECT_EQ(Shapes(p, Kind::Line, PlotInk::Excluded).size(), 4u);  // both Xs
@@ -140,7 +142,7 @@ TEST(AnalysisPlot, ConnectedLineStartsAtTheFirstIncludedPoint) {
 
 TEST(AnalysisPlot, CurveHas550PointsFromTheModel) {
   const MoonPlotState s = PlotOf(10);
-  SineParameters p{4.0L, 3.0L, 201.0L, 0, 2455000};
+  SineParameters p{4.0_r, 3.0_r, 201.0_r, 0, 2455000};
   PlotPicture picture;
   AddSineCurve(picture, s, p);
   const auto curves = Shapes(picture, Kind::Polyline, PlotInk::Curve);
@@ -185,9 +187,9 @@ TEST(AnalysisPlot, NoMoonShowsThePrompt) {
 
 TEST(AnalysisPlot, PixelsOfAbsurdValuesStayFinite) {
   const MoonPlotState s = PlotOf(10);
-  EXPECT_EQ(OffsetToY(s, 1e30L), 150 - 100000);
-  EXPECT_EQ(PixelRound(std::nanl("")), 100000);
-  SineParameters p{1e-300L, 1e300L, 0.5L, 0, 0};
+  EXPECT_EQ(OffsetToY(s, 1e30_r), 150 - 100000);
+  EXPECT_EQ(PixelRound(std::numeric_limits<Real>::quiet_NaN()), 100000);
+  SineParameters p{1e-300_r, 1e300_r, 0.5_r, 0, 0};
   PlotPicture picture;
   AddSineCurve(picture, s, p);  // must not overflow on the way to pixels
   EXPECT_EQ(picture.shapes.size(), 1u);
@@ -218,7 +220,7 @@ TEST(AnalysisHitTest, DoubleClickOnAPointAsksAndFlips) {
       {"on the frame line", 65, 108, Answer::Yes, nullptr, nullptr, true, false},
   };
   for (const auto& c : cases) {
-    MeasurementTable table = TableOf(3, {{2455202.0L, 2}, {2455204.0L, -4.0f, false}});
+    MeasurementTable table = TableOf(3, {{2455202.0_r, 2}, {2455204.0_r, -4.0f, false}});
     RecordingPrompter prompter;
     prompter.answers.push_back(c.answer);
     TogglePointAt(table, 3, s, c.x, c.y, prompter);

@@ -14,15 +14,16 @@
 #include "astro/time_scales.h"
 #include "platform/program_dir.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-constexpr long double kFirstNight = 2459830.75L;  // 2022 September 8, 6h UT
+constexpr Real kFirstNight = 2459830.75_r;  // 2022 September 8, 6h UT
 constexpr int kNights = 40;
-constexpr long double kJupiterDiameterM = 142984e3L;
-constexpr long double kGravitation = 6.6743e-11L;
-constexpr long double kJupiterMassKg = 1.898e27L;
+constexpr Real kJupiterDiameterM = 142984e3_r;
+constexpr Real kGravitation = 6.6743e-11_r;
+constexpr Real kJupiterMassKg = 1.898e27_r;
 
 // What `jovitrack-cli table` writes for a perfect observer: half the offset in radii, west
 // positive; a moon behind the disc or in the shadow is not measured.
@@ -45,25 +46,25 @@ MeasurementTable AnswerKey() {
   return table;
 }
 
-long double Residual(OrbitAnalysis& a) {
+Real Residual(OrbitAnalysis& a) {
   a.Frame();
   return a.Sine(a.SelectedMoon()).RmsResidual;
 }
 
 // The student's way: a starting curve, then each slider in turn to where the residual is
 // least, its reset, coarse rounds and then fine ones.
-void FitByHand(OrbitAnalysis& a, int moon, long double period) {
+void FitByHand(OrbitAnalysis& a, int moon, Real period) {
   a.SelectMoon(moon);
   const MoonPlotState& s = a.PlotState(moon);
-  const long double amplitude = s.MaxAbsOffset;
+  const Real amplitude = s.MaxAbsOffset;
   // T-zero read off the plot to a twentieth of a period.
-  long double best_tzero = 0, best = INFINITY;
+  Real best_tzero = 0, best = INFINITY;
   for (int k = 0; k < 20; ++k) {
-    const long double tzero = s.JDBase + s.PlotStart + k * period / 20;
+    const Real tzero = s.JDBase + s.PlotStart + k * period / 20;
     a.BeginInitialParameters();
     ASSERT_TRUE(a.AcceptInitialParameters(
         {FixedText(tzero, 5), FixedText(period, 5), FixedText(amplitude, 2)}));
-    const long double rms = Residual(a);
+    const Real rms = Residual(a);
     if (rms < best) {
       best = rms;
       best_tzero = tzero;
@@ -77,10 +78,10 @@ void FitByHand(OrbitAnalysis& a, int moon, long double period) {
     for (int round = 0; round < 4; ++round) {
       for (Slider slider : {Slider::TZero, Slider::Period, Slider::Amplitude}) {
         int best_at = 0;
-        long double least = INFINITY;
+        Real least = INFINITY;
         for (int p = kSliderMin; p <= kSliderMax; p += 2) {
           a.MoveSlider(slider, p);
-          const long double rms = Residual(a);
+          const Real rms = Residual(a);
           if (rms < least) {
             least = rms;
             best_at = p;
@@ -102,22 +103,22 @@ TEST(AnalysisScience, FittedOrbitsGiveJupitersMass) {
 
   struct Moon {
     const char* name;
-    long double start_period;  // as a student reads it off the plot
-    long double period, amplitude;
-  } moons[] = {{"Io", 1.8L, 1.769L, 2.95L},
-               {"Europa", 3.6L, 3.551L, 4.70L},
-               {"Ganymede", 7.2L, 7.155L, 7.50L},
-               {"Callisto", 17.0L, 16.69L, 13.18L}};
+    Real start_period;  // as a student reads it off the plot
+    Real period, amplitude;
+  } moons[] = {{"Io", 1.8_r, 1.769_r, 2.95_r},
+               {"Europa", 3.6_r, 3.551_r, 4.70_r},
+               {"Ganymede", 7.2_r, 7.155_r, 7.50_r},
+               {"Callisto", 17.0_r, 16.69_r, 13.18_r}};
   for (int m = 1; m <= 4; ++m) {
     const Moon& moon = moons[m - 1];
     FitByHand(analysis, m, moon.start_period);
     const SineParameters& p = analysis.Sine(m);
-    const long double a = p.Amplitude * kJupiterDiameterM;
-    const long double t = p.Period * 86400;
-    const long double mass = 4 * std::numbers::pi_v<long double> * std::numbers::pi_v<long double> *
+    const Real a = p.Amplitude * kJupiterDiameterM;
+    const Real t = p.Period * 86400;
+    const Real mass = 4 * std::numbers::pi_v<Real> * std::numbers::pi_v<Real> *
                              a * a * a / (kGravitation * t * t);
-    std::printf("%-9s period %.5Lf d (%+.2Lf %%)  amplitude %.4Lf (%+.2Lf %%)  rms %.4Lf  "
-                "mass %.4Le kg (%+.2Lf %%)\n",
+    std::printf("%-9s period %.5" JOVI_REAL_LEN "f d (%+.2" JOVI_REAL_LEN "f %%)  amplitude %.4" JOVI_REAL_LEN "f (%+.2" JOVI_REAL_LEN "f %%)  rms %.4" JOVI_REAL_LEN "f  "
+                "mass %.4" JOVI_REAL_LEN "e kg (%+.2" JOVI_REAL_LEN "f %%)\n",
                 moon.name, p.Period, 100 * (p.Period / moon.period - 1), p.Amplitude,
                 100 * (p.Amplitude / moon.amplitude - 1), p.RmsResidual, mass,
                 100 * (mass / kJupiterMassKg - 1));

@@ -5,11 +5,12 @@
 #include <utility>
 
 #include "measure/measurement_record.h"
+#include "util/real.h"
 
 namespace jovi::test {
 
 struct Reading {
-  long double jd;
+  Real jd;
   float offset;
   bool included = true;
 };

@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "cli/cli_support.h"
 #include "support/cli_run.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -16,14 +17,14 @@ namespace {
 using test::CliResult;
 constexpr auto RunCli = test::RunCliCommand;
 
-std::string Lines(std::initializer_list<long double> values) {
+std::string Lines(std::initializer_list<Real> values) {
   std::string text;
-  for (long double v : values) text += cli::Fixed(v, 9) + "\n";
+  for (Real v : values) text += cli::Fixed(v, 9) + "\n";
   return text;
 }
 
 TEST(CliEphemeris, SunLongitudeAndDistance) {
-  const long double jd = 2448908.5L;
+  const Real jd = 2448908.5_r;
   EXPECT_EQ(RunCli({"sun", "2448908.5"}).out,
             Lines({SunLongitude(SunBody(kGeometric), jd), SunRadius(SunBody(kGeometric), jd)}));
   const CliResult apparent = RunCli({"sun", "2448908.5", "--apparent"});
@@ -33,10 +34,10 @@ TEST(CliEphemeris, SunLongitudeAndDistance) {
 }
 
 TEST(CliEphemeris, JupiterPositionsAndMeridians) {
-  const long double jd = 2460251.5L;
+  const Real jd = 2460251.5_r;
   PlanetBody jupiter(kGeometric);
   PositionRec helio, geo;
-  long double r = 0, delta = 0, system_i = 0, system_ii = 0;
+  Real r = 0, delta = 0, system_i = 0, system_ii = 0;
   jupiter.HeliocentricPosition(jd, helio, r);
   jupiter.GeocentricPosition(jd, geo, delta);
   CentralMeridians(jd, system_i, system_ii);

@@ -10,6 +10,7 @@
 #include "support/cli_run.h"
 #include "measure/measurement_csv.h"
 #include "platform/program_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -84,15 +85,15 @@ TEST(CliSatellites, EventsAlternateAndMatchTheScene) {
     std::istringstream in(line);
     int moon = 0;
     std::string what, date, time;
-    long double jd = 0;
+    Real jd = 0;
     in >> moon >> what >> jd >> date >> time;
     EXPECT_EQ(moon, 1) << line;
     EXPECT_NE(what, previous) << line;  // enter and leave alternate
     previous = what;
     // A second either side of the event, the scene agrees.
-    ComputeScene(TDTFromUT(jd - 1.0L / 86400));
+    ComputeScene(TDTFromUT(jd - 1.0_r / 86400));
     const bool before = ProgramScene().Satellite(1).Eclipsed;
-    ComputeScene(TDTFromUT(jd + 1.0L / 86400));
+    ComputeScene(TDTFromUT(jd + 1.0_r / 86400));
     const bool after = ProgramScene().Satellite(1).Eclipsed;
     EXPECT_EQ(before, what == "leave") << line;
     EXPECT_EQ(after, what == "enter") << line;

@@ -9,6 +9,7 @@
 #include "sky/observing_day.h"
 #include "sky/sky_ephemeris.h"
 #include "support/cli_run.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -41,8 +42,8 @@ TEST(CliSky, JupiterAndTheSunAtAnInstant) {
   // Exactly the core's numbers, hemisphere letters accepted, the options in either order.
   SkyEphemeris sky;
   const ObserverPlace place{29, -81, 0, ""};
-  const auto j = sky.Where(SkyBody::Jupiter, place, 2460330.5L);
-  const auto s = sky.Where(SkyBody::Sun, place, 2460330.5L);
+  const auto j = sky.Where(SkyBody::Jupiter, place, 2460330.5_r);
+  const auto s = sky.Where(SkyBody::Sun, place, 2460330.5_r);
   EXPECT_EQ(r.out, cli::Fixed(j->ra_hours, 6) + "\n" + cli::Fixed(j->dec_deg, 5) + "\n" +
                        cli::Fixed(j->altitude_deg, 4) + "\n" + cli::Fixed(j->azimuth_deg, 4) +
                        "\n" + cli::Fixed(s->true_altitude_deg, 4) + "\n");

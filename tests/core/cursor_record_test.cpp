@@ -4,6 +4,7 @@
 #include "session/cursor_reading.h"
 #include "session/pending_record.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -30,11 +31,11 @@ TEST(CursorReadingTest, OffsetAndItsText) {
   };
   for (const Case& c : cases) {
     const CursorResult r =
-        TrackCursor(c.x, 40, 2455000.25L, GeometryFor(c.magnification, 315, 163), MoonsAt(-50, -50),
+        TrackCursor(c.x, 40, 2455000.25_r, GeometryFor(c.magnification, 315, 163), MoonsAt(-50, -50),
                     {true, true});
     EXPECT_FLOAT_EQ(r.reading.Offset, c.offset) << c.name;
     EXPECT_EQ(r.texts.Reading, c.text) << c.name;
-    EXPECT_EQ(r.reading.JulianDay, 2455000.25L);
+    EXPECT_EQ(r.reading.JulianDay, 2455000.25_r);
   }
   const CursorResult quiet =
       TrackCursor(-7, 400, 1, GeometryFor(1, 315, 163), MoonsAt(-7, 400), {false, false});
@@ -71,7 +72,7 @@ TEST(CursorReadingTest, TheIdentificationWindowIsAsymmetric) {
   EXPECT_EQ(MoonIdText(5), "");
 }
 
-CurrentReading At(long double jd, int moon, float offset) {
+CurrentReading At(Real jd, int moon, float offset) {
   return {jd, static_cast<std::uint8_t>(moon), offset};
 }
 
@@ -79,25 +80,25 @@ TEST(PendingRecordTest, RecordsAtOneTimeShareARecordAndTheNextTimeCommitsIt) {
   MeasurementStore store;
   test::RecordingPrompter prompter;
   const RecordOptions automatic{true, true};
-  ASSERT_TRUE(RecordReading(store, At(2455000.5L, 1, 1.25f), automatic, prompter));
-  ASSERT_TRUE(RecordReading(store, At(2455000.5L, 3, -4.5f), automatic, prompter));
-  EXPECT_EQ(store.pending.JulianDay, 2455000.5L);
+  ASSERT_TRUE(RecordReading(store, At(2455000.5_r, 1, 1.25f), automatic, prompter));
+  ASSERT_TRUE(RecordReading(store, At(2455000.5_r, 3, -4.5f), automatic, prompter));
+  EXPECT_EQ(store.pending.JulianDay, 2455000.5_r);
   EXPECT_FLOAT_EQ(store.pending.Offset[0], 1.25f);
   EXPECT_FLOAT_EQ(store.pending.Offset[2], -4.5f);
   EXPECT_EQ(store.pending.Offset[1], kNoMeasurement);
   EXPECT_TRUE(store.table.IsEmpty());
   // The results dialog confirmed the values; the first Record at a new time commits them.
   store.NothingPending = false;
-  ASSERT_TRUE(RecordReading(store, At(2455001.5L, 2, 0.5f), automatic, prompter));
+  ASSERT_TRUE(RecordReading(store, At(2455001.5_r, 2, 0.5f), automatic, prompter));
   ASSERT_EQ(store.table.Count(), 1);
   store.table.Reset();
   const MeasurementRecord* committed = store.table.Next();
   ASSERT_NE(committed, nullptr);
-  EXPECT_EQ(committed->JulianDay, 2455000.5L);
+  EXPECT_EQ(committed->JulianDay, 2455000.5_r);
   EXPECT_FLOAT_EQ(committed->Offset[2], -4.5f);
   EXPECT_TRUE(store.NothingPending);
   EXPECT_TRUE(store.TableChanged);
-  EXPECT_EQ(store.pending.JulianDay, 2455001.5L);
+  EXPECT_EQ(store.pending.JulianDay, 2455001.5_r);
   EXPECT_EQ(store.pending.Offset[0], kNoMeasurement);
   EXPECT_FLOAT_EQ(store.pending.Offset[1], 0.5f);
   EXPECT_TRUE(prompter.messages.empty());
@@ -106,7 +107,7 @@ TEST(PendingRecordTest, RecordsAtOneTimeShareARecordAndTheNextTimeCommitsIt) {
 TEST(PendingRecordTest, NoMoonUnderTheCursorAndManualRecording) {
   MeasurementStore store;
   test::RecordingPrompter prompter;
-  EXPECT_FALSE(RecordReading(store, At(2455000.5L, 0, 1.0f), {true, true}, prompter));
+  EXPECT_FALSE(RecordReading(store, At(2455000.5_r, 0, 1.0f), {true, true}, prompter));
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text, "Cursor is not accurately centered on moon!");
   EXPECT_EQ(prompter.messages[0].caption, "Try Again!");
@@ -114,8 +115,8 @@ TEST(PendingRecordTest, NoMoonUnderTheCursorAndManualRecording) {
   // Without AutoRecord, or without IdentifyMoon, nothing is written and the dialog is shown.
   for (const RecordOptions options : {RecordOptions{false, true}, RecordOptions{true, false}}) {
     MeasurementStore s;
-    EXPECT_TRUE(RecordReading(s, At(2455000.5L, 2, 1.0f), options, prompter));
-    EXPECT_EQ(s.pending.JulianDay, 2455000.5L);
+    EXPECT_TRUE(RecordReading(s, At(2455000.5_r, 2, 1.0f), options, prompter));
+    EXPECT_EQ(s.pending.JulianDay, 2455000.5_r);
     EXPECT_EQ(s.pending.Offset[1], kNoMeasurement);
   }
   EXPECT_EQ(prompter.messages.size(), 1u);
@@ -124,14 +125,14 @@ TEST(PendingRecordTest, NoMoonUnderTheCursorAndManualRecording) {
 TEST(PendingRecordTest, CommitNeedsADateAndACountedValue) {
   struct Case {
     const char* name;
-    long double jd;
+    Real jd;
     float offset;
     bool included, committed;
   };
   const Case cases[] = {
-      {"a value", 2455000.5L, 1.5f, true, true},
-      {"only 0.0", 2455000.5L, 0.0f, true, false},
-      {"only excluded values", 2455000.5L, 1.5f, false, false},
+      {"a value", 2455000.5_r, 1.5f, true, true},
+      {"only 0.0", 2455000.5_r, 0.0f, true, false},
+      {"only excluded values", 2455000.5_r, 1.5f, false, false},
       {"no date", 0, 1.5f, true, false},
   };
   for (const Case& c : cases) {

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,12 +25,13 @@
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
 #include "util/le_codec.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
 constexpr const char* kFileErrorCaption = "*** Outer Planets Coefficients File Error ***";
-constexpr long double kJ2000 = 2451545.0L;   // 2000 January 1, 12h
+constexpr Real kJ2000 = 2451545.0_r;   // 2000 January 1, 12h
 constexpr std::size_t kRecordOf2000 = 1200;  // Jupiter, 2000-2004
 constexpr std::size_t kRecordBytes = kCoefficientBlockBytes;
 // Reads of the file one computation may make: the scene's light-time passes; the phenomena's
@@ -109,7 +111,7 @@ std::uint64_t ReadsOf(F&& f) {
 
 bool AllFinite(const ObservationScene& scene) {
   for (const SatelliteState& s : scene.Satellites()) {
-    for (long double v :
+    for (Real v :
          {s.X, s.Y, s.Z, s.SunX, s.SunY, s.SunZ, s.Longitude, s.Latitude, s.Radius}) {
       if (!std::isfinite(v)) return false;
     }
@@ -153,7 +155,7 @@ TEST_F(DamagedCoefficientFile, TheShippedFileServes2000) {
 }
 
 TEST_F(DamagedCoefficientFile, RecordsAreCheckedAsTheyAreRead) {
-  const long double jde = TDTFromUT(kJ2000);
+  const Real jde = TDTFromUT(kJ2000);
   for (const Damage& d : kDamages) {
     const std::string path = Use(d);
     CoefficientBlock block;
@@ -191,7 +193,7 @@ TEST_F(DamagedCoefficientFile, JupiterIsAFileErrorWithTheBlockHeldKept) {
     EXPECT_EQ(messages.messages[0].text.substr(0, expected.size()), expected) << d.name;
     EXPECT_EQ(jupiter.Block.StartMJD, before.StartMJD) << d.name;
     PositionRec pos;
-    long double r = 0;
+    Real r = 0;
     jupiter.HeliocentricPosition(kJ2000, pos, r);
     EXPECT_TRUE(std::isfinite(pos.Longitude) && std::isfinite(pos.Latitude) && std::isfinite(r))
         << d.name;
@@ -213,7 +215,7 @@ TEST_F(DamagedCoefficientFile, TheSceneGivesOneMessagePerComputationAndFinitePos
     EXPECT_TRUE(AllFinite(scene)) << d.name;
     for (const SatelliteState& s : scene.Satellites()) EXPECT_TRUE(s.Occulted) << d.name;
 
-    scene.Compute(TDTFromUT(kJ2000 + 0.01L), messages);  // the next computation: one more
+    scene.Compute(TDTFromUT(kJ2000 + 0.01_r), messages);  // the next computation: one more
     EXPECT_EQ(messages.messages.size(), 2u) << d.name;
     EXPECT_TRUE(AllFinite(scene)) << d.name;
   }
@@ -228,7 +230,7 @@ TEST_F(DamagedCoefficientFile, ALightTimeThatDoesNotSettleStopsAtItsBound) {
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0].caption, kFileErrorCaption);
   EXPECT_NE(messages.messages[0].text.find(" Damaged!"), std::string::npos);
-  EXPECT_EQ(scene.JupiterDistance, 5.0L);  // not taken from the runaway iteration
+  EXPECT_EQ(scene.JupiterDistance, 5.0_r);  // not taken from the runaway iteration
 
   messages.messages.clear();
   EXPECT_TRUE(std::isnan(EarthJupiterDistanceAt(TDTFromUT(kJ2000), &messages)));
@@ -323,21 +325,21 @@ TEST_F(DamagedCoefficientFile, TheDefaultHotlistSearchEnds) {
 // bound; a function that turns NaN stops it at once.
 class Counting : public RFRootOBJ {
  public:
-  Counting(long double (*f)(long double), Prompter* p) : RFRootOBJ(p), f_(f) {}
-  long double Func(long double x) override {
+  Counting(Real (*f)(Real), Prompter* p) : RFRootOBJ(p), f_(f) {}
+  Real Func(Real x) override {
     ++calls;
     return f_(x);
   }
   int calls = 0;
 
  private:
-  long double (*f_)(long double);
+  Real (*f_)(Real);
 };
 
 TEST(RootFinderBounds, GoingOnForeverStopsAtTheMostIterations) {
   SilentPrompter always_yes;  // answers Yes to "Increase Iterations and Continue?"
-  Counting finder([](long double x) { return std::pow(x, 9.0L) - 1e-9L; }, &always_yes);
-  ASSERT_TRUE(finder.InitBracket(true, 1e-30L, 3, -1));
+  Counting finder([](Real x) { return std::pow(x, 9.0_r) - 1e-9_r; }, &always_yes);
+  ASSERT_TRUE(finder.InitBracket(true, 1e-30_r, 3, -1));
   finder.calls = 0;
   finder.FindRoot();
   EXPECT_TRUE(finder.Failed);
@@ -345,8 +347,8 @@ TEST(RootFinderBounds, GoingOnForeverStopsAtTheMostIterations) {
 
   test::RecordingPrompter messages;
   messages.answers.assign(100, Answer::Yes);
-  Counting asked([](long double x) { return std::pow(x, 9.0L) - 1e-9L; }, &messages);
-  ASSERT_TRUE(asked.InitBracket(true, 1e-30L, 3, -1));
+  Counting asked([](Real x) { return std::pow(x, 9.0_r) - 1e-9_r; }, &messages);
+  ASSERT_TRUE(asked.InitBracket(true, 1e-30_r, 3, -1));
   asked.FindRoot();
   EXPECT_TRUE(asked.Failed);
   EXPECT_EQ(messages.messages.size(), 5u);  // at 30, 60, 120, 240 and 480 steps
@@ -354,14 +356,14 @@ TEST(RootFinderBounds, GoingOnForeverStopsAtTheMostIterations) {
 
 TEST(RootFinderBounds, ANaNEndsTheSearch) {
   test::RecordingPrompter messages;
-  Counting finder([](long double x) { return x > 0.25L ? std::nanl("") : x - 0.5L; }, &messages);
+  Counting finder([](Real x) { return x > 0.25_r ? std::numeric_limits<Real>::quiet_NaN() : x - 0.5_r; }, &messages);
   EXPECT_FALSE(finder.InitBracket(true, 0, 1, 0));  // f(0) < 0, f(1) NaN: no bracket
   EXPECT_TRUE(finder.Failed);
   finder.FindRoot();
   EXPECT_TRUE(finder.Failed);
-  Counting inside([](long double x) { return x < 0.4L || x > 0.6L ? x - 0.5L : std::nanl(""); },
+  Counting inside([](Real x) { return x < 0.4_r || x > 0.6_r ? x - 0.5_r : std::numeric_limits<Real>::quiet_NaN(); },
                   &messages);
-  ASSERT_TRUE(inside.InitBracket(false, 1e-12L, 1, 0));
+  ASSERT_TRUE(inside.InitBracket(false, 1e-12_r, 1, 0));
   inside.calls = 0;
   inside.FindRoot();
   EXPECT_TRUE(inside.Failed);
@@ -370,7 +372,7 @@ TEST(RootFinderBounds, ANaNEndsTheSearch) {
 
 TEST(RootFinderBounds, AReportedFailureGivesNoMessageOfTheFinder) {
   test::RecordingPrompter messages;
-  Counting finder([](long double) -> long double { throw ReportedFailure("told already"); },
+  Counting finder([](Real) -> Real { throw ReportedFailure("told already"); },
                   &messages);
   EXPECT_FALSE(finder.InitBracket(true, 0, 1, 0));
   EXPECT_TRUE(messages.messages.empty());

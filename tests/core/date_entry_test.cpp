@@ -6,6 +6,7 @@
 #include "session/date_entry.h"
 #include "session/feature_choice.h"
 #include "session/timing_entry.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -15,15 +16,15 @@ TEST(DateEntryTest, CalendarTextIsReadOrRejected) {
     const char* name;
     const char* date;
     const char* time;
-    long double jd;  // 0: rejected
+    Real jd;  // 0: rejected
   };
   const Case cases[] = {
-      {"J2000 noon", "2000/01/01", "12:00:00", 2451545.0L},
-      {"no time is midnight", "2000/01/01", "", 2451544.5L},
-      {"hours and minutes", "2000/1/1", "18:00", 2451545.25L},
-      {"surrounding spaces", " 2000/01/01 ", " 06:00:00 ", 2451544.75L},
-      {"fractional seconds", "2000/01/01", "00:00:43.2", 2451544.5005L},
-      {"before the Gregorian reform", "1000/01/01", "", 2086307.5L},
+      {"J2000 noon", "2000/01/01", "12:00:00", 2451545.0_r},
+      {"no time is midnight", "2000/01/01", "", 2451544.5_r},
+      {"hours and minutes", "2000/1/1", "18:00", 2451545.25_r},
+      {"surrounding spaces", " 2000/01/01 ", " 06:00:00 ", 2451544.75_r},
+      {"fractional seconds", "2000/01/01", "00:00:43.2", 2451544.5005_r},
+      {"before the Gregorian reform", "1000/01/01", "", 2086307.5_r},
       {"day 31 of a 30-day month", "2000/04/31", "", 0},
       {"29 February of a common year", "2001/02/29", "", 0},
       {"hour 24", "2000/01/01", "24:00:00", 0},
@@ -47,18 +48,18 @@ TEST(DateEntryTest, CalendarTextIsReadOrRejected) {
 }
 
 TEST(DateEntryTest, JulianDatesAndTheCalendarTextAgree) {
-  EXPECT_EQ(*ParseJulianDate(" 2451545.25 "), 2451545.25L);
+  EXPECT_EQ(*ParseJulianDate(" 2451545.25 "), 2451545.25_r);
   for (const char* bad : {"", "2451545,25", "24515x", "1e5", "--1", "2451545.25.1", "nan"}) {
     EXPECT_FALSE(ParseJulianDate(bad)) << bad;
   }
-  const CalendarText t = CalendarTextOf(2451545.25L);
+  const CalendarText t = CalendarTextOf(2451545.25_r);
   EXPECT_EQ(t.Date, "2000/01/01");
   EXPECT_EQ(t.Time, "18:00:00");
-  EXPECT_EQ(JulianDateText(2451545.25L), "2451545.250000");
+  EXPECT_EQ(JulianDateText(2451545.25_r), "2451545.250000");
   // Half a second before midnight shows the next day.
-  EXPECT_EQ(CalendarTextOf(2451545.5L - 0.4L / 86400).Date, "2000/01/02");
+  EXPECT_EQ(CalendarTextOf(2451545.5_r - 0.4_r / 86400).Date, "2000/01/02");
   // What the dialog shows reads back to the instant, to the second.
-  for (long double jd : {2455197.73L, 1757583.123456L, 2743738.1L, 2086307.9L}) {
+  for (Real jd : {2455197.73_r, 1757583.123456_r, 2743738.1_r, 2086307.9_r}) {
     const CalendarText shown = CalendarTextOf(jd);
     const auto back = ParseCalendarUT(shown.Date, shown.Time);
     ASSERT_TRUE(back) << shown.Date << " " << shown.Time;
@@ -73,13 +74,13 @@ TEST(DateEntryTest, NoLocaleDependence) {
   const char* previous = std::setlocale(LC_NUMERIC, nullptr);
   const std::string saved = previous ? previous : "C";
   if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale";
-  EXPECT_EQ(JulianDateText(2451545.25L).find(','), std::string::npos);
+  EXPECT_EQ(JulianDateText(2451545.25_r).find(','), std::string::npos);
   EXPECT_TRUE(ParseJulianDate("2451545.25"));
   std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 TEST(TimingEntryTest, ABadFieldKeepsTheEarlierOnes) {
-  const TimingSettings old{24, 0.1L, 10};
+  const TimingSettings old{24, 0.1_r, 10};
   EXPECT_EQ(TimingTextsOf(old).Interval, "24.00000");
   EXPECT_EQ(TimingTextsOf(old).Step, "0.10000");
   EXPECT_EQ(TimingTextsOf(old).Timer, "10");
@@ -90,11 +91,11 @@ TEST(TimingEntryTest, ABadFieldKeepsTheEarlierOnes) {
     TimingSettings after;
   };
   const Case cases[] = {
-      {"all good, steps backwards too", {"-12", "-0.5", "50"}, true, {-12, -0.5L, 50}},
+      {"all good, steps backwards too", {"-12", "-0.5", "50"}, true, {-12, -0.5_r, 50}},
       {"bad interval", {"x", "1", "50"}, false, old},
-      {"bad step", {"6", "1,5", "50"}, false, {6, 0.1L, 10}},
-      {"bad timer", {"6", "1.5", "-5"}, false, {6, 1.5L, 10}},
-      {"timer too large", {"6", "1.5", "70000"}, false, {6, 1.5L, 10}},
+      {"bad step", {"6", "1,5", "50"}, false, {6, 0.1_r, 10}},
+      {"bad timer", {"6", "1.5", "-5"}, false, {6, 1.5_r, 10}},
+      {"timer too large", {"6", "1.5", "70000"}, false, {6, 1.5_r, 10}},
   };
   for (const Case& c : cases) {
     TimingSettings t = old;
@@ -105,7 +106,7 @@ TEST(TimingEntryTest, ABadFieldKeepsTheEarlierOnes) {
   }
   OptsRec options;
   options.ObsStepHrs = 12;
-  options.AnimStepHrs = 0.25L;
+  options.AnimStepHrs = 0.25_r;
   options.AnimTimerMs = 40;
   const TimingTexts d = DefaultTimingTexts(options);
   EXPECT_EQ(d.Interval + "|" + d.Step + "|" + d.Timer, "12.00000|0.25000|40");

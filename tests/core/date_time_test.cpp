@@ -6,6 +6,7 @@
 
 #include "astro/date_serial.h"
 #include "support/civil_dates.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -18,18 +19,18 @@ TEST(Calendar, JulianDatesOfCivilDates) {
   struct Case {
     const char* name;
     DateTimeRec rec;
-    long double jd;
+    Real jd;
   };
   const Case cases[] = {
-      {"first Gregorian day", Date(1582, 10, 15), 2299160.5L},
-      {"last Julian day", Date(1582, 10, 4), 2299159.5L},
-      {"J2000.0, through the serial", Date(2000, 1, 1, 12), 2451545.0L},
-      {"serial zero", Date(1899, 12, 30), 2415018.5L},
-      {"day before serial zero, by formula", Date(1899, 12, 29), 2415017.5L},
-      {"Sputnik, 1957 October 4.81", Date(1957, 10, 4, 19, 26, 24), 2436116.31L},
-      {"333 January 27, 12h", Date(333, 1, 27, 12), 1842713.0L},
-      {"year -4000", Date(-4000, 3, 1), 260117.5L},
-      {"February 29 of a Julian leap year", Date(1500, 2, 29), 2268991.5L},
+      {"first Gregorian day", Date(1582, 10, 15), 2299160.5_r},
+      {"last Julian day", Date(1582, 10, 4), 2299159.5_r},
+      {"J2000.0, through the serial", Date(2000, 1, 1, 12), 2451545.0_r},
+      {"serial zero", Date(1899, 12, 30), 2415018.5_r},
+      {"day before serial zero, by formula", Date(1899, 12, 29), 2415017.5_r},
+      {"Sputnik, 1957 October 4.81", Date(1957, 10, 4, 19, 26, 24), 2436116.31_r},
+      {"333 January 27, 12h", Date(333, 1, 27, 12), 1842713.0_r},
+      {"year -4000", Date(-4000, 3, 1), 260117.5_r},
+      {"February 29 of a Julian leap year", Date(1500, 2, 29), 2268991.5_r},
   };
   for (const Case& c : cases) {
     EXPECT_NEAR(static_cast<double>(ToJD(c.rec)), static_cast<double>(c.jd), 1e-8) << c.name;
@@ -38,16 +39,16 @@ TEST(Calendar, JulianDatesOfCivilDates) {
 
 TEST(Calendar, CivilDatesOfJulianDates) {
   struct Case {
-    long double jd;
+    Real jd;
     std::int32_t year;
     int month, day, hour, minute, second;
   };
   const Case cases[] = {
-      {2299160.5L, 1582, 10, 15, 0, 0, 0},  {2299159.5L, 1582, 10, 4, 0, 0, 0},
-      {2436116.31L, 1957, 10, 4, 19, 26, 24}, {1842713.0L, 333, 1, 27, 12, 0, 0},
-      {260117.5L, -4000, 3, 1, 0, 0, 0},    {2451545.0L, 2000, 1, 1, 12, 0, 0},
-      {2415018.5L, 1899, 12, 30, 0, 0, 0},  {2415018.25L, 1899, 12, 29, 18, 0, 0},
-      {2268991.75L, 1500, 2, 29, 6, 0, 0},  {2461383.999999L, 2026, 12, 9, 11, 59, 59},
+      {2299160.5_r, 1582, 10, 15, 0, 0, 0},  {2299159.5_r, 1582, 10, 4, 0, 0, 0},
+      {2436116.31_r, 1957, 10, 4, 19, 26, 24}, {1842713.0_r, 333, 1, 27, 12, 0, 0},
+      {260117.5_r, -4000, 3, 1, 0, 0, 0},    {2451545.0_r, 2000, 1, 1, 12, 0, 0},
+      {2415018.5_r, 1899, 12, 30, 0, 0, 0},  {2415018.25_r, 1899, 12, 29, 18, 0, 0},
+      {2268991.75_r, 1500, 2, 29, 6, 0, 0},  {2461383.999999_r, 2026, 12, 9, 11, 59, 59},
   };
   for (const Case& c : cases) {
     DateTimeRec rec;
@@ -65,7 +66,7 @@ TEST(Calendar, CivilDatesOfJulianDates) {
 TEST(Calendar, InstantsBeforeJulianDateZeroAreTakenAsIt) {
   // A Delta T from a damaged leap-second file once sent -5e7 here: the day fraction came out
   // negative and did not fit the hour (found by the leap-second file's fuzz target).
-  for (long double jd : {-0.25L, -5.0e7L, -1.0e30L}) {
+  for (Real jd : {-0.25_r, -5.0e7_r, -1.0e30_r}) {
     DateTimeRec rec;
     SetFromJD(rec, jd);
     EXPECT_EQ(rec.Year, -4712) << static_cast<double>(jd);
@@ -78,7 +79,7 @@ TEST(Calendar, InstantsBeforeJulianDateZeroAreTakenAsIt) {
 TEST(Calendar, JulianDateRoundTripsOnBothPaths) {
   // From the year 100 to 2800 at an odd step, so that times of day and both calendars and both
   // conversion paths (before and after serial zero) are crossed.
-  for (long double jd = 1757582.5L; jd < 2743738.0L; jd += 1234.56789L) {
+  for (Real jd = 1757582.5_r; jd < 2743738.0_r; jd += 1234.56789_r) {
     DateTimeRec rec;
     SetFromJD(rec, jd);
     ASSERT_TRUE(IsValidDate(rec)) << static_cast<double>(jd);
@@ -119,7 +120,7 @@ TEST(Calendar, ValidityAndLeapYears) {
     rec.Day = static_cast<std::uint8_t>(c.day);
     EXPECT_EQ(IsValidDate(rec), c.valid) << c.name;
     if (!c.valid) {
-      EXPECT_EQ(ToJD(rec), -1.0L) << c.name;
+      EXPECT_EQ(ToJD(rec), -1.0_r) << c.name;
       EXPECT_EQ(DayOfYear(rec), 0) << c.name;
     }
   }
@@ -135,7 +136,7 @@ TEST(Calendar, DayOfYear) {
 TEST(Calendar, LocalTimeAndZoneOffset) {
   // Local 22:30 with the clock five hours behind UT: UT is 03:30 on the next day's clock.
   DateTimeRec rec;
-  rec.ZoneOffset = 5.0L / 24.0L;
+  rec.ZoneOffset = 5.0_r / 24.0_r;
   const double local = SerialFromCivil({2020, 6, 1, 22, 30, 0, 0});
   SetFromSerial(rec, local);
   EXPECT_EQ(rec.Day, 1);
@@ -188,9 +189,9 @@ TEST(Calendar, TimeTextRoundsAndCarries) {
 
 TEST(Calendar, SplitDayFractionNudgesAgainstTruncation) {
   TimeOfDayRec tod;
-  long double days = 0;
+  Real days = 0;
   // 0.3 day is 07:12:00; in binary it lies a hair below, and the nudge keeps 7:12.
-  SplitDayFraction(tod, days, 4.3L);
+  SplitDayFraction(tod, days, 4.3_r);
   EXPECT_EQ(days, 4);
   EXPECT_EQ(tod.Hour, 7);
   EXPECT_EQ(tod.Minute, 12);

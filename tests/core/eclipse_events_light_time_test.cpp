@@ -18,25 +18,26 @@
 #include "astro/time_scales.h"
 #include "phenomena/jupiter_phenomena.h"
 #include "platform/program_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
-constexpr long double kIoSynodicPeriod = 1.769861L;  // days, between shadow entries
-constexpr long double kLibrationPeriod = 439.0L;     // days
-constexpr long double kSearchStep = 0.03L;           // days; an eclipse lasts over 0.09 d
-constexpr long double kTimeTolerance = 1.0L / 86400;  // one second
+constexpr Real kPi = std::numbers::pi_v<Real>;
+constexpr Real kIoSynodicPeriod = 1.769861_r;  // days, between shadow entries
+constexpr Real kLibrationPeriod = 439.0_r;     // days
+constexpr Real kSearchStep = 0.03_r;           // days; an eclipse lasts over 0.09 d
+constexpr Real kTimeTolerance = 1.0_r / 86400;  // one second
 
-bool IoEclipsed(long double jde) {
+bool IoEclipsed(Real jde) {
   ComputeScene(jde);
   return ProgramScene().Satellite(1).Eclipsed;
 }
 
 // The moment Io enters the shadow between `before` (lit) and `after` (eclipsed), by bisection.
-long double EclipseStart(long double before, long double after) {
+Real EclipseStart(Real before, Real after) {
   while (after - before > kTimeTolerance) {
-    const long double mid = (before + after) / 2;
+    const Real mid = (before + after) / 2;
     (IoEclipsed(mid) ? after : before) = mid;
   }
   return (before + after) / 2;
@@ -44,16 +45,16 @@ long double EclipseStart(long double before, long double after) {
 
 // Every shadow entry from `start` for `days`: a coarse walk to the first, then a short walk
 // from just before each predicted next one.
-std::vector<long double> IoEclipseStarts(long double start, long double days) {
-  std::vector<long double> starts;
-  long double t = start;
+std::vector<Real> IoEclipseStarts(Real start, Real days) {
+  std::vector<Real> starts;
+  Real t = start;
   bool eclipsed = IoEclipsed(t);
   while (t < start + days) {
-    const long double next = t + kSearchStep;
+    const Real next = t + kSearchStep;
     const bool now = IoEclipsed(next);
     if (now && !eclipsed) {
       starts.push_back(EclipseStart(t, next));
-      t = starts.back() + kIoSynodicPeriod - 0.1L;
+      t = starts.back() + kIoSynodicPeriod - 0.1_r;
       eclipsed = IoEclipsed(t);
       continue;
     }
@@ -63,17 +64,17 @@ std::vector<long double> IoEclipseStarts(long double start, long double days) {
   return starts;
 }
 
-long double JupiterHeliocentricLongitude(PlanetBody& jupiter, long double jde) {
+Real JupiterHeliocentricLongitude(PlanetBody& jupiter, Real jde) {
   PositionRec pos;
-  long double r = 0;
+  Real r = 0;
   jupiter.HeliocentricPosition(jde, pos, r);
   return pos.Longitude;
 }
 
 // Solves the normal equations A x = b (symmetric, positive definite) by elimination.
 template <std::size_t N>
-std::array<long double, N> Solve(std::array<std::array<long double, N>, N> a,
-                                 std::array<long double, N> b) {
+std::array<Real, N> Solve(std::array<std::array<Real, N>, N> a,
+                                 std::array<Real, N> b) {
   for (std::size_t col = 0; col < N; ++col) {
     std::size_t pivot = col;
     for (std::size_t row = col + 1; row < N; ++row) {
@@ -82,14 +83,14 @@ std::array<long double, N> Solve(std::array<std::array<long double, N>, N> a,
     std::swap(a[col], a[pivot]);
     std::swap(b[col], b[pivot]);
     for (std::size_t row = col + 1; row < N; ++row) {
-      const long double f = a[row][col] / a[col][col];
+      const Real f = a[row][col] / a[col][col];
       for (std::size_t k = col; k < N; ++k) a[row][k] -= f * a[col][k];
       b[row] -= f * b[col];
     }
   }
-  std::array<long double, N> x{};
+  std::array<Real, N> x{};
   for (std::size_t i = N; i-- > 0;) {
-    long double s = b[i];
+    Real s = b[i];
     for (std::size_t k = i + 1; k < N; ++k) s -= a[i][k] * x[k];
     x[i] = s / a[i][i];
   }
@@ -99,39 +100,39 @@ std::array<long double, N> Solve(std::array<std::array<long double, N>, N> a,
 TEST(LightTimeScience, IoEclipseDriftGivesTheLightTimeOfOneAU) {
   SetLeapSecondFile(ProgramDir() + "Leap Seconds.txt");
   SetCoefficientFile(ProgramDir() + "Outer_Pl_Tbl.dat");
-  const long double first = TDTFromUT(2459580.5L);  // 2022 January 1
-  const std::vector<long double> starts = IoEclipseStarts(first, 400);
+  const Real first = TDTFromUT(2459580.5_r);  // 2022 January 1
+  const std::vector<Real> starts = IoEclipseStarts(first, 400);
   ASSERT_GT(starts.size(), 220u);
 
   // Unknowns: t0, P, k, tau, a, b; times from the first entry, so the sums stay well scaled.
   constexpr std::size_t kUnknowns = 6;
-  std::array<std::array<long double, kUnknowns>, kUnknowns> normal{};
-  std::array<long double, kUnknowns> right{};
+  std::array<std::array<Real, kUnknowns>, kUnknowns> normal{};
+  std::array<Real, kUnknowns> right{};
   PlanetBody jupiter(kGeometric);
-  const long double l0 = JupiterHeliocentricLongitude(jupiter, starts.front());
-  long double previous_l = l0, unwrapped = 0;
-  for (const long double t : starts) {
-    const long double n = std::nearbyint((t - starts.front()) / kIoSynodicPeriod);
-    long double l = JupiterHeliocentricLongitude(jupiter, t);
-    long double step = l - previous_l;
+  const Real l0 = JupiterHeliocentricLongitude(jupiter, starts.front());
+  Real previous_l = l0, unwrapped = 0;
+  for (const Real t : starts) {
+    const Real n = std::nearbyint((t - starts.front()) / kIoSynodicPeriod);
+    Real l = JupiterHeliocentricLongitude(jupiter, t);
+    Real step = l - previous_l;
     if (step > kPi) step -= 2 * kPi;
     if (step < -kPi) step += 2 * kPi;
     unwrapped += step;
     previous_l = l;
-    const long double delta = EarthJupiterDistanceAt(t);
+    const Real delta = EarthJupiterDistanceAt(t);
     ASSERT_FALSE(std::isnan(delta));
-    const long double phase = 2 * kPi * (t - starts.front()) / kLibrationPeriod;
-    const std::array<long double, kUnknowns> row = {1, n, unwrapped, delta, std::sin(phase),
+    const Real phase = 2 * kPi * (t - starts.front()) / kLibrationPeriod;
+    const std::array<Real, kUnknowns> row = {1, n, unwrapped, delta, std::sin(phase),
                                                     std::cos(phase)};
-    const long double y = t - starts.front();
+    const Real y = t - starts.front();
     for (std::size_t i = 0; i < kUnknowns; ++i) {
       for (std::size_t j = 0; j < kUnknowns; ++j) normal[i][j] += row[i] * row[j];
       right[i] += row[i] * y;
     }
   }
   const auto x = Solve(normal, right);
-  const long double tau_seconds = x[3] * 86400;
-  std::printf("Io shadow entries: %zu, period %.6Lf d, light time %.2Lf s per AU\n",
+  const Real tau_seconds = x[3] * 86400;
+  std::printf("Io shadow entries: %zu, period %.6" JOVI_REAL_LEN "f d, light time %.2" JOVI_REAL_LEN "f s per AU\n",
               starts.size(), x[1], tau_seconds);
   EXPECT_NEAR(static_cast<double>(tau_seconds), 499.0, 0.03 * 499.0);
 }

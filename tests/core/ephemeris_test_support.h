@@ -8,6 +8,7 @@
 #include "astro/angles.h"
 #include "astro/coefficient_file.h"
 #include "astro/time_scales.h"
+#include "util/real.h"
 
 namespace jovi::test {
 
@@ -18,10 +19,10 @@ inline std::string Vsop87dDir() {
       .string();
 }
 
-// The Universal Time whose dynamical time jd + DeltaT(jd) is jde, exactly when some long double
+// The Universal Time whose dynamical time jd + DeltaT(jd) is jde, exactly when some Real
 // reaches it (the ephemeris takes its argument as UT).
-inline long double UTFor(long double jde) {
-  long double jd = jde - DeltaT(jde);
+inline Real UTFor(Real jde) {
+  Real jd = jde - DeltaT(jde);
   for (int i = 0; i < 4; ++i) jd += jde - (jd + DeltaT(jd));
   for (int step = 0; step < 64 && jd + DeltaT(jd) != jde; ++step) {
     jd = std::nextafter(jd, jd + DeltaT(jd) < jde ? INFINITY : -INFINITY);
@@ -30,8 +31,8 @@ inline long double UTFor(long double jde) {
 }
 
 // a - b brought into (-pi, pi], in arcseconds.
-inline long double ArcsecondsBetween(long double a, long double b) {
-  long double d = std::remainder(a - b, kTwoPi);
+inline Real ArcsecondsBetween(Real a, Real b) {
+  Real d = std::remainder(a - b, kTwoPi);
   return d / kRadiansPerArcsecond;
 }
 

@@ -6,15 +6,16 @@
 #include "phenomena/jupiter_phenomena.h"
 #include "platform/program_dir.h"
 #include "support/civil_dates.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
 // The session's clock: an observation time kept with the time-zone difference, as the main
 // window keeps it.
-DateTimeRec ObservationAt(long double ut_jd, float zone_hours) {
+DateTimeRec ObservationAt(Real ut_jd, float zone_hours) {
   DateTimeRec rec;
-  rec.ZoneOffset = zone_hours / 24.0L;
+  rec.ZoneOffset = zone_hours / 24.0_r;
   SetFromJD(rec, ut_jd);
   return rec;
 }
@@ -25,7 +26,7 @@ class EventRecords : public ::testing::Test {
 };
 
 TEST_F(EventRecords, DialogShowsTheUniversalTimeAndTheDistance) {
-  const long double jd = test::CivilJD(1992, 12, 16, 2, 30);
+  const Real jd = test::CivilJD(1992, 12, 16, 2, 30);
   for (float zone : {0.0f, 5.0f, -8.0f}) {  // a zone that moves the local date too
     const DateTimeRec observation = ObservationAt(jd, zone);
     const EventRecord record = MakeEventRecord(observation);
@@ -38,7 +39,7 @@ TEST_F(EventRecords, DialogShowsTheUniversalTimeAndTheDistance) {
                 static_cast<double>(EarthJupiterDistanceAt(TDTFromUT(jd))), 1e-9);
     EXPECT_EQ(f.Km, KilometresText(record.DistanceAU));
   }
-  EXPECT_EQ(KilometresText(4.2034355L), "6.28825E+08");
+  EXPECT_EQ(KilometresText(4.2034355_r), "6.28825E+08");
 }
 
 TEST_F(EventRecords, ListKeepsTheOrderOfRecordingAndTheTextsAsTyped) {

@@ -18,6 +18,7 @@
 #include "support/recording_print_surface.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -112,13 +113,13 @@ TEST_F(ExerciseSessionTest, TheFirstObservationTimeIs0hUtOfTheDay) {
   const struct {
     CivilDateTime local;
     float zone_hours;
-    long double jd;
+    Real jd;
   } cases[] = {
-      {{2024, 5, 10, 14, 30, 0, 0}, 0.0f, 2460440.5L},
-      {{2024, 5, 10, 0, 0, 0, 0}, 0.0f, 2460440.5L},  // midnight of a day whose JD is even
-      {{2024, 5, 10, 23, 59, 59, 999}, 0.0f, 2460440.5L},
-      {{2024, 5, 11, 0, 0, 0, 0}, 0.0f, 2460441.5L},
-      {{2024, 5, 10, 21, 0, 0, 0}, 5.0f, 2460441.5L},  // already the next day in UT
+      {{2024, 5, 10, 14, 30, 0, 0}, 0.0f, 2460440.5_r},
+      {{2024, 5, 10, 0, 0, 0, 0}, 0.0f, 2460440.5_r},  // midnight of a day whose JD is even
+      {{2024, 5, 10, 23, 59, 59, 999}, 0.0f, 2460440.5_r},
+      {{2024, 5, 11, 0, 0, 0, 0}, 0.0f, 2460441.5_r},
+      {{2024, 5, 10, 21, 0, 0, 0}, 5.0f, 2460441.5_r},  // already the next day in UT
   };
   for (const auto& c : cases) {
     clock.Set(c.local);
@@ -167,7 +168,7 @@ TEST_F(ExerciseSessionTest, LoginConfiguresTheSessionForEachExercise) {
   options.NewtonClouds = false;
   options.RoemerClouds = true;
   options.ObsStepHrs = 12;
-  options.AnimStepHrs = 0.5L;
+  options.AnimStepHrs = 0.5_r;
   options.AnimTimerMs = 40;
   const struct {
     const char* word;
@@ -177,14 +178,14 @@ TEST_F(ExerciseSessionTest, LoginConfiguresTheSessionForEachExercise) {
     const char* picture;
     WindowPicture::Placement placement;
     bool clouds;
-    long double cloud_chance;
-    long double cloud_hours;
+    Real cloud_chance;
+    Real cloud_hours;
     bool eclipse_zone;
   } cases[] = {
       {"NEWTON", "ZEVA Exercise - Jovitrack", true, "JupHlp.lst", "SatLabx.bmp",
-       WindowPicture::Placement::AtOrigin, false, 0.30L, 3, false},
+       WindowPicture::Placement::AtOrigin, false, 0.30_r, 3, false},
       {"ROEMER", "ZEVA Exercise - Lumitrack", false, "RoemerHlp.lst", "RoemerSplash.bmp",
-       WindowPicture::Placement::Stretched, true, 0.45L, 9, true},
+       WindowPicture::Placement::Stretched, true, 0.45_r, 9, true},
   };
   for (const auto& c : cases) {
     ExerciseSession s(prompter);
@@ -214,7 +215,7 @@ TEST_F(ExerciseSessionTest, LoginConfiguresTheSessionForEachExercise) {
     EXPECT_EQ(s.Clouds().CloudHours, c.cloud_hours) << c.word;
     EXPECT_EQ(s.ShowEclipseZone(), c.eclipse_zone);
     EXPECT_EQ(s.Timing().ObservationStep, 12);
-    EXPECT_EQ(s.Timing().AnimationStep, 0.5L);
+    EXPECT_EQ(s.Timing().AnimationStep, 0.5_r);
     EXPECT_EQ(s.Timing().TimerInterval, 40);
     EXPECT_EQ(s.ImageCentreX(), 315);
     EXPECT_EQ(s.ImageCentreY(), 163);
@@ -533,7 +534,7 @@ namespace {
 // and only a journal left that way is offered at the next login.
 TEST_F(ExerciseSessionTest, OnlyASessionThatEndedWithItsWorkUnsafeLeavesItsJournal) {
   MeasurementRecord measured;
-  measured.JulianDay = 2455197.5L;
+  measured.JulianDay = 2455197.5_r;
   measured.Offset = {1.25f, -0.5f, 100.0f, 3.0f};
   measured.Included = {true, false, true, true};
   const struct {
@@ -614,7 +615,7 @@ TEST_F(ExerciseSessionTest, OnlyASessionThatEndedWithItsWorkUnsafeLeavesItsJourn
 TEST_F(ExerciseSessionTest, RecoveredEventRecordsEnableTheirList) {
   EventRecord saved;
   saved.DateTime = 45423.5;
-  saved.DistanceAU = 4.25L;
+  saved.DistanceAU = 4.25_r;
   saved.Event = "Io is leaving Eclipse.";
   {
     ExerciseSession s(prompter);

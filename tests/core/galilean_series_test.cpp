@@ -1,4 +1,5 @@
 #include "astro/galilean_series.h"
+#include "util/real.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@
 namespace jovi {
 namespace {
 
-constexpr long double kDegree = std::numbers::pi_v<long double> / 180.0L;
+constexpr Real kDegree = std::numbers::pi_v<Real> / 180.0_r;
 
 TEST(GalileanSeries, TablesHoldThePublishedTermCounts) {
   const GalileanSeries& s = GalileanTerms();
@@ -28,21 +29,21 @@ TEST(GalileanSeries, LeadingTermsAreReadAsPublished) {
   struct Case {
     const char* name;
     const SeriesTerm& term;
-    long double coefficient;
+    Real coefficient;
     bool sine;
-    std::vector<std::pair<GalileanAngle, long double>> parts;
+    std::vector<std::pair<GalileanAngle, Real>> parts;
   };
   const Case cases[] = {
-      {"Io longitude, degrees to radians", s.longitude[0][0], 0.47259L * kDegree, true,
+      {"Io longitude, degrees to radians", s.longitude[0][0], 0.47259_r * kDegree, true,
        {{GalileanAngle::l1, 2}, {GalileanAngle::l2, -2}}},
-      {"Callisto longitude", s.longitude[3][0], 0.84109L * kDegree, true,
+      {"Callisto longitude", s.longitude[3][0], 0.84109_r * kDegree, true,
        {{GalileanAngle::l4, 1}, {GalileanAngle::pi4, -1}}},
-      {"Ganymede radius: -0.0014377, not the transposed -0.0014337", s.radius[2][0], -0.0014377L,
+      {"Ganymede radius: -0.0014377, not the transposed -0.0014337", s.radius[2][0], -0.0014377_r,
        false, {{GalileanAngle::l3, 1}, {GalileanAngle::pi3, -1}}},
-      {"Callisto latitude is referred to psi", s.latitude[3][0], -0.0076579L, true,
+      {"Callisto latitude is referred to psi", s.latitude[3][0], -0.0076579_r, true,
        {{GalileanAngle::L4, 1}, {GalileanAngle::psi, -1}}},
-      {"Io latitude term with the longitude sum", s.latitude[0][5], 0.0000075L, true,
-       {{GalileanAngle::L1, 3}, {GalileanAngle::l2, -4}, {GalileanAngle::S1, -1.9927L},
+      {"Io latitude term with the longitude sum", s.latitude[0][5], 0.0000075_r, true,
+       {{GalileanAngle::L1, 3}, {GalileanAngle::l2, -4}, {GalileanAngle::S1, -1.9927_r},
         {GalileanAngle::w2, 1}}},
   };
   for (const Case& c : cases) {
@@ -57,18 +58,18 @@ TEST(GalileanSeries, LeadingTermsAreReadAsPublished) {
   }
   // A constant phase in degrees: Europa's term in 5 G' - 2 G + 52.225 deg.
   const SeriesTerm& phased = s.longitude[1][23];
-  EXPECT_NEAR(static_cast<double>(phased.phase), static_cast<double>(52.225L * kDegree), 1e-18);
+  EXPECT_NEAR(static_cast<double>(phased.phase), static_cast<double>(52.225_r * kDegree), 1e-18);
   EXPECT_EQ(phased.part_count, 2);
 }
 
 TEST(GalileanSeries, SecularArguments) {
   const GalileanArguments& a = GalileanSecularArguments();
-  EXPECT_EQ(a.l[0].constant_deg, 106.07947L);
-  EXPECT_EQ(a.l[0].rate_deg_per_day, 203.488955432L);
-  EXPECT_EQ(a.w[0].rate_deg_per_day, -0.1327943L);
-  EXPECT_EQ(a.pi[3].constant_deg, 335.3418L);
-  EXPECT_EQ(a.psi.rate_deg_per_day, -0.00000208L);
-  EXPECT_EQ(a.g_dash.constant_deg, 31.97853L);
+  EXPECT_EQ(a.l[0].constant_deg, 106.07947_r);
+  EXPECT_EQ(a.l[0].rate_deg_per_day, 203.488955432_r);
+  EXPECT_EQ(a.w[0].rate_deg_per_day, -0.1327943_r);
+  EXPECT_EQ(a.pi[3].constant_deg, 335.3418_r);
+  EXPECT_EQ(a.psi.rate_deg_per_day, -0.00000208_r);
+  EXPECT_EQ(a.g_dash.constant_deg, 31.97853_r);
 }
 
 TEST(GalileanSeries, EvaluationSumsEveryTerm) {
@@ -77,9 +78,9 @@ TEST(GalileanSeries, EvaluationSumsEveryTerm) {
       "rad1,1,0.5,cos,2*l1 - l2\n"
       "rad1,2,-0.25,sin,l2 + 90deg\n").radius[0];
   GalileanAngles angles{};
-  angles[static_cast<std::size_t>(GalileanAngle::l1)] = 0.3L;
-  angles[static_cast<std::size_t>(GalileanAngle::l2)] = 0.1L;
-  const long double expected = 0.5L * std::cos(0.5L) - 0.25L * std::sin(0.1L + 90 * kDegree);
+  angles[static_cast<std::size_t>(GalileanAngle::l1)] = 0.3_r;
+  angles[static_cast<std::size_t>(GalileanAngle::l2)] = 0.1_r;
+  const Real expected = 0.5_r * std::cos(0.5_r) - 0.25_r * std::sin(0.1_r + 90 * kDegree);
   EXPECT_NEAR(static_cast<double>(EvaluateSeries(series, angles)), static_cast<double>(expected),
               1e-18);
 }

@@ -17,11 +17,12 @@
 #include "support/civil_dates.h"
 #include "support/file_helpers.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-constexpr long double kDegree = kPi / 180.0L;
+constexpr Real kDegree = kPi / 180.0_r;
 
 class ShippedHotlist : public ::testing::Test {
  protected:
@@ -50,11 +51,11 @@ TEST_F(ShippedHotlist, IsWholeRecordsInTimeOrder) {
 
 // The visible mutual event an entry's comment names, beginning a few minutes after its time.
 std::optional<MutualEvent> MutualEventOf(const HotlistEntry& entry) {
-  const long double jd = JDOfSerial(entry.Serial);
-  const MutualSearch found = FindMutualEvents(jd, jd + 0.25L, kDefaultMinimumDrop, false);
+  const Real jd = JDOfSerial(entry.Serial);
+  const MutualSearch found = FindMutualEvents(jd, jd + 0.25_r, kDefaultMinimumDrop, false);
   for (const MutualEvent& m : found.events) {
     if (MutualEventComment(m) != entry.Comment) continue;
-    const long double lead_minutes = (m.begin - jd) * 1440;
+    const Real lead_minutes = (m.begin - jd) * 1440;
     if (lead_minutes >= 5 && lead_minutes < 6) return m;
   }
   return std::nullopt;
@@ -63,7 +64,7 @@ std::optional<MutualEvent> MutualEventOf(const HotlistEntry& entry) {
 TEST_F(ShippedHotlist, HoldsTheDeepestMutualEventsNearTheSeasonsOpposition) {
   const HotlistFileRead read = ReadHotlistFile(path);
   ASSERT_TRUE(read.Ok());
-  std::optional<long double> opposition;
+  std::optional<Real> opposition;
   std::vector<MutualEvent> listed;
   for (const HotlistEntry& e : read.entries) {
     const CivilDateTime when = CivilFromSerial(e.Serial);
@@ -81,14 +82,14 @@ TEST_F(ShippedHotlist, HoldsTheDeepestMutualEventsNearTheSeasonsOpposition) {
   EXPECT_GE(listed.size(), 3u);
   EXPECT_LE(listed.size(), 5u);
   // None deeper left out, within a month of the opposition (2027 February 11).
-  EXPECT_LT(std::fabs(*opposition - test::CivilJD(2027, 2, 11, 0, 0)), 1.5L);
+  EXPECT_LT(std::fabs(*opposition - test::CivilJD(2027, 2, 11, 0, 0)), 1.5_r);
   const MutualSearch season = FindMutualEvents(
       *opposition - kMutualSeasonDays, *opposition + kMutualSeasonDays, kDefaultMinimumDrop, false);
   ASSERT_FALSE(season.failed);
-  long double shallowest = 1;
+  Real shallowest = 1;
   for (const MutualEvent& m : listed) {
     EXPECT_LE(std::fabs(m.middle - *opposition), kMutualSeasonDays) << m.Code();
-    EXPECT_GE(m.light_lost, 0.3L) << m.Code();  // deep enough to see the moon fade
+    EXPECT_GE(m.light_lost, 0.3_r) << m.Code();  // deep enough to see the moon fade
     shallowest = std::min(shallowest, m.light_lost);
   }
   const auto deeper =
@@ -103,7 +104,7 @@ TEST_F(ShippedHotlist, EveryCommentIsTrueOfItsDate) {
   ASSERT_TRUE(read.Ok());
   int eclipses = 0;
   for (const HotlistEntry& e : read.entries) {
-    const long double jd = JDOfSerial(e.Serial);
+    const Real jd = JDOfSerial(e.Serial);
     const CivilDateTime when = CivilFromSerial(e.Serial);
     SCOPED_TRACE(HotlistLineText(e, true));
     EXPECT_EQ(when.second, 0);
@@ -111,21 +112,21 @@ TEST_F(ShippedHotlist, EveryCommentIsTrueOfItsDate) {
       ++eclipses;
       EXPECT_TRUE(IoEclipseInView(jd, prompter)) << "Io is not seen eclipsed";
     }
-    const auto elongation = [&](long double target) {
+    const auto elongation = [&](Real target) {
       return std::fabs(ElongationFrom(target, jd, prompter)) / kDegree;
     };
     if (e.Comment == c::kOpposition) {
-      EXPECT_LT(elongation(kPi), 1.5L);
+      EXPECT_LT(elongation(kPi), 1.5_r);
       EXPECT_EQ(when.hour, 0);
     } else if (e.Comment == c::kAfterOpposition) {
-      EXPECT_GT(elongation(kPi), 12.0L);
-      EXPECT_LT(elongation(kPi), 22.0L);
+      EXPECT_GT(elongation(kPi), 12.0_r);
+      EXPECT_LT(elongation(kPi), 22.0_r);
       // Moving away from opposition: a day earlier it was closer.
       EXPECT_LT(std::fabs(ElongationFrom(kPi, jd - 1, prompter)) / kDegree, elongation(kPi));
     } else if (e.Comment == c::kEastQuadrature) {
-      EXPECT_LT(elongation(kPi / 2), 3.0L);
+      EXPECT_LT(elongation(kPi / 2), 3.0_r);
     } else if (e.Comment == c::kWestQuadrature) {
-      EXPECT_LT(elongation(-kPi / 2), 3.0L);
+      EXPECT_LT(elongation(-kPi / 2), 3.0_r);
     } else if (e.Comment == c::kLightTime1676) {
       EXPECT_EQ(when.year, 1676);
       EXPECT_EQ(when.month, 11);

@@ -10,16 +10,17 @@
 #include <vector>
 
 #include "core/measurement_test_support.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-MeasurementRecord Measurement(long double jd, std::array<float, 4> offsets,
+MeasurementRecord Measurement(Real jd, std::array<float, 4> offsets,
                               std::array<bool, 4> included = {true, true, true, true}) {
   return test::MakeMeasurement(jd, offsets, included);
 }
 
-EventRecord Event(double serial, long double au, std::string text) {
+EventRecord Event(double serial, Real au, std::string text) {
   EventRecord r;
   r.DateTime = serial;
   r.DistanceAU = au;
@@ -53,19 +54,19 @@ TEST(JournalFormat, EveryFieldReadsBackExactly) {
   const float kInf = std::numeric_limits<float>::infinity();
   JournalWork work;
   work.Measurements = {
-      Measurement(2455197.5L, {1.25f, kNoMeasurement, kNoMeasurement, kNoMeasurement}),
+      Measurement(2455197.5_r, {1.25f, kNoMeasurement, kNoMeasurement, kNoMeasurement}),
       // A date between two doubles: only the extended precision tells it apart.
-      Measurement(2455197.5L + 0x1p-31L, {-3.0517578e-05f, 0.1f, -0.0f, 7.0f / 3.0f},
+      Measurement(2455197.5_r + 0x1p-31_r, {-3.0517578e-05f, 0.1f, -0.0f, 7.0f / 3.0f},
                   {true, false, true, false}),
-      Measurement(std::nextafter(2460440.5L, 0.0L), {kTiny, -kTiny, 1e-38f, -9.99f},
+      Measurement(std::nextafter(2460440.5_r, 0.0_r), {kTiny, -kTiny, 1e-38f, -9.99f},
                   {false, false, false, false}),
-      Measurement(-1.0L / 3.0L, {std::numeric_limits<float>::max(), kInf, -kInf, 0.0f}),
+      Measurement(-1.0_r / 3.0_r, {std::numeric_limits<float>::max(), kInf, -kInf, 0.0f}),
   };
   work.Events = {
-      Event(40179.5, 4.712345678901234567L, "Io is entering eclipse."),
-      Event(40179.0 + 1.0 / 86400.0 / 7.0, 1.0L / 3.0L, ""),
-      Event(-1.25, 6.0L, "100% sure:\tIo  leaves, the\r\nend =  "),
-      Event(45000.123, 5.2L, std::string("\xC3\xA9t\xC3\xA9 \xE2\x80\x94 ") + std::string(70, 'x')),
+      Event(40179.5, 4.712345678901234567_r, "Io is entering eclipse."),
+      Event(40179.0 + 1.0 / 86400.0 / 7.0, 1.0_r / 3.0_r, ""),
+      Event(-1.25, 6.0_r, "100% sure:\tIo  leaves, the\r\nend =  "),
+      Event(45000.123, 5.2_r, std::string("\xC3\xA9t\xC3\xA9 \xE2\x80\x94 ") + std::string(70, 'x')),
   };
   work.Absorbed = {"20240509-090000-17-0001"};
   const std::string text = JournalText(kSession, work);
@@ -85,10 +86,10 @@ TEST(JournalFormat, EveryFieldReadsBackExactly) {
 
 TEST(JournalFormat, ATornLastLineIsDroppedWhereverTheWriteStopped) {
   const std::vector<MeasurementRecord> kept = {
-      Measurement(2455197.5L, {1.5f, 100, 100, 100}),
-      Measurement(2455198.5L, {100, -2.25f, 100, 100}),
+      Measurement(2455197.5_r, {1.5f, 100, 100, 100}),
+      Measurement(2455198.5_r, {100, -2.25f, 100, 100}),
   };
-  const MeasurementRecord last = Measurement(2455199.5L, {100, 100, 3.125f, 100});
+  const MeasurementRecord last = Measurement(2455199.5_r, {100, 100, 3.125f, 100});
   const std::string whole = Journal(kept);
   const std::string line = MeasurementLine(last);
   // Every length of the last line short of its line feed, then NULs where the file was
@@ -117,9 +118,9 @@ TEST(JournalFormat, ATornLastLineIsDroppedWhereverTheWriteStopped) {
 
 TEST(JournalFormat, ABadLineIsLeftOutAndCountedUnlessItIsTheLast) {
   const std::vector<MeasurementRecord> records = {
-      Measurement(2455197.5L, {1.5f, 100, 100, 100}),
-      Measurement(2455198.5L, {100, -2.25f, 100, 100}),
-      Measurement(2455199.5L, {100, 100, 3.125f, 100}),
+      Measurement(2455197.5_r, {1.5f, 100, 100, 100}),
+      Measurement(2455198.5_r, {100, -2.25f, 100, 100}),
+      Measurement(2455199.5_r, {100, 100, 3.125f, 100}),
   };
   const std::string text = Journal(records);
   std::vector<std::size_t> starts = {0};  // of each line: the session line, then the records
@@ -193,7 +194,7 @@ TEST(JournalFormat, LinesThatPassTheChecksumButMakeNoSenseAreDamage) {
     std::snprintf(crc, sizeof crc, " %08x\n", Crc32(payload));
     return payload + crc;
   };
-  const std::string good = MeasurementLine(Measurement(2455197.5L, {1, 100, 100, 100}));
+  const std::string good = MeasurementLine(Measurement(2455197.5_r, {1, 100, 100, 100}));
   for (const char* payload : {"M 2455197.5 1 100 100 100 1112", "M 2455197.5 1 100 100 1111",
                               "M 2455197.5x 1 100 100 100 1111", "M 0x1p3 1 100 100 100 1111",
                               "E 1 2 Io", "E 1 2 =Io%2", "E 1 2 =Io%zz", "S 2 id NEWTON 1",

@@ -7,11 +7,12 @@
 
 #include "astro/date_serial.h"
 #include "core/measurement_test_support.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-MeasurementRecord Record(long double jd, std::array<float, 4> offsets,
+MeasurementRecord Record(Real jd, std::array<float, 4> offsets,
                          std::array<bool, 4> included = {true, true, true, true}) {
   return test::MakeMeasurement(jd, offsets, included);
 }
@@ -34,12 +35,12 @@ TEST(MeasurementCsv, RecordLines) {
     const char* line;
   };
   const Case cases[] = {
-      {"all measured", Record(2455260.75L, {0.53f, -1.2f, 3.004f, -12.345f}),
+      {"all measured", Record(2455260.75_r, {0.53f, -1.2f, 3.004f, -12.345f}),
        "2455260.75000,0.53,-1.20,3.00,-12.35"},
       {"missing values are empty fields, the last too",
-       Record(2455260.5L, {100.0f, 2.5f, 100.0f, 100.0f}), "2455260.50000,,2.50,,"},
+       Record(2455260.5_r, {100.0f, 2.5f, 100.0f, 100.0f}), "2455260.50000,,2.50,,"},
       {"excluded values are starred and padded to 10",
-       Record(2455261.0L, {0.5f, -10.25f, 1.0f, 2.0f}, {false, false, true, true}),
+       Record(2455261.0_r, {0.5f, -10.25f, 1.0f, 2.0f}, {false, false, true, true}),
        "2455261.00000,     0.50*,   -10.25*,1.00,2.00"},
   };
   for (const Case& c : cases) EXPECT_EQ(CsvRecordLine(c.record), c.line) << c.name;
@@ -49,9 +50,9 @@ TEST(MeasurementCsv, WrittenFileReadsBack) {
   DateTimeRec written;
   SetFromSerial(written, SerialFromCivil({2010, 3, 5, 14, 30, 0, 0}));
   const std::vector<MeasurementRecord> records = {
-      Record(2455260.75L, {0.53f, -1.2f, 3.004f, -12.345f}),
-      Record(2455260.5L, {100.0f, 2.5f, 100.0f, 100.0f}),
-      Record(2455261.123456L, {0.5f, -10.25f, 1.0f, 2.0f}, {false, false, true, true}),
+      Record(2455260.75_r, {0.53f, -1.2f, 3.004f, -12.345f}),
+      Record(2455260.5_r, {100.0f, 2.5f, 100.0f, 100.0f}),
+      Record(2455261.123456_r, {0.5f, -10.25f, 1.0f, 2.0f}, {false, false, true, true}),
   };
   const std::string text = CsvText(written, records);
   const std::vector<std::string> lines = Lines(text);
@@ -86,7 +87,7 @@ TEST(MeasurementCsv, ReadingOddLines) {
   };
   const std::vector<MeasurementRecord> r = ReadCsvRecords(lines);
   ASSERT_EQ(r.size(), 3u);
-  EXPECT_EQ(r[0].JulianDay, 2455260.5L);
+  EXPECT_EQ(r[0].JulianDay, 2455260.5_r);
   EXPECT_EQ(r[0].Offset[0], kNoMeasurement);
   EXPECT_EQ(r[0].Offset[1], 0.75f);
   EXPECT_EQ(r[0].Offset[2], kNoMeasurement);

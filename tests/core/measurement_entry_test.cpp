@@ -7,6 +7,7 @@
 #include "measure/results_entry.h"
 #include "support/civil_dates.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -16,20 +17,20 @@ using test::TableDates;
 TEST(MeasurementCommit, OnlyDatedRecordsWithACountedValueEnter) {
   struct Case {
     const char* name;
-    long double jd;
+    Real jd;
     std::array<float, 4> offsets;
     std::array<bool, 4> included;
     bool committed;
   };
   const Case cases[] = {
-      {"one value", 2455000.5L, {1.5f, 100, 100, 100}, {true, true, true, true}, true},
-      {"only 0.0", 2455000.5L, {0.0f, 0.0f, 100, 100}, {true, true, true, true}, false},
-      {"only excluded values", 2455000.5L, {1.5f, -2.0f, 100, 100}, {false, false, true, true},
+      {"one value", 2455000.5_r, {1.5f, 100, 100, 100}, {true, true, true, true}, true},
+      {"only 0.0", 2455000.5_r, {0.0f, 0.0f, 100, 100}, {true, true, true, true}, false},
+      {"only excluded values", 2455000.5_r, {1.5f, -2.0f, 100, 100}, {false, false, true, true},
        false},
-      {"an excluded value beside a counted one", 2455000.5L, {1.5f, -2.0f, 100, 100},
+      {"an excluded value beside a counted one", 2455000.5_r, {1.5f, -2.0f, 100, 100},
        {false, true, true, true}, true},
       {"no date", 0, {1.5f, 100, 100, 100}, {true, true, true, true}, false},
-      {"nothing measured", 2455000.5L, {100, 100, 100, 100}, {true, true, true, true}, false},
+      {"nothing measured", 2455000.5_r, {100, 100, 100, 100}, {true, true, true, true}, false},
   };
   for (const Case& c : cases) {
     MeasurementStore store;
@@ -47,12 +48,12 @@ TEST(MeasurementCommit, OnlyDatedRecordsWithACountedValueEnter) {
 TEST(MeasurementCommit, EqualDatesAreKeptSideBySideInDateOrder) {
   MeasurementStore store;
   for (const float io : {1.0f, 2.0f, 3.0f, 4.0f}) {
-    store.pending.JulianDay = io == 2.0f ? 2455002.5L : (io == 4.0f ? 2455000.5L : 2455001.5L);
+    store.pending.JulianDay = io == 2.0f ? 2455002.5_r : (io == 4.0f ? 2455000.5_r : 2455001.5_r);
     store.pending.Offset[0] = io;
     ASSERT_TRUE(CommitPendingMeasurement(store));
   }
   EXPECT_EQ(TableDates(store.table),
-            (std::vector<long double>{2455000.5L, 2455001.5L, 2455001.5L, 2455002.5L}));
+            (std::vector<Real>{2455000.5_r, 2455001.5_r, 2455001.5_r, 2455002.5_r}));
   std::vector<float> io;
   store.table.ForEach([&](const MeasurementRecord& r) { io.push_back(r.Offset[0]); });
   EXPECT_EQ(io[1] + io[2], 4.0f);  // both records dated 2455001.5 are there
@@ -69,7 +70,7 @@ TEST(ResultsEntry, FieldTexts) {
   EXPECT_EQ(ResultsFieldText(-12.345f, false), "12.35E*");
   EXPECT_EQ(ResultsFieldText(kNoMeasurement, true), "");
   EXPECT_EQ(ResultsFieldText(kNoMeasurement, false), "*");
-  const long double jd = test::CivilJD(2010, 1, 1, 12, 0, 0);
+  const Real jd = test::CivilJD(2010, 1, 1, 12, 0, 0);
   EXPECT_EQ(ResultsJDText(jd), "Julian Day: 2455198.00000");
   EXPECT_EQ(ResultsDateTimeText(jd), "01-01-2010  12Hr 00Min 00Sec");
 }
@@ -111,7 +112,7 @@ TEST(ResultsEntry, ParsingFields) {
 
 TEST(ResultsEntry, OkStopsAtTheFirstBadFieldAndKeepsTheOnesBefore) {
   MeasurementStore store;
-  store.pending.JulianDay = 2455000.5L;
+  store.pending.JulianDay = 2455000.5_r;
   store.pending.Offset = {9, 9, 9, 9};
   ResultsEntry entry;
   test::RecordingPrompter prompter;

@@ -19,11 +19,12 @@
 #include "support/recording_prompter.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/temp_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-MeasurementRecord Rec(long double jd, std::array<float, 4> offsets,
+MeasurementRecord Rec(Real jd, std::array<float, 4> offsets,
                       std::array<bool, 4> included = {true, true, true, true}) {
   return {jd, offsets, included};
 }
@@ -39,9 +40,9 @@ void Fill(MeasurementStore& store, std::initializer_list<MeasurementRecord> reco
 TEST(MeasurementBinary, RecordImageAndRoundTrip) {
   MeasurementStore store;
   // A date whose last significand bits a double would lose.
-  const long double odd_date = 2455198.5L + 1.0L / 3.0L;
+  const Real odd_date = 2455198.5_r + 1.0_r / 3.0_r;
   Fill(store, {Rec(odd_date, {1.25f, -2.5f, 100, 0}, {true, false, true, true}),
-               Rec(2455197.5L, {100, 100, 100, -12.75f})});
+               Rec(2455197.5_r, {100, 100, 100, -12.75f})});
   const std::vector<std::uint8_t> image = BinaryFileImage(store.table);
   ASSERT_EQ(image.size(), 64u);
   // The second record in the file is the later one: table order.
@@ -75,21 +76,21 @@ TEST(MeasurementBinary, RecordImageAndRoundTrip) {
 
 TEST(MeasurementBinary, ShortTailAlignmentBytesAndDamagedValues) {
   MeasurementStore store;
-  Fill(store, {Rec(2455001.5L, {1, 2, 3, 4}), Rec(2455002.5L, {5, 6, 7, 8})});
+  Fill(store, {Rec(2455001.5_r, {1, 2, 3, 4}), Rec(2455002.5_r, {5, 6, 7, 8})});
   std::vector<std::uint8_t> bytes = BinaryFileImage(store.table);
   bytes[10] = 0xAB;  // alignment bytes are not significant
   bytes[43] = 0xCD;
   bytes.resize(70, 0x55);  // two records and a 6-byte tail
   MeasurementFileContent read = BinaryFileRecords(bytes);
   ASSERT_EQ(read.records.size(), 2u);
-  EXPECT_EQ(read.records[1].JulianDay, 2455002.5L);
+  EXPECT_EQ(read.records[1].JulianDay, 2455002.5_r);
   EXPECT_EQ(read.records[1].Offset[3], 8.0f);
 
   // A date that is not a number is left out; an offset that is not one reads as missing.
   LeWriter out;
-  WriteMeasurementRecord(out, Rec(std::numeric_limits<long double>::quiet_NaN(), {1, 1, 1, 1}));
-  WriteMeasurementRecord(out, Rec(std::numeric_limits<long double>::infinity(), {1, 1, 1, 1}));
-  WriteMeasurementRecord(out, Rec(2455003.5L, {std::numeric_limits<float>::infinity(),
+  WriteMeasurementRecord(out, Rec(std::numeric_limits<Real>::quiet_NaN(), {1, 1, 1, 1}));
+  WriteMeasurementRecord(out, Rec(std::numeric_limits<Real>::infinity(), {1, 1, 1, 1}));
+  WriteMeasurementRecord(out, Rec(2455003.5_r, {std::numeric_limits<float>::infinity(),
                                                std::numeric_limits<float>::quiet_NaN(), 2, 3}));
   read = BinaryFileRecords(out.Bytes());
   EXPECT_EQ(read.skipped, 2u);
@@ -99,9 +100,9 @@ TEST(MeasurementBinary, ShortTailAlignmentBytesAndDamagedValues) {
 
 TEST(MeasurementCsvFile, WrittenFileReadsBackToItsDecimals) {
   MeasurementStore store;
-  Fill(store, {Rec(2455001.123456L, {0.534f, -1.2f, 100, 100}),
-               Rec(2455002.5L, {100, -10.256f, 3.0f, 12.333f}, {true, false, true, false}),
-               Rec(2455003.5L, {100, 100, 100, 100})});
+  Fill(store, {Rec(2455001.123456_r, {0.534f, -1.2f, 100, 100}),
+               Rec(2455002.5_r, {100, -10.256f, 3.0f, 12.333f}, {true, false, true, false}),
+               Rec(2455003.5_r, {100, 100, 100, 100})});
   test::TempDir dir;
   const std::string path = dir.File("b.CSV");
   ASSERT_TRUE(WriteCsvFile(path, store, 0).Ok());
@@ -115,7 +116,7 @@ TEST(MeasurementCsvFile, WrittenFileReadsBackToItsDecimals) {
   const MeasurementFileContent back = ReadCsvFile(path);
   ASSERT_TRUE(back.Ok());
   ASSERT_EQ(back.records.size(), 3u);
-  EXPECT_EQ(back.records[0].JulianDay, 2455001.12346L);
+  EXPECT_EQ(back.records[0].JulianDay, 2455001.12346_r);
   EXPECT_EQ(back.records[0].Offset, (std::array<float, 4>{0.53f, -1.2f, 100, 100}));
   EXPECT_EQ(back.records[1].Offset, (std::array<float, 4>{100, -10.26f, 3.0f, 12.33f}));
   EXPECT_EQ(back.records[1].Included, (std::array<bool, 4>{true, false, true, false}));
@@ -167,7 +168,7 @@ TEST_F(FileCommandsTest, SaveChecksTheTableAndTheExtension) {
   EXPECT_TRUE(store.DataSaved);
   EXPECT_TRUE(dialogs.requests.empty());
 
-  Fill(store, {Rec(2455001.5L, {1, 2, 3, 4})});
+  Fill(store, {Rec(2455001.5_r, {1, 2, 3, 4})});
   store.DataSaved = false;
   const std::string folder = dir.Path().string() + "/";
   dialogs.answers = {folder + "one.dat", folder + "two.txt", folder + "three.CSV",
@@ -210,9 +211,9 @@ TEST(MeasurementFileNames, ExtensionsAndDefaultNames) {
 }
 
 TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFile) {
-  const std::string path = WriteTable("old.DAT", {Rec(2455009.5L, {9, 9, 9, 9})});
+  const std::string path = WriteTable("old.DAT", {Rec(2455009.5_r, {9, 9, 9, 9})});
   const std::string before = test::ReadAll(path);
-  Fill(store, {Rec(2455001.5L, {1, 2, 3, 4}), Rec(2455002.5L, {1, 2, 3, 4})});
+  Fill(store, {Rec(2455001.5_r, {1, 2, 3, 4}), Rec(2455002.5_r, {1, 2, 3, 4})});
   store.DataSaved = false;
   dialogs.answers = {path, dir.File("no such folder/new.DAT")};
   {
@@ -232,10 +233,10 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFile) {
 }
 
 TEST_F(FileCommandsTest, LoadReplacesOrMerges) {
-  const std::string a = WriteTable("a.DAT", {Rec(2455001.5L, {1, 100, 100, 100}),
-                                             Rec(2455003.5L, {3, 100, 100, 100})});
-  const std::string b = WriteTable("b.DAT", {Rec(2455002.5L, {2, 100, 100, 100}),
-                                             Rec(2455003.5L, {-3, 100, 100, 100})});
+  const std::string a = WriteTable("a.DAT", {Rec(2455001.5_r, {1, 100, 100, 100}),
+                                             Rec(2455003.5_r, {3, 100, 100, 100})});
+  const std::string b = WriteTable("b.DAT", {Rec(2455002.5_r, {2, 100, 100, 100}),
+                                             Rec(2455003.5_r, {-3, 100, 100, 100})});
   // Into an empty table: nothing is asked.
   dialogs.answers = {a};
   ASSERT_TRUE(files.Load(dir.Path().string()));
@@ -255,7 +256,7 @@ TEST_F(FileCommandsTest, LoadReplacesOrMerges) {
   EXPECT_EQ(prompter.messages[1].buttons, Buttons::YesNo);
   EXPECT_EQ(Last().text, "Data loaded from " + b + ".\r\n\r\nMerged with existing data.");
   EXPECT_EQ(TableDates(store.table),
-            (std::vector<long double>{2455001.5L, 2455002.5L, 2455003.5L, 2455003.5L}));
+            (std::vector<Real>{2455001.5_r, 2455002.5_r, 2455003.5_r, 2455003.5_r}));
   EXPECT_FALSE(store.DataSaved);
 
   // No to merging, No to losing the unsaved table: nothing changes.
@@ -277,7 +278,7 @@ TEST_F(FileCommandsTest, LoadReplacesOrMerges) {
   prompter.answers = {Answer::No, Answer::Yes};
   dialogs.answers = {b};
   ASSERT_TRUE(files.Load(dir.Path().string()));
-  EXPECT_EQ(TableDates(store.table), (std::vector<long double>{2455002.5L, 2455003.5L}));
+  EXPECT_EQ(TableDates(store.table), (std::vector<Real>{2455002.5_r, 2455003.5_r}));
   EXPECT_TRUE(store.DataSaved);
 }
 
@@ -303,7 +304,7 @@ TEST_F(FileCommandsTest, LoadNamesAndFilesThatGiveNothing) {
   EXPECT_EQ(dialogs.requests[2].file_name, no_heading);
 
   // Files that cannot be read leave the table alone, with a message.
-  Fill(store, {Rec(2455001.5L, {1, 2, 3, 4})});
+  Fill(store, {Rec(2455001.5_r, {1, 2, 3, 4})});
   const std::string huge = dir.File("huge.DAT");
   std::filesystem::resize_file(dir.Write("huge.DAT", ""), kMostMeasurementFileBytes + 1);
   for (const std::string& path : {folder + "missing.DAT", huge, folder + "sub.DAT"}) {
@@ -405,7 +406,7 @@ TEST(MeasurementCsvFile, TheCommandLineTableLoadsThroughTheReader) {
   ASSERT_TRUE(read.Ok());
   ASSERT_EQ(read.records.size(), 5u);
   for (std::size_t i = 0; i < read.records.size(); ++i) {
-    EXPECT_EQ(read.records[i].JulianDay, 2455198.5L + 0.25L * static_cast<long double>(i));
+    EXPECT_EQ(read.records[i].JulianDay, 2455198.5_r + 0.25_r * static_cast<Real>(i));
   }
   // Each moon's value is its offset at that instant, to the two decimals written.
   int measured = 0;

@@ -4,11 +4,12 @@
 #include "measure/review_list.h"
 #include "core/measurement_test_support.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-MeasurementRecord Rec(long double jd, float io, bool included = true) {
+MeasurementRecord Rec(Real jd, float io, bool included = true) {
   MeasurementRecord r;
   r.JulianDay = jd;
   r.Offset[0] = io;
@@ -35,7 +36,7 @@ TEST(ReviewList, HeadingAndColumns) {
   }
   MeasurementTable table;
   MeasurementRecord r;
-  r.JulianDay = 2455198.123456L;
+  r.JulianDay = 2455198.123456_r;
   r.Offset = {3.25f, -12.5f, 3.25f, 100};
   r.Included = {true, true, false, true};
   table.InsertOrdered(r);
@@ -52,7 +53,7 @@ TEST(ReviewList, HeadingAndColumns) {
 class ReviewTest : public ::testing::Test {
  protected:
   ReviewTest() {
-    for (const long double jd : {2455001.5L, 2455002.5L, 2455003.5L}) {
+    for (const Real jd : {2455001.5_r, 2455002.5_r, 2455003.5_r}) {
       store.table.InsertOrdered(Rec(jd, static_cast<float>(jd - 2455000)));
     }
   }
@@ -86,7 +87,7 @@ TEST_F(ReviewTest, DeletingTheLastRecordAndUndoingIt) {
   EXPECT_EQ(prompter.messages.back().text, "Delete the selected record?");
   EXPECT_EQ(prompter.messages.back().caption, "Verify Deletion");
   EXPECT_EQ(prompter.messages.back().buttons, Buttons::OkCancel);
-  EXPECT_EQ(TableDates(store.table), (std::vector<long double>{2455001.5L, 2455002.5L}));
+  EXPECT_EQ(TableDates(store.table), (std::vector<Real>{2455001.5_r, 2455002.5_r}));
   EXPECT_EQ(review.SelectedLine(), 6);  // the new last record
   EXPECT_FALSE(store.DataSaved);
   EXPECT_TRUE(store.TableChanged);
@@ -98,7 +99,7 @@ TEST_F(ReviewTest, DeletingTheLastRecordAndUndoingIt) {
   EXPECT_TRUE(review.UndoEditDelete());
   EXPECT_EQ(prompter.messages.back().text, "Restore the modified/deleted record?");
   EXPECT_EQ(prompter.messages.back().caption, "Undo Edit/Delete?");
-  EXPECT_EQ(TableDates(store.table), (std::vector<long double>{2455001.5L, 2455002.5L, 2455003.5L}));
+  EXPECT_EQ(TableDates(store.table), (std::vector<Real>{2455001.5_r, 2455002.5_r, 2455003.5_r}));
   EXPECT_EQ(review.SelectedLine(), 7);
   EXPECT_TRUE(store.DataSaved);
   EXPECT_TRUE(store.TableChanged);
@@ -109,19 +110,19 @@ TEST_F(ReviewTest, DeletingTheFirstRecordSelectsItsSuccessorAndUndoPutsItBackFir
   prompter.answers = {Answer::Ok, Answer::Ok};
   ASSERT_TRUE(review.DeleteSelectedLine(5));
   EXPECT_EQ(review.SelectedLine(), 5);
-  EXPECT_EQ(At(0).JulianDay, 2455002.5L);
+  EXPECT_EQ(At(0).JulianDay, 2455002.5_r);
   ASSERT_TRUE(review.UndoEditDelete());
-  EXPECT_EQ(TableDates(store.table), (std::vector<long double>{2455001.5L, 2455002.5L, 2455003.5L}));
+  EXPECT_EQ(TableDates(store.table), (std::vector<Real>{2455001.5_r, 2455002.5_r, 2455003.5_r}));
 }
 
 TEST_F(ReviewTest, EditWritesBackAndUndoRestoresTheOldValues) {
   // A measurement waiting at the telescope survives the edit of a table record.
-  store.pending = Rec(2455010.5L, 7.0f);
+  store.pending = Rec(2455010.5_r, 7.0f);
   store.NothingPending = false;
   int shown = 0;
   const auto edit = [&](MeasurementStore& s) {
     ++shown;
-    EXPECT_EQ(s.pending.JulianDay, 2455002.5L);
+    EXPECT_EQ(s.pending.JulianDay, 2455002.5_r);
     s.pending.Offset[0] = -4.0f;
     s.pending.Offset[1] = 1.25f;
     s.NothingPending = true;
@@ -131,10 +132,10 @@ TEST_F(ReviewTest, EditWritesBackAndUndoRestoresTheOldValues) {
   EXPECT_EQ(shown, 1);
   EXPECT_EQ(At(1).Offset[0], -4.0f);
   EXPECT_EQ(At(1).Offset[1], 1.25f);
-  EXPECT_EQ(At(1).JulianDay, 2455002.5L);
+  EXPECT_EQ(At(1).JulianDay, 2455002.5_r);
   EXPECT_EQ(review.SelectedLine(), 6);
   EXPECT_FALSE(store.DataSaved);
-  EXPECT_EQ(store.pending.JulianDay, 2455010.5L);
+  EXPECT_EQ(store.pending.JulianDay, 2455010.5_r);
   EXPECT_FALSE(store.NothingPending);
 
   prompter.answers = {Answer::Ok};

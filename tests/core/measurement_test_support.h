@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "measure/measurement_record.h"
+#include "util/real.h"
 
 namespace jovi::test {
 
 // A measurement record of a date and the four moons' offsets, all included unless said.
-inline MeasurementRecord MakeMeasurement(long double jd, std::array<float, 4> offsets,
+inline MeasurementRecord MakeMeasurement(Real jd, std::array<float, 4> offsets,
                                          std::array<bool, 4> included = {true, true, true, true}) {
   MeasurementRecord r;
   r.JulianDay = jd;
@@ -19,8 +20,8 @@ inline MeasurementRecord MakeMeasurement(long double jd, std::array<float, 4> of
 }
 
 // The table's dates in table order.
-inline std::vector<long double> TableDates(const MeasurementTable& table) {
-  std::vector<long double> dates;
+inline std::vector<Real> TableDates(const MeasurementTable& table) {
+  std::vector<Real> dates;
   table.ForEach([&](const MeasurementRecord& r) { dates.push_back(r.JulianDay); });
   return dates;
 }

@@ -1,4 +1,5 @@
 #include "session/moon_dimming.h"
+#include "util/real.h"
 
 #include <gtest/gtest.h>
 
@@ -18,20 +19,20 @@ TEST(MoonDimming, GlyphsFadeWithTheirLightAndHiddenOnesGo) {
   };
   struct Case {
     const char* what;
-    std::array<long double, 4> light;
+    std::array<Real, 4> light;
     std::vector<MoonMark> expected;
   };
   const Case cases[] = {
       {"no mutual event: nothing changes", {1, 1, 1, 1}, marks},
       {"Io half eclipsed: dimmed, and painted first",
-       {0.5L, 1, 1, 1},
+       {0.5_r, 1, 1, 1},
        {{MoonMark::Kind::Glyph, 1, 20, 20, {128, 96, 0}},
         marks[0],
         marks[2],
         marks[3],
         marks[4]}},
       {"Europa wholly occulted: left out; a cross stays a cross",
-       {1, 0, 0.2L, 1},
+       {1, 0, 0.2_r, 1},
        {marks[0], marks[1], marks[3], marks[4]}},
   };
   for (const Case& c : cases) {

@@ -13,22 +13,23 @@
 #include "astro/time_scales.h"
 #include "platform/program_dir.h"
 #include "support/civil_dates.h"
+#include "util/real.h"
 #include "util/text_file.h"
 
 namespace jovi {
 namespace {
 
 struct Published {
-  long double jd;  // UT of the printed minute
+  Real jd;  // UT of the printed minute
   std::string code;
 };
 
 struct Table {
-  long double first_day = 0, last_day = 0;  // 0h UT of the first and of the last day
+  Real first_day = 0, last_day = 0;  // 0h UT of the first and of the last day
   std::vector<Published> events;
 };
 
-long double DayJD(const std::string& date, int hour = 0, int minute = 0) {
+Real DayJD(const std::string& date, int hour = 0, int minute = 0) {
   int y = 0, m = 0, d = 0;
   char slash = 0;
   std::istringstream(date) >> y >> slash >> m >> slash >> d;
@@ -68,20 +69,20 @@ class PublishedPhenomena : public ::testing::TestWithParam<const char*> {
 // ends 2.2 minutes before the printed minute) and shadow ingresses: the scene puts a shadow on
 // the disc when it touches the planet as seen from the Sun, while a published ingress is when
 // the shadow reaches the limb seen from the Earth, up to two minutes later.
-constexpr long double kTolerance = 2.5L / 1440;
+constexpr Real kTolerance = 2.5_r / 1440;
 
 TEST_P(PublishedPhenomena, EveryEventWithinTwoMinutesAndNoneMissingOrExtra) {
   const Table table = ReadTable(GetParam());
   ASSERT_GT(table.events.size(), 40u);
   MoonEventQuery query;
   query.from_ut = table.first_day;
-  query.to_ut = table.last_day + 1 - 1.0L / 86400;
+  query.to_ut = table.last_day + 1 - 1.0_r / 86400;
   SilentPrompter silent;
   const MoonEventList list = FindMoonEvents(query, silent);
   ASSERT_TRUE(list.Ok()) << list.error;
 
   std::vector<bool> matched(list.events.size(), false);
-  std::vector<long double> differences;
+  std::vector<Real> differences;
   for (const Published& p : table.events) {
     std::size_t best = list.events.size();
     for (std::size_t i = 0; i < list.events.size(); ++i) {
@@ -92,7 +93,7 @@ TEST_P(PublishedPhenomena, EveryEventWithinTwoMinutesAndNoneMissingOrExtra) {
       }
     }
     ASSERT_NE(best, list.events.size()) << "not found: " << p.code;
-    const long double difference = list.events[best].jd - p.jd;
+    const Real difference = list.events[best].jd - p.jd;
     EXPECT_LE(std::fabs(difference), kTolerance)
         << p.code << " at " << static_cast<double>(p.jd) << ": "
         << static_cast<double>(difference * 1440) << " min";
@@ -104,8 +105,8 @@ TEST_P(PublishedPhenomena, EveryEventWithinTwoMinutesAndNoneMissingOrExtra) {
                             << static_cast<double>(list.events[i].jd);
   }
   std::sort(differences.begin(), differences.end());
-  const long double median = differences[differences.size() / 2];
-  EXPECT_LT(median, 0.75L) << "minutes";
+  const Real median = differences[differences.size() / 2];
+  EXPECT_LT(median, 0.75_r) << "minutes";
 }
 
 INSTANTIATE_TEST_SUITE_P(SkyAndTelescope, PublishedPhenomena,

@@ -14,13 +14,14 @@
 #include "platform/program_dir.h"
 #include "support/civil_dates.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-constexpr long double kSecond = 1.0L / 86400;
+constexpr Real kSecond = 1.0_r / 86400;
 
-long double UT(std::int32_t y, int m, int d, int h = 0, int mi = 0) {
+Real UT(std::int32_t y, int m, int d, int h = 0, int mi = 0) {
   return test::CivilJD(y, m, d, h, mi);
 }
 
@@ -31,7 +32,7 @@ class MoonEvents : public ::testing::Test {
     SetCoefficientFile(ProgramDir() + "Outer_Pl_Tbl.dat");
   }
 
-  MoonEventList Find(long double from, long double to, int only_moon = 0,
+  MoonEventList Find(Real from, Real to, int only_moon = 0,
                      MoonEventKindSet kinds = MoonEventKindSet::All(), bool hidden = false) {
     MoonEventQuery query;
     query.from_ut = from;
@@ -49,7 +50,7 @@ class MoonEvents : public ::testing::Test {
 
   // The scene's own answer at a UT instant: is each moon inside the disc for each kind?
   using Flags = std::array<std::array<bool, kMoonEventKindCount>, 4>;
-  static Flags FlagsAt(long double ut) {
+  static Flags FlagsAt(Real ut) {
     ObservationScene scene;
     SilentPrompter silent;
     scene.Compute(TDTFromUT(ut), silent);
@@ -60,7 +61,7 @@ class MoonEvents : public ::testing::Test {
     }
     return flags;
   }
-  static bool Flag(long double ut, int moon, MoonEventKind kind) {
+  static bool Flag(Real ut, int moon, MoonEventKind kind) {
     return FlagsAt(ut)[static_cast<std::size_t>(moon - 1)][static_cast<std::size_t>(kind)];
   }
 
@@ -80,7 +81,7 @@ MoonEventKindSet EclipsesAndOccultations() {
 }
 
 TEST_F(MoonEvents, CodesAndWords) {
-  MoonEvent e{2457389.152199L, 1, MoonEventKind::Eclipse, true, false, {}};
+  MoonEvent e{2457389.152199_r, 1, MoonEventKind::Eclipse, true, false, {}};
   EXPECT_EQ(MoonEventCode(e), "I.Ec.D");
   EXPECT_EQ(MoonEventText(e), "Io disappears into Jupiter's shadow");
   e = {0, 4, MoonEventKind::ShadowTransit, false, false, {}};
@@ -100,7 +101,7 @@ TEST_F(MoonEvents, CodesAndWords) {
 TEST_F(MoonEvents, VisibilityRuleBothWays) {
   struct Case {
     const char* what;
-    long double from, to;
+    Real from, to;
     std::vector<std::string> visible;
     std::vector<std::string> all;
   };
@@ -136,7 +137,7 @@ TEST_F(MoonEvents, VisibilityRuleBothWays) {
 TEST_F(MoonEvents, IntervalBeginningInsideAnEvent) {
   struct Case {
     const char* what;
-    long double from;
+    Real from;
     int moon;
     MoonEventKind kind;
     const char* first;
@@ -190,7 +191,7 @@ TEST_F(MoonEvents, CallistoMissesTheShadowForAYear) {
 TEST_F(MoonEvents, EachInstantWithinOneSecondOfTheFlagChange) {
   struct Case {
     const char* what;
-    long double from, to;
+    Real from, to;
   };
   const Case cases[] = {
       {"2016 January 1 to 5", UT(2016, 1, 1), UT(2016, 1, 5)},
@@ -199,7 +200,7 @@ TEST_F(MoonEvents, EachInstantWithinOneSecondOfTheFlagChange) {
       {"2019 November 17, Callisto grazing the disc (29 min)", UT(2019, 11, 17, 12),
        UT(2019, 11, 17, 14)},
   };
-  constexpr long double kScanStep = 30 * kSecond;
+  constexpr Real kScanStep = 30 * kSecond;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const MoonEventList list = Find(c.from, c.to, 0, MoonEventKindSet::All(), true);
@@ -212,7 +213,7 @@ TEST_F(MoonEvents, EachInstantWithinOneSecondOfTheFlagChange) {
     const int steps = static_cast<int>(std::ceil((c.to - c.from) / kScanStep));
     Flags before{};
     for (int i = 0; i <= steps; ++i) {
-      const long double t = std::min(c.from + i * kScanStep, c.to);
+      const Real t = std::min(c.from + i * kScanStep, c.to);
       const Flags flags = FlagsAt(t);
       for (int moon = 1; moon <= 4; ++moon) {
         for (const MoonEventKindInfo& info : MoonEventKinds()) {
@@ -246,17 +247,17 @@ TEST_F(MoonEvents, TimeOrderAndEventsAtTheEnds) {
   EXPECT_TRUE(std::is_sorted(week.events.begin(), week.events.end(),
                              [](const MoonEvent& a, const MoonEvent& b) { return a.jd < b.jd; }));
   const MoonEvent& e = week.events[week.events.size() / 2];
-  const long double printed = std::round(e.jd * 1e6L) / 1e6L;
+  const Real printed = std::round(e.jd * 1e6_r) / 1e6_r;
   struct Case {
     const char* what;
-    long double from, to;
+    Real from, to;
     bool first;  // expected first (else last)
   };
   const Case cases[] = {
-      {"starting at it", e.jd, e.jd + 0.5L, true},
-      {"ending at it", e.jd - 0.5L, e.jd, false},
-      {"starting at its printed JD", printed, printed + 0.5L, true},
-      {"ending at its printed JD", printed - 0.5L, printed, false},
+      {"starting at it", e.jd, e.jd + 0.5_r, true},
+      {"ending at it", e.jd - 0.5_r, e.jd, false},
+      {"starting at its printed JD", printed, printed + 0.5_r, true},
+      {"ending at its printed JD", printed - 0.5_r, printed, false},
       {"an interval of one instant", e.jd, e.jd, true},
   };
   for (const Case& c : cases) {
@@ -278,9 +279,9 @@ TEST_F(MoonEvents, TimeOrderAndEventsAtTheEnds) {
 // allows for.
 TEST_F(MoonEvents, TheSceneStaysWithinTheSearchBand) {
   const MoonEventSearchFigures figures = MoonEventSearchParameters();
-  EXPECT_EQ(figures.node_step_days, 1.0L / 24);
+  EXPECT_EQ(figures.node_step_days, 1.0_r / 24);
   EXPECT_LE(figures.sub_step_days, 30 * kSecond);
-  auto at = [](long double ut) {
+  auto at = [](Real ut) {
     ObservationScene scene;
     SilentPrompter silent;
     scene.Compute(TDTFromUT(ut), silent);
@@ -291,22 +292,22 @@ TEST_F(MoonEvents, TheSceneStaysWithinTheSearchBand) {
                : std::hypot(s.X, kDiscFlattening * s.Y) - 1;
   };
   // The cubic through four hourly scenes, at the middle of the middle hour, over five days.
-  const long double start = UT(2026, 1, 1);
-  std::array<long double, 4> worst{};
+  const Real start = UT(2026, 1, 1);
+  std::array<Real, 4> worst{};
   for (int n = 0; n < 120; ++n) {
     std::array<std::array<SatelliteState, 4>, 4> grid;
-    for (int i = 0; i < 4; ++i) grid[static_cast<std::size_t>(i)] = at(start + (n - 1 + i) / 24.0L);
-    const auto truth = at(start + (n + 0.5L) / 24);
-    const long double w[4] = {-0.5L * -0.5L * -1.5L / 6, 1.5L * -0.5L * -1.5L / 2,
-                              -1.5L * 0.5L * -1.5L / 2, 1.5L * 0.5L * -0.5L / 6};
+    for (int i = 0; i < 4; ++i) grid[static_cast<std::size_t>(i)] = at(start + (n - 1 + i) / 24.0_r);
+    const auto truth = at(start + (n + 0.5_r) / 24);
+    const Real w[4] = {-0.5_r * -0.5_r * -1.5_r / 6, 1.5_r * -0.5_r * -1.5_r / 2,
+                              -1.5_r * 0.5_r * -1.5_r / 2, 1.5_r * 0.5_r * -0.5_r / 6};
     for (std::size_t k = 0; k < 4; ++k) {
       for (const bool sun : {false, true}) {
-        long double x = 0, y = 0;
+        Real x = 0, y = 0;
         for (std::size_t i = 0; i < 4; ++i) {
           x += w[i] * (sun ? grid[i][k].SunX : grid[i][k].X);
           y += w[i] * (sun ? grid[i][k].SunY : grid[i][k].Y);
         }
-        const long double error =
+        const Real error =
             std::fabs(std::hypot(x, kDiscFlattening * y) - 1 - excess(truth[k], sun));
         worst[k] = std::max(worst[k], error);
       }
@@ -318,8 +319,8 @@ TEST_F(MoonEvents, TheSceneStaysWithinTheSearchBand) {
   // The jumps at the joins of 2015, 2020 and 2025 (near 0:50 UT on January 1): the third
   // difference of the offsets, a minute apart, around each.
   for (const int year : {2015, 2020, 2025}) {
-    long double jump = 0;
-    for (long double t = UT(year, 1, 1, 0); t < UT(year, 1, 1, 2); t += 60 * kSecond) {
+    Real jump = 0;
+    for (Real t = UT(year, 1, 1, 0); t < UT(year, 1, 1, 2); t += 60 * kSecond) {
       const auto a = at(t - 60 * kSecond), b = at(t), c = at(t + 60 * kSecond),
                  d = at(t + 120 * kSecond);
       for (std::size_t k = 0; k < 4; ++k) {

@@ -16,12 +16,13 @@
 #include "cli/cli_support.h"
 #include "platform/program_dir.h"
 #include "support/cli_run.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-constexpr long double kSecond = 1.0L / 86400;
-constexpr long double kMinute = 60 * kSecond;
+constexpr Real kSecond = 1.0_r / 86400;
+constexpr Real kMinute = 60 * kSecond;
 
 class MutualEvents : public ::testing::Test {
  protected:
@@ -30,18 +31,18 @@ class MutualEvents : public ::testing::Test {
     SetCoefficientFile(ProgramDir() + "Outer_Pl_Tbl.dat");
   }
 
-  static const SatelliteState& MoonAt(ObservationScene& scene, long double ut, int moon) {
+  static const SatelliteState& MoonAt(ObservationScene& scene, Real ut, int moon) {
     scene.Compute(TDTFromUT(ut), ProgramPrompter());
     return scene.Satellite(moon);
   }
 
   // The one event of that code with its middle within a day of `near`.
-  static MutualEvent OnlyEvent(long double near, const std::string& code) {
-    const MutualSearch search = FindMutualEvents(near - 0.5L, near + 0.5L, 0, true);
+  static MutualEvent OnlyEvent(Real near, const std::string& code) {
+    const MutualSearch search = FindMutualEvents(near - 0.5_r, near + 0.5_r, 0, true);
     EXPECT_FALSE(search.failed);
     std::vector<MutualEvent> found;
     for (const MutualEvent& e : search.events) {
-      if (e.Code() == code && std::fabs(e.middle - near) < 0.05L) found.push_back(e);
+      if (e.Code() == code && std::fabs(e.middle - near) < 0.05_r) found.push_back(e);
     }
     EXPECT_EQ(found.size(), 1u) << code << " near " << static_cast<double>(near);
     return found.empty() ? MutualEvent{} : found.front();
@@ -50,7 +51,7 @@ class MutualEvents : public ::testing::Test {
 
 // The sky-plane clearance of two moons' discs straight from the scene's X and Y (the
 // perspective changes the radii by under 0.2 %).
-long double SkyClearance(ObservationScene& scene, long double ut, int a, int b) {
+Real SkyClearance(ObservationScene& scene, Real ut, int a, int b) {
   scene.Compute(TDTFromUT(ut), ProgramPrompter());
   const SatelliteState& sa = scene.Satellite(a);
   const SatelliteState& sb = scene.Satellite(b);
@@ -59,31 +60,31 @@ long double SkyClearance(ObservationScene& scene, long double ut, int a, int b) 
 
 // The clearance of b from a's penumbra straight from SunX and SunY, the penumbra widening by
 // the Sun's apparent radius (at 5.2 AU) per radius of depth behind a.
-long double ShadowClearance(ObservationScene& scene, long double ut, int a, int b) {
+Real ShadowClearance(ObservationScene& scene, Real ut, int a, int b) {
   scene.Compute(TDTFromUT(ut), ProgramPrompter());
   const SatelliteState& sa = scene.Satellite(a);
   const SatelliteState& sb = scene.Satellite(b);
-  const long double sun_angle = kSunRadiusKm / (5.2L * kAstronomicalUnitKm);
-  const long double penumbra = kMoonMeanRadius[a - 1] + (sb.SunZ - sa.SunZ) * sun_angle;
+  const Real sun_angle = kSunRadiusKm / (5.2_r * kAstronomicalUnitKm);
+  const Real penumbra = kMoonMeanRadius[a - 1] + (sb.SunZ - sa.SunZ) * sun_angle;
   return std::hypot(sa.SunX - sb.SunX, sa.SunY - sb.SunY) - penumbra - kMoonMeanRadius[b - 1];
 }
 
 TEST_F(MutualEvents, ContactsAndMiddleAgreeWithTheSceneItself) {
   struct Case {
     const char* what;
-    long double near;  // middle, UT
+    Real near;  // middle, UT
     const char* code;
     char type;
     bool listed_by_default;  // visible and at least 3 % of b's light
     // How far (days) the independent clearance may put a contact or the middle: the
     // occultation's is exact; the eclipse's takes the Sun's distance as 5.2 AU and keeps the
     // scene's perspective from the Earth's distance.
-    long double contact_tolerance;
+    Real contact_tolerance;
   };
   const Case cases[] = {
-      {"Ganymede totally occults Io", 2457006.394801L, "3O1", 'T', true, 10 * kSecond},
-      {"Europa's shadow partly on Io", 2457022.312993L, "2E1", 'P', true, 60 * kSecond},
-      {"Io grazes Europa: too shallow to list", 2455200.536711L, "1O2", 'P', false, 10 * kSecond},
+      {"Ganymede totally occults Io", 2457006.394801_r, "3O1", 'T', true, 10 * kSecond},
+      {"Europa's shadow partly on Io", 2457022.312993_r, "2E1", 'P', true, 60 * kSecond},
+      {"Io grazes Europa: too shallow to list", 2455200.536711_r, "1O2", 'P', false, 10 * kSecond},
   };
   ObservationScene scene;
   for (const Case& c : cases) {
@@ -93,7 +94,7 @@ TEST_F(MutualEvents, ContactsAndMiddleAgreeWithTheSceneItself) {
     EXPECT_LT(e.begin, e.middle);
     EXPECT_LT(e.middle, e.end);
     const bool eclipse = e.kind == MutualKind::Eclipse;
-    auto clearance = [&](long double t) {
+    auto clearance = [&](Real t) {
       return eclipse ? ShadowClearance(scene, t, e.a, e.b) : SkyClearance(scene, t, e.a, e.b);
     };
     // Apart before the beginning and after the end, overlapping just inside them.
@@ -102,12 +103,12 @@ TEST_F(MutualEvents, ContactsAndMiddleAgreeWithTheSceneItself) {
     EXPECT_LT(clearance(e.end - c.contact_tolerance), 0);
     EXPECT_GT(clearance(e.end + c.contact_tolerance), 0);
     // The middle is the least separation.
-    const long double at_middle = clearance(e.middle);
+    const Real at_middle = clearance(e.middle);
     EXPECT_LT(at_middle, clearance(e.middle - c.contact_tolerance));
     EXPECT_LT(at_middle, clearance(e.middle + c.contact_tolerance));
     if (!eclipse) {
       // A total occultation: Io's whole disc inside Ganymede's.
-      const long double sum = kMoonMeanRadius[e.a - 1] + kMoonMeanRadius[e.b - 1];
+      const Real sum = kMoonMeanRadius[e.a - 1] + kMoonMeanRadius[e.b - 1];
       const bool inside = at_middle + sum <= kMoonMeanRadius[e.a - 1] - kMoonMeanRadius[e.b - 1];
       EXPECT_EQ(inside, c.type == 'T');
       if (c.type == 'T') {
@@ -118,7 +119,7 @@ TEST_F(MutualEvents, ContactsAndMiddleAgreeWithTheSceneItself) {
     EXPECT_EQ(e.light_lost >= kDefaultMinimumDrop, c.listed_by_default);
 
     const MutualSearch visible =
-        FindMutualEvents(c.near - 0.5L, c.near + 0.5L, kDefaultMinimumDrop, false);
+        FindMutualEvents(c.near - 0.5_r, c.near + 0.5_r, kDefaultMinimumDrop, false);
     bool listed = false;
     for (const MutualEvent& v : visible.events) listed = listed || v.Code() == c.code;
     EXPECT_EQ(listed, c.listed_by_default);
@@ -127,14 +128,14 @@ TEST_F(MutualEvents, ContactsAndMiddleAgreeWithTheSceneItself) {
 
 TEST_F(MutualEvents, EventOnAMoonInJupitersShadowIsHidden) {
   // Io eclipses Europa while Europa itself is in Jupiter's shadow: nothing to see.
-  constexpr long double kMiddle = 2461182.031740L;
+  constexpr Real kMiddle = 2461182.031740_r;
   const MutualEvent e = OnlyEvent(kMiddle, "1E2");
   ObservationScene scene;
   EXPECT_TRUE(MoonAt(scene, e.middle, 2).Eclipsed);
   EXPECT_TRUE(e.behind_jupiter);
   EXPECT_GE(e.light_lost, kDefaultMinimumDrop);
   EXPECT_TRUE(e.Hidden());
-  const MutualSearch visible = FindMutualEvents(kMiddle - 0.1L, kMiddle + 0.1L, 0, false);
+  const MutualSearch visible = FindMutualEvents(kMiddle - 0.1_r, kMiddle + 0.1_r, 0, false);
   for (const MutualEvent& v : visible.events) EXPECT_NE(v.Code(), "1E2");
 
   const test::CliResult all = test::RunCliCommand({"mutual", "2461181.9", "2461182.1", "--all"});
@@ -146,8 +147,8 @@ TEST_F(MutualEvents, NoContactEscapesTheSearch) {
   // Every sign change of every pair's clearance on a one-minute grid, over four days of the
   // season, is a contact of a listed event, and the clearances never change faster than the
   // bound the search steps by.
-  constexpr long double kFrom = 2461400.5L, kTo = 2461404.5L;
-  const MutualSearch search = FindMutualEvents(kFrom - 0.5L, kTo + 0.5L, 0, true);
+  constexpr Real kFrom = 2461400.5_r, kTo = 2461404.5_r;
+  const MutualSearch search = FindMutualEvents(kFrom - 0.5_r, kTo + 0.5_r, 0, true);
   ASSERT_FALSE(search.failed);
   struct Function {
     int i, j;
@@ -161,10 +162,10 @@ TEST_F(MutualEvents, NoContactEscapesTheSearch) {
     }
   }
   ObservationScene scene;
-  const long double sun_distance = JupiterSunDistance(kFrom);
-  auto clearances = [&](long double t) {
+  const Real sun_distance = JupiterSunDistance(kFrom);
+  auto clearances = [&](Real t) {
     scene.Compute(TDTFromUT(t), ProgramPrompter());
-    std::vector<long double> c;
+    std::vector<Real> c;
     for (const Function& f : functions) {
       c.push_back((f.kind == MutualKind::Occultation ? OccultationDiscs(scene, f.i, f.j)
                                                      : EclipseDiscs(scene, f.i, f.j, sun_distance))
@@ -173,9 +174,9 @@ TEST_F(MutualEvents, NoContactEscapesTheSearch) {
     return c;
   };
   int contacts = 0;
-  std::vector<long double> before = clearances(kFrom);
-  for (long double t = kFrom + kMinute; t <= kTo; t += kMinute) {
-    const std::vector<long double> now = clearances(t);
+  std::vector<Real> before = clearances(kFrom);
+  for (Real t = kFrom + kMinute; t <= kTo; t += kMinute) {
+    const std::vector<Real> now = clearances(t);
     for (std::size_t n = 0; n < functions.size(); ++n) {
       const Function& f = functions[n];
       ASSERT_LT(std::fabs(now[n] - before[n]), MutualClearanceSpeedBound(f.i, f.j) * kMinute);
@@ -185,7 +186,7 @@ TEST_F(MutualEvents, NoContactEscapesTheSearch) {
       for (const MutualEvent& e : search.events) {
         const bool same =
             e.kind == f.kind && ((e.a == f.i && e.b == f.j) || (e.a == f.j && e.b == f.i));
-        const long double at = now[n] < 0 ? e.begin : e.end;
+        const Real at = now[n] < 0 ? e.begin : e.end;
         found = found || (same && at > t - kMinute - kSecond && at < t + kSecond);
       }
       EXPECT_TRUE(found) << f.i << ' ' << f.j << " at " << static_cast<double>(t);
@@ -198,19 +199,19 @@ TEST_F(MutualEvents, NoContactEscapesTheSearch) {
 TEST(MutualGeometry, KindsAndCodes) {
   struct Case {
     MutualKind kind;
-    long double separation, radius_b, inner, outer;
+    Real separation, radius_b, inner, outer;
     char type;
   };
   const Case cases[] = {
       // Occultations: a's disc covers b, lies inside b, or covers part of it.
-      {MutualKind::Occultation, 0.005L, 0.02L, 0.03L, 0.03L, 'T'},
-      {MutualKind::Occultation, 0.005L, 0.03L, 0.02L, 0.02L, 'A'},
-      {MutualKind::Occultation, 0.02L, 0.03L, 0.02L, 0.02L, 'P'},
+      {MutualKind::Occultation, 0.005_r, 0.02_r, 0.03_r, 0.03_r, 'T'},
+      {MutualKind::Occultation, 0.005_r, 0.03_r, 0.02_r, 0.02_r, 'A'},
+      {MutualKind::Occultation, 0.02_r, 0.03_r, 0.02_r, 0.02_r, 'P'},
       // Eclipses: the umbra covers b; the umbra or the antumbra (inner < 0) lies within b.
-      {MutualKind::Eclipse, 0.002L, 0.02L, 0.025L, 0.06L, 'T'},
-      {MutualKind::Eclipse, 0.002L, 0.03L, 0.01L, 0.05L, 'A'},
-      {MutualKind::Eclipse, 0.002L, 0.03L, -0.01L, 0.07L, 'A'},
-      {MutualKind::Eclipse, 0.04L, 0.03L, 0.01L, 0.05L, 'P'},
+      {MutualKind::Eclipse, 0.002_r, 0.02_r, 0.025_r, 0.06_r, 'T'},
+      {MutualKind::Eclipse, 0.002_r, 0.03_r, 0.01_r, 0.05_r, 'A'},
+      {MutualKind::Eclipse, 0.002_r, 0.03_r, -0.01_r, 0.07_r, 'A'},
+      {MutualKind::Eclipse, 0.04_r, 0.03_r, 0.01_r, 0.05_r, 'P'},
   };
   for (const Case& c : cases) {
     MutualDiscs m;
@@ -233,44 +234,44 @@ TEST(MutualGeometry, KindsAndCodes) {
 
 TEST(MutualGeometry, LightLost) {
   // Two equal discs one radius apart share 2/3 pi - sqrt(3)/2 of pi r^2.
-  const long double pi = std::acos(-1.0L);
+  const Real pi = std::acos(-1.0_r);
   EXPECT_NEAR(static_cast<double>(DiscOverlapArea(1, 1, 1)),
-              static_cast<double>(2 * pi / 3 - std::sqrt(3.0L) / 2), 1e-12);
-  EXPECT_EQ(DiscOverlapArea(1, 2, 3.5L), 0);
-  EXPECT_NEAR(static_cast<double>(DiscOverlapArea(1, 3, 0.5L)), static_cast<double>(pi), 1e-12);
+              static_cast<double>(2 * pi / 3 - std::sqrt(3.0_r) / 2), 1e-12);
+  EXPECT_EQ(DiscOverlapArea(1, 2, 3.5_r), 0);
+  EXPECT_NEAR(static_cast<double>(DiscOverlapArea(1, 3, 0.5_r)), static_cast<double>(pi), 1e-12);
 
   MutualDiscs m;
-  m.radius_b = 0.02L;
+  m.radius_b = 0.02_r;
   m.depth = 10;
-  m.sun_angle = 0.001L;
-  m.inner = 0.03L - 0.01L;
-  m.outer = 0.03L + 0.01L;
+  m.sun_angle = 0.001_r;
+  m.inner = 0.03_r - 0.01_r;
+  m.outer = 0.03_r + 0.01_r;
   struct Case {
-    long double separation, lost_low, lost_high;
+    Real separation, lost_low, lost_high;
   };
   const Case cases[] = {
       {0, 0.999, 1.0},      // b inside the umbra, its edge included
-      {0.07L, 0, 0},        // clear of the penumbra
-      {0.055L, 0.0, 0.02},  // just inside the penumbra's faint edge
-      {0.03L, 0.40, 0.60},  // b's centre on a's radius: about half the light
+      {0.07_r, 0, 0},        // clear of the penumbra
+      {0.055_r, 0.0, 0.02},  // just inside the penumbra's faint edge
+      {0.03_r, 0.40, 0.60},  // b's centre on a's radius: about half the light
   };
   for (const Case& c : cases) {
     m.separation = c.separation;
-    const long double lost = LightLost(m, MutualKind::Eclipse);
+    const Real lost = LightLost(m, MutualKind::Eclipse);
     EXPECT_GE(lost, c.lost_low) << static_cast<double>(c.separation);
     EXPECT_LE(lost, c.lost_high) << static_cast<double>(c.separation);
   }
   // A shadow with no depth is a hard disc, as an occultation.
   m.depth = 0;
-  m.inner = m.outer = 0.03L;
-  m.separation = 0.035L;
+  m.inner = m.outer = 0.03_r;
+  m.separation = 0.035_r;
   EXPECT_NEAR(static_cast<double>(LightLost(m, MutualKind::Eclipse)),
               static_cast<double>(LightLost(m, MutualKind::Occultation)), 1e-12);
 }
 
 TEST_F(MutualEvents, MoonsLightInTheTelescope) {
   // At the middle of Ganymede's total occultation of Io, Io sends no light; the others all.
-  constexpr long double kMiddle = 2457006.394801L;
+  constexpr Real kMiddle = 2457006.394801_r;
   ObservationScene scene;
   scene.Compute(TDTFromUT(kMiddle), ProgramPrompter());
   const auto light = MutualLightRemaining(scene, JupiterSunDistance(kMiddle));
@@ -310,7 +311,7 @@ TEST_F(MutualEvents, CommandLine) {
 }
 
 // "hh:mm" or "hh:mm.m" as a fraction of a day.
-long double DayFraction(const std::string& text) {
+Real DayFraction(const std::string& text) {
   return (std::stold(text.substr(0, 2)) * 60 + std::stold(text.substr(3))) / 1440;
 }
 
@@ -324,11 +325,11 @@ TEST_F(MutualEvents, AgreesWithPublishedPredictions) {
     std::string source, date, begin, end, code, begin_tolerance, end_tolerance;
     fields >> source >> date >> begin >> end >> code >> begin_tolerance >> end_tolerance;
     ASSERT_TRUE(fields) << text;
-    const long double day = ToJD(cli::ParseDateTime(date, ""));
-    const long double b = day + DayFraction(begin);
-    long double e = day + DayFraction(end);
+    const Real day = ToJD(cli::ParseDateTime(date, ""));
+    const Real b = day + DayFraction(begin);
+    Real e = day + DayFraction(end);
     if (e < b) e += 1;
-    const MutualSearch search = FindMutualEvents(b - 0.3L, e + 0.3L, 0, true);
+    const MutualSearch search = FindMutualEvents(b - 0.3_r, e + 0.3_r, 0, true);
     const MutualEvent* match = nullptr;
     for (const MutualEvent& m : search.events) {
       if (m.Code() == code && m.begin < e && m.end > b) match = &m;

@@ -11,6 +11,7 @@
 #include "config/password.h"
 #include "config/password_check.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -29,9 +30,9 @@ class OptionsFormTest : public ::testing::Test {
     r.OnHelpFile = "OnHelp.txt";
     r.LabTable = "B7";
     r.Reserved = "kept as it is";
-    r.AnimStepHrs = 0.123456789L;
-    r.ObsStepHrs = 1.0L / 3.0L;
-    r.NewtonCloudHrs = 2.005L;
+    r.AnimStepHrs = 0.123456789_r;
+    r.ObsStepHrs = 1.0_r / 3.0_r;
+    r.NewtonCloudHrs = 2.005_r;
     r.RedSpotLong = 123.45f;
     r.ZoneDiffHrs = -5.25f;
     r.AnimTimerMs = 65535;
@@ -99,7 +100,7 @@ TEST_F(OptionsFormTest, TheControlsShowTheFieldsInTheirFormats) {
 TEST_F(OptionsFormTest, OkWithoutChangesKeepsEveryFieldAndAsksNothing) {
   ASSERT_TRUE(Ok(Open()));
   EXPECT_TRUE(SameRecord(options.Record(), before));
-  EXPECT_EQ(options.Record().AnimStepHrs, 0.123456789L);  // not rounded to "0.1235"
+  EXPECT_EQ(options.Record().AnimStepHrs, 0.123456789_r);  // not rounded to "0.1235"
   EXPECT_EQ(options.Record().UserHelpFile, "Teacher notes.txt");
   EXPECT_TRUE(confirmations.empty());
   EXPECT_TRUE(prompter.messages.empty());
@@ -130,9 +131,9 @@ TEST_F(OptionsFormTest, EveryControlStoresIntoItsField) {
   EXPECT_EQ(r.LogoBmp, std::string(71, 'L'));
   EXPECT_EQ(r.LogFileName, std::string(255, 'g'));
   EXPECT_EQ(r.UserHelpFile, "");
-  EXPECT_EQ(r.AnimStepHrs, 0.25L);
-  EXPECT_EQ(r.ObsStepHrs, 12.0L);
-  EXPECT_EQ(r.NewtonCloudHrs, 10.0L);
+  EXPECT_EQ(r.AnimStepHrs, 0.25_r);
+  EXPECT_EQ(r.ObsStepHrs, 12.0_r);
+  EXPECT_EQ(r.NewtonCloudHrs, 10.0_r);
   EXPECT_EQ(r.RedSpotLong, -7.5f);
   EXPECT_EQ(r.NewtonCloudyPct, 55);
   EXPECT_EQ(r.AnimTimerMs, 0x1170);

@@ -19,6 +19,7 @@
 #include "support/file_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -293,14 +294,14 @@ TEST_F(InstructorTest, PreferencesShowTheDialogAndConfigureTheSessionAgain) {
     prompter.messages.clear();
     prompter.answers = {Answer::No};
     window.options_ok = ok;
-    window.edit = [](OptsRec& r) { r.ObsStepHrs = 12.0L; };
+    window.edit = [](OptsRec& r) { r.ObsStepHrs = 12.0_r; };
     ASSERT_TRUE(session.OptionsAndParameters(window));
     EXPECT_EQ(Count("options dialog"), 1);
     EXPECT_EQ(Count("repaint"), ok ? 1 : 0);
     EXPECT_EQ(Captions(), ok ? std::vector<std::string>{"Save Option Changes?"}
                              : std::vector<std::string>{});
     // The new observation step is in force after OK only.
-    EXPECT_EQ(session.Timing().ObservationStep, ok ? 12.0L : 24.0L);
+    EXPECT_EQ(session.Timing().ObservationStep, ok ? 12.0_r : 24.0_r);
   }
   EXPECT_EQ(login_blocks(), 3);
   EXPECT_TRUE(session.OptionsModified());

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -11,6 +10,7 @@
 #include "config/options_object.h"
 #include "config/options_version.h"
 #include "config/password.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -48,10 +48,10 @@ OptsRec UnusualRecord() {
   r.NewtonCloudyPct = -5;
   r.RoemerCloudyPct = 100;
   r.AnimTimerMs = 65535;
-  r.AnimStepHrs = LDBL_MAX;
-  r.ObsStepHrs = std::numeric_limits<long double>::denorm_min();
-  r.NewtonCloudHrs = -0.0L;
-  r.RoemerCloudHrs = 1.0L / 3.0L;
+  r.AnimStepHrs = std::numeric_limits<Real>::max();
+  r.ObsStepHrs = std::numeric_limits<Real>::denorm_min();
+  r.NewtonCloudHrs = -0.0_r;
+  r.RoemerCloudHrs = 1.0_r / 3.0_r;
   r.RedSpotLong = -1.5f;
   r.ZoneDiffHrs = 7.25f;
   return r;
@@ -87,9 +87,15 @@ TEST(OptionsFile, EveryFieldLiesAtItsOffset) {
   EXPECT_EQ(b[2329], 100);
   EXPECT_EQ(b[2333], 0xFF);
   EXPECT_EQ(b[2334], 0xFF);
-  EXPECT_EQ(b[2342], 0xFF);  // LDBL_MAX: significand all ones, exponent word 0x7FFE
-  EXPECT_EQ(b[2343], 0xFE);
-  EXPECT_EQ(b[2344], 0x7F);
+  if constexpr (kRealIsExtended) {
+    EXPECT_EQ(b[2342], 0xFF);  // the largest extended: significand all ones, exponent 0x7FFE
+    EXPECT_EQ(b[2343], 0xFE);
+    EXPECT_EQ(b[2344], 0x7F);
+  } else {
+    EXPECT_EQ(b[2342], 0xFF);  // the largest double: 53 ones, exponent 1023 (0x43FE)
+    EXPECT_EQ(b[2343], 0xFE);
+    EXPECT_EQ(b[2344], 0x43);
+  }
   float red_spot = 0;
   std::memcpy(&red_spot, &b[2375], 4);
   EXPECT_EQ(red_spot, -1.5f);
@@ -117,10 +123,10 @@ TEST(OptionsFile, DecodingGivesBackEveryFieldBitForBit) {
   EXPECT_EQ(EncodeOptions(read), bytes);
   EXPECT_EQ(read.FileVersion, "2.119b");
   EXPECT_EQ(read.LogFileName, "/var/log/zeva.log");
-  EXPECT_EQ(read.AnimStepHrs, LDBL_MAX);
-  EXPECT_EQ(read.ObsStepHrs, std::numeric_limits<long double>::denorm_min());
+  EXPECT_EQ(read.AnimStepHrs, std::numeric_limits<Real>::max());
+  EXPECT_EQ(read.ObsStepHrs, std::numeric_limits<Real>::denorm_min());
   EXPECT_TRUE(std::signbit(read.NewtonCloudHrs));
-  EXPECT_EQ(read.RoemerCloudHrs, 1.0L / 3.0L);
+  EXPECT_EQ(read.RoemerCloudHrs, 1.0_r / 3.0_r);
   EXPECT_EQ(UnscramblePassword(read.PasswordWords, read.PasswordLen), "Secret");
   EXPECT_FALSE(read.LoginRequired);
   EXPECT_TRUE(read.PrintColor);

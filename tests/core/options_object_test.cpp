@@ -12,6 +12,7 @@
 #include "support/file_size_limit.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -172,7 +173,7 @@ TEST_F(OptionsObjectTest, StartUpWithoutAnyFileTakesTheDefaults) {
   EXPECT_EQ(r.PasswordLen, 4);
   EXPECT_EQ(UnscramblePassword(r.PasswordWords, r.PasswordLen), "TARN");
   EXPECT_TRUE(r.LoginRequired);
-  EXPECT_EQ(r.ObsStepHrs, 24.0L);
+  EXPECT_EQ(r.ObsStepHrs, 24.0_r);
   EXPECT_FALSE(r.Administrator);
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_TRUE(env.users_asked.empty());  // the working folder was writable

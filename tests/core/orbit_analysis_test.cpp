@@ -5,6 +5,7 @@
 #include "analysis/orbit_analysis.h"
 #include "core/analysis_test_support.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -15,7 +16,7 @@ using test::TableOf;
 class OrbitAnalysisTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    table = TableOf(1, {{2455201.5L, 1.0f}, {2455203.5L, -2.0f}, {2455207.25L, 2.5f}});
+    table = TableOf(1, {{2455201.5_r, 1.0f}, {2455203.5_r, -2.0f}, {2455207.25_r, 2.5f}});
     bool changed = true;
     analysis.Show(table, changed, options);
     EXPECT_FALSE(changed);
@@ -57,7 +58,7 @@ TEST_F(OrbitAnalysisTest, TypedFullJulianDateShowsTheCurve) {
   EXPECT_EQ(analysis.Sine(1).TZeroBase, 2455000);
   EXPECT_TRUE(f.TZero.On);
   EXPECT_NEAR(static_cast<double>(f.TZero.Value), 2455201.3, 1e-9);
-  EXPECT_EQ(f.Period.Value, 1.77L);
+  EXPECT_EQ(f.Period.Value, 1.77_r);
   EXPECT_TRUE(f.ToggleEnabled);
   EXPECT_FALSE(f.RmsText.empty());
   EXPECT_EQ(f.RmsColour, (PlotColour{0, 128, 0}));
@@ -132,7 +133,7 @@ TEST_F(OrbitAnalysisTest, ResetAfterALoadForgetsTheMoonButNotTheParameters) {
   EXPECT_TRUE(m.ShowPoints);
   EXPECT_FALSE(m.ConnectPoints);
   EXPECT_FALSE(analysis.Sliders().Fine());
-  EXPECT_EQ(analysis.Sine(1).Period, 1.77L);
+  EXPECT_EQ(analysis.Sine(1).Period, 1.77_r);
   // Selecting the moon again offers its curve at once.
   analysis.SelectMoon(1);
   EXPECT_TRUE(analysis.Menu().ShowCurveEnabled);
@@ -155,7 +156,7 @@ TEST_F(OrbitAnalysisTest, DataSpanOfTheSelectedMoon) {
 TEST_F(OrbitAnalysisTest, AChangedTableKeepsTheSelectedMoonDrawable) {
   analysis.SelectMoon(1);
   MeasurementRecord later;
-  later.JulianDay = 2455225.5L;
+  later.JulianDay = 2455225.5_r;
   later.Offset[0] = 1.5f;
   table.InsertOrdered(later);
   bool changed = true;
@@ -164,7 +165,7 @@ TEST_F(OrbitAnalysisTest, AChangedTableKeepsTheSelectedMoonDrawable) {
   EXPECT_EQ(analysis.PlotState(1).PlotDays, 30);  // 24 days of data now
   EXPECT_GT(analysis.PlotState(1).XScale, 0);
   // A table without Io's data leaves no moon selected.
-  MeasurementTable others = TableOf(2, {{2455201.5L, 1.0f}});
+  MeasurementTable others = TableOf(2, {{2455201.5_r, 1.0f}});
   changed = true;
   analysis.Show(others, changed, options);
   EXPECT_EQ(analysis.SelectedMoon(), 0);

@@ -18,13 +18,14 @@
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
 #include "util/le_codec.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
 using test::UTFor;
 
-constexpr long double kMinute = 1.0L / 1440;
+constexpr Real kMinute = 1.0_r / 1440;
 constexpr const char* kOutOfRangeCaption = "*** Planetary Ephemeris Not Available ***";
 constexpr const char* kOutOfRangeText =
     "Epoch Date Out of Range for Planet Jupiter\r\n Available Ranges:\r\n"
@@ -66,8 +67,8 @@ class PlanetBodyTest : public ::testing::Test {
 TEST_F(PlanetBodyTest, BuiltInBlockCoversNineteenNinetyToNinetyFive) {
   const PlanetBody jupiter(kGeometric);
   EXPECT_EQ(jupiter.Block.StartMJD, 47892.0f);
-  EXPECT_EQ(jupiter.BlockStart, 2447892.5L);
-  EXPECT_EQ(jupiter.BlockEnd, 2449718.5L);
+  EXPECT_EQ(jupiter.BlockStart, 2447892.5_r);
+  EXPECT_EQ(jupiter.BlockEnd, 2449718.5_r);
   EXPECT_EQ(jupiter.PlanetIndex, 5);
   EXPECT_EQ(jupiter.Name, "Jupiter");
   EXPECT_EQ(jupiter.Frame, kEclipticOfDate);
@@ -77,27 +78,27 @@ TEST_F(PlanetBodyTest, CachedBlockServesItsBoundsWithoutTheFile) {
   const test::ScopedCoefficientFile absent(dir.File("absent.dat"));
   struct Case {
     const char* name;
-    long double jde;
+    Real jde;
     bool reads_file;
   };
   const Case cases[] = {
-      {"exactly at BlockStart", 2447892.5L, false},
-      {"exactly at BlockEnd", 2449718.5L, false},
-      {"inside", 2448800.25L, false},
-      {"a minute before BlockStart", 2447892.5L - kMinute, true},
-      {"a minute after BlockEnd", 2449718.5L + kMinute, true},
+      {"exactly at BlockStart", 2447892.5_r, false},
+      {"exactly at BlockEnd", 2449718.5_r, false},
+      {"inside", 2448800.25_r, false},
+      {"a minute before BlockStart", 2447892.5_r - kMinute, true},
+      {"a minute after BlockEnd", 2449718.5_r + kMinute, true},
   };
   for (const Case& c : cases) {
-    const long double jd = UTFor(c.jde);
+    const Real jd = UTFor(c.jde);
     ASSERT_EQ(jd + DeltaT(jd), c.jde) << c.name;
     PlanetBody jupiter(kGeometric);
     const std::uint64_t before = CoefficientFileOpenings();
-    const long double t = PlanetTimeArgument(jupiter, jd);
+    const Real t = PlanetTimeArgument(jupiter, jd);
     EXPECT_EQ(CoefficientFileOpenings() - before, c.reads_file ? 1u : 0u) << c.name;
     EXPECT_EQ(jupiter.FileError, c.reads_file) << c.name;
     EXPECT_FALSE(jupiter.OutOfRange) << c.name;
     if (!c.reads_file) {
-      EXPECT_EQ(t, (c.jde - 2447892.5L) / 2000) << c.name;
+      EXPECT_EQ(t, (c.jde - 2447892.5_r) / 2000) << c.name;
     }
   }
   EXPECT_EQ(program.prompter.messages.size(), 2u);
@@ -109,7 +110,7 @@ TEST_F(PlanetBodyTest, UnservedDatesAndUnreadableFilesAreReported) {
   struct Case {
     const char* name;
     std::optional<std::string> file;  // none: the shipped file
-    long double jde;
+    Real jde;
     bool out_of_range;
     const char* caption;
     std::string text;
@@ -119,8 +120,8 @@ TEST_F(PlanetBodyTest, UnservedDatesAndUnreadableFilesAreReported) {
        kOutOfRangeText},
       {"before the year -4000", std::nullopt, YearStartJD(-4000) - 1, true, kOutOfRangeCaption,
        kOutOfRangeText},
-      {"no coefficient file", absent, 2453000.5L, false, kFileErrorCaption, FileErrorText(absent)},
-      {"a file without the record", short_file, 2453000.5L, false, kFileErrorCaption,
+      {"no coefficient file", absent, 2453000.5_r, false, kFileErrorCaption, FileErrorText(absent)},
+      {"a file without the record", short_file, 2453000.5_r, false, kFileErrorCaption,
        FileErrorText(short_file)},
   };
   for (const Case& c : cases) {
@@ -138,15 +139,15 @@ TEST_F(PlanetBodyTest, UnservedDatesAndUnreadableFilesAreReported) {
     EXPECT_EQ(m.icon, Icon::Stop) << c.name;
     // The held block stays, and positions stay finite.
     PositionRec pos;
-    long double r = 0;
+    Real r = 0;
     jupiter.HeliocentricPosition(UTFor(c.jde), pos, r);
-    EXPECT_EQ(jupiter.BlockStart, 2447892.5L) << c.name;
+    EXPECT_EQ(jupiter.BlockStart, 2447892.5_r) << c.name;
     EXPECT_TRUE(std::isfinite(pos.Longitude) && std::isfinite(r)) << c.name;
   }
 }
 
 TEST_F(PlanetBodyTest, FirstAndLastYearsAreServed) {
-  for (const long double jde : {YearStartJD(-4000), YearStartJD(2800) - kMinute}) {
+  for (const Real jde : {YearStartJD(-4000), YearStartJD(2800) - kMinute}) {
     PlanetBody jupiter(kGeometric);
     EXPECT_TRUE(jupiter.IsAvailable(UTFor(jde))) << static_cast<double>(jde);
   }
@@ -168,7 +169,7 @@ TEST_F(PlanetBodyTest, RecordNumberAtBlockBoundaries) {
   struct Case {
     const char* name;
     std::uint8_t planet;
-    long double jde;
+    Real jde;
     std::int32_t record;  // -1: not served
     std::int32_t first_year_of_block;
   };
@@ -176,8 +177,8 @@ TEST_F(PlanetBodyTest, RecordNumberAtBlockBoundaries) {
       {"-4000 January 1, 0h", 5, YearStartJD(-4000), 0, -4000},
       {"-3996 December 31, 23:59", 5, YearStartJD(-3995) - kMinute, 0, -4000},
       {"-3995 January 1, 0h", 5, YearStartJD(-3995), 1, -3995},
-      {"1582 October 4, last Julian day", 5, 2299159.5L, 1116, 1580},
-      {"1582 October 15, first Gregorian day", 5, 2299160.5L, 1116, 1580},
+      {"1582 October 4, last Julian day", 5, 2299159.5_r, 1116, 1580},
+      {"1582 October 15, first Gregorian day", 5, 2299160.5_r, 1116, 1580},
       {"1584 December 31, 23:59", 5, YearStartJD(1585) - kMinute, 1116, 1580},
       {"1585 January 1, 0h", 5, YearStartJD(1585), 1117, 1585},
       {"1989 December 31, 23:59", 5, YearStartJD(1990) - kMinute, 1197, 1985},
@@ -194,9 +195,9 @@ TEST_F(PlanetBodyTest, RecordNumberAtBlockBoundaries) {
   for (const Case& c : cases) {
     PlanetBody planet(kGeometric);
     planet.PlanetIndex = c.planet;
-    PlanetTimeArgument(planet, UTFor(2634000.5L));  // leave the built-in block first
-    const long double jd = UTFor(c.jde);
-    const long double t = PlanetTimeArgument(planet, jd);
+    PlanetTimeArgument(planet, UTFor(2634000.5_r));  // leave the built-in block first
+    const Real jd = UTFor(c.jde);
+    const Real t = PlanetTimeArgument(planet, jd);
     if (c.record < 0) {
       EXPECT_TRUE(planet.OutOfRange) << c.name;
       continue;
@@ -205,18 +206,18 @@ TEST_F(PlanetBodyTest, RecordNumberAtBlockBoundaries) {
     EXPECT_EQ(planet.Block.Radius[0], static_cast<float>(c.record)) << c.name;
     EXPECT_EQ(planet.BlockStart, YearStartJD(c.first_year_of_block)) << c.name;
     EXPECT_EQ(planet.BlockEnd, BlockEndJD(planet.BlockStart)) << c.name;
-    EXPECT_GE(t, 0.0L) << c.name;
+    EXPECT_GE(t, 0.0_r) << c.name;
     EXPECT_LE(t, (planet.BlockEnd - planet.BlockStart) / 2000) << c.name;
   }
 }
 
 TEST_F(PlanetBodyTest, GeocentricLongitudeBeforeAndAfterCorrections) {
   // Two days apart over twelve years: every geocentric longitude of the circle.
-  for (long double jd = 2447000.5L; jd < 2451400.5L; jd += 2) {
+  for (Real jd = 2447000.5_r; jd < 2451400.5_r; jd += 2) {
     PlanetBody geometric(kGeometric);
     PlanetBody apparent(kApparent);
     PositionRec g, a;
-    long double dg = 0, da = 0;
+    Real dg = 0, da = 0;
     geometric.GeocentricPosition(jd, g, dg);
     apparent.GeocentricPosition(jd, a, da);
     ASSERT_GT(g.Longitude, -kPi) << static_cast<double>(jd);
@@ -237,29 +238,29 @@ TEST_F(PlanetBodyTest, GeocentricLongitudeBeforeAndAfterCorrections) {
 TEST_F(PlanetBodyTest, OppositionsAndConjunctions) {
   struct Case {
     const char* name;
-    long double jd;  // UT
-    long double elongation_deg;
-    long double magnitude_min, magnitude_max;
+    Real jd;  // UT
+    Real elongation_deg;
+    Real magnitude_min, magnitude_max;
   };
   const Case cases[] = {
-      {"opposition 2019 June 10", 2458645.1L, 180, -2.8L, -2.5L},
-      {"opposition 2021 August 20", 2459446.5L, 180, -3.0L, -2.7L},
-      {"opposition 2023 November 3", 2460251.7L, 180, -3.0L, -2.8L},
-      {"conjunction 2022 March 5", 2459643.5L, 0, -2.2L, -1.8L},
-      {"conjunction 2023 April 11", 2460045.5L, 0, -2.2L, -1.8L},
+      {"opposition 2019 June 10", 2458645.1_r, 180, -2.8_r, -2.5_r},
+      {"opposition 2021 August 20", 2459446.5_r, 180, -3.0_r, -2.7_r},
+      {"opposition 2023 November 3", 2460251.7_r, 180, -3.0_r, -2.8_r},
+      {"conjunction 2022 March 5", 2459643.5_r, 0, -2.2_r, -1.8_r},
+      {"conjunction 2023 April 11", 2460045.5_r, 0, -2.2_r, -1.8_r},
   };
   for (const Case& c : cases) {
     PlanetBody jupiter(kGeometric);
     PositionRec pos;
-    long double delta = 0;
+    Real delta = 0;
     jupiter.GeocentricPosition(c.jd, pos, delta);
-    const long double sun = SunLongitude(SunBody(kGeometric), c.jd);
+    const Real sun = SunLongitude(SunBody(kGeometric), c.jd);
     EXPECT_NEAR(static_cast<double>(test::ArcsecondsBetween(
                                         pos.Longitude, sun + c.elongation_deg * kRadiansPerDegree) /
                                     3600),
                 0.0, 1.0)
         << c.name;
-    const long double v = jupiter.Magnitude(c.jd);
+    const Real v = jupiter.Magnitude(c.jd);
     EXPECT_GE(v, c.magnitude_min) << c.name;
     EXPECT_LE(v, c.magnitude_max) << c.name;
     EXPECT_NEAR(static_cast<double>(jupiter.CosPhase), 1.0, 1e-4) << c.name;
@@ -268,10 +269,10 @@ TEST_F(PlanetBodyTest, OppositionsAndConjunctions) {
 
 TEST_F(PlanetBodyTest, NearestOppositionAndConjunction) {
   PlanetBody jupiter(kApparent);
-  jupiter.EstimateConjunctionOpposition(2460097.5L);  // 2023 June 1
+  jupiter.EstimateConjunctionOpposition(2460097.5_r);  // 2023 June 1
   EXPECT_NEAR(static_cast<double>(jupiter.NextOpposition), 2460251.7, 15);
   EXPECT_NEAR(static_cast<double>(jupiter.NextConjunction), 2460045.5, 15);
-  const long double d = jupiter.NextOpposition - jupiter.NextConjunction;
+  const Real d = jupiter.NextOpposition - jupiter.NextConjunction;
   EXPECT_EQ(jupiter.BracketLow, jupiter.NextOpposition - d);
   EXPECT_EQ(jupiter.BracketHigh, jupiter.NextOpposition + d);
 
@@ -279,12 +280,12 @@ TEST_F(PlanetBodyTest, NearestOppositionAndConjunction) {
   // half a period before the date (rounding halves up would put it half a period after).
   PlanetBody even(kApparent);
   DateTimeRec rec;
-  SetFromJD(rec, 2460097.5L);
-  const long double j0 = DayOfYear(rec) + rec.Year * 365.2425L + 1721060.0L;
+  SetFromJD(rec, 2460097.5_r);
+  const Real j0 = DayOfYear(rec) + rec.Year * 365.2425_r + 1721060.0_r;
   even.SynodicPeriod = 400;
   even.OppositionEpoch = j0 - 1000;
   even.ConjunctionEpoch = j0 - 1000;
-  even.EstimateConjunctionOpposition(2460097.5L);
+  even.EstimateConjunctionOpposition(2460097.5_r);
   EXPECT_EQ(even.NextOpposition, j0 - 200);
   EXPECT_EQ(even.NextConjunction, j0 - 200);
   EXPECT_EQ(even.BracketLow, j0 - 200);
@@ -295,8 +296,8 @@ TEST_F(PlanetBodyTest, CentralMeridians) {
   // Meeus, Astronomical Algorithms, worked example of the same method for JDE 2448972.50068
   // (1992 December 16): 268.12 and 72.79 degrees after a correction for the phase, which this
   // program leaves out and which is under 0.6 degrees. An error of an hour would be 36 degrees.
-  long double system_i = 0, system_ii = 0;
-  CentralMeridians(2448972.50068L, system_i, system_ii);
+  Real system_i = 0, system_ii = 0;
+  CentralMeridians(2448972.50068_r, system_i, system_ii);
   EXPECT_NEAR(static_cast<double>(system_i / kRadiansPerDegree), 268.12, 0.6);
   EXPECT_NEAR(static_cast<double>(system_ii / kRadiansPerDegree), 72.79, 0.6);
   // The correction is the same for both: their difference is exact to the printed decimals.
@@ -304,25 +305,25 @@ TEST_F(PlanetBodyTest, CentralMeridians) {
               0.01);
 
   // Before J2000 the day count is negative and the angles large: still in [0, 2pi).
-  for (const long double jd :
-       {1757582.5L, 2000000.25L, 2299160.5L, 2440000.75L, 2451544.9L, 2451545.0L, 2600000.5L}) {
+  for (const Real jd :
+       {1757582.5_r, 2000000.25_r, 2299160.5_r, 2440000.75_r, 2451544.9_r, 2451545.0_r, 2600000.5_r}) {
     CentralMeridians(jd, system_i, system_ii);
-    for (const long double w : {system_i, system_ii}) {
-      EXPECT_GE(w, 0.0L) << static_cast<double>(jd);
+    for (const Real w : {system_i, system_ii}) {
+      EXPECT_GE(w, 0.0_r) << static_cast<double>(jd);
       EXPECT_LT(w, kTwoPi) << static_cast<double>(jd);
     }
   }
 }
 
 TEST_F(PlanetBodyTest, RectangularCoordinatesReferredToJ2000) {
-  const long double jd = 2488000.5L;  // 2100
+  const Real jd = 2488000.5_r;  // 2100
   PlanetBody jupiter(kGeometric);
   PositionRec pos;
-  long double r = 0;
+  Real r = 0;
   jupiter.HeliocentricPosition(jd, pos, r);
-  std::array<long double, 3> xyz{};
+  std::array<Real, 3> xyz{};
   jupiter.RectangularJ2000(jd, xyz);
-  const long double d = std::sqrt(xyz[0] * xyz[0] + xyz[1] * xyz[1] + xyz[2] * xyz[2]);
+  const Real d = std::sqrt(xyz[0] * xyz[0] + xyz[1] * xyz[1] + xyz[2] * xyz[2]);
   EXPECT_NEAR(static_cast<double>(d / (r * kKilometresPerAU)), 1.0, 1e-15);
   EXPECT_NEAR(static_cast<double>(xyz[2] / d), static_cast<double>(std::sin(pos.Latitude)), 1e-15);
   EXPECT_NEAR(static_cast<double>(test::ArcsecondsBetween(std::atan2(xyz[1], xyz[0]),

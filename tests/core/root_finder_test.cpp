@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -16,38 +17,38 @@ namespace {
 // A root finder over any function, remembering where it was evaluated.
 class Finder : public RFRootOBJ {
  public:
-  Finder(std::function<long double(long double)> f, Prompter* p) : RFRootOBJ(p), f_(std::move(f)) {}
-  long double Func(long double x) override {
+  Finder(std::function<Real(Real)> f, Prompter* p) : RFRootOBJ(p), f_(std::move(f)) {}
+  Real Func(Real x) override {
     calls.push_back(x);
     return f_(x);
   }
-  std::vector<long double> calls;
+  std::vector<Real> calls;
 
  private:
-  std::function<long double(long double)> f_;
+  std::function<Real(Real)> f_;
 };
 
 TEST(RootFinder, BracketsAndSolves) {
   struct Case {
     const char* name;
-    std::function<long double(long double)> f;
-    long double x0, step, root;
+    std::function<Real(Real)> f;
+    Real x0, step, root;
   };
   const Case cases[] = {
-      {"sign change within the first step", [](long double x) { return x - 0.3L; }, 0, 1, 0.3L},
-      {"onwards: the first step brought it nearer", [](long double x) { return x - 7; }, 0, 1, 7},
-      {"backwards: the first step went the wrong way", [](long double x) { return x + 5; }, 0, 1,
+      {"sign change within the first step", [](Real x) { return x - 0.3_r; }, 0, 1, 0.3_r},
+      {"onwards: the first step brought it nearer", [](Real x) { return x - 7; }, 0, 1, 7},
+      {"backwards: the first step went the wrong way", [](Real x) { return x + 5; }, 0, 1,
        -5},
-      {"a curved function", [](long double x) { return std::cos(x / 3); }, 1, 0.5L,
-       3 * std::acos(-0.0L)},
+      {"a curved function", [](Real x) { return std::cos(x / 3); }, 1, 0.5_r,
+       3 * std::acos(-0.0_r)},
   };
   for (const Case& c : cases) {
     test::RecordingPrompter messages;
     Finder finder(c.f, &messages);
-    ASSERT_TRUE(finder.InitBracket(true, 1e-9L, c.step, c.x0)) << c.name;
+    ASSERT_TRUE(finder.InitBracket(true, 1e-9_r, c.step, c.x0)) << c.name;
     EXPECT_FALSE(finder.Failed) << c.name;
     EXPECT_LE(finder.BracketF[0] * finder.BracketF[1], 0) << c.name;
-    const long double root = finder.FindRoot();
+    const Real root = finder.FindRoot();
     EXPECT_FALSE(finder.Failed) << c.name;
     EXPECT_NEAR(static_cast<double>(root), static_cast<double>(c.root), 1e-7) << c.name;
     EXPECT_TRUE(messages.messages.empty()) << c.name;
@@ -56,10 +57,10 @@ TEST(RootFinder, BracketsAndSolves) {
 
 TEST(RootFinder, ExpansionStepsGrowBy1Point6AwayFromAWrongFirstStep) {
   test::RecordingPrompter messages;
-  Finder finder([](long double x) { return x + 20; }, &messages);
+  Finder finder([](Real x) { return x + 20; }, &messages);
   ASSERT_TRUE(finder.InitBracket(false, 0, 1, 0));
   // f(0), f(1), then x0 - 1.6, then each anchor minus 1.6 times the last step.
-  const std::vector<long double> expected_x = {0, 1, -1.6L, -1.6L - 2.56L, -1.6L - 2.56L - 4.096L};
+  const std::vector<Real> expected_x = {0, 1, -1.6_r, -1.6_r - 2.56_r, -1.6_r - 2.56_r - 4.096_r};
   ASSERT_GE(finder.calls.size(), expected_x.size());
   for (std::size_t i = 0; i < expected_x.size(); ++i) {
     EXPECT_NEAR(static_cast<double>(finder.calls[i]), static_cast<double>(expected_x[i]), 1e-12) << i;
@@ -70,18 +71,18 @@ TEST(RootFinder, ExpansionStepsGrowBy1Point6AwayFromAWrongFirstStep) {
 }
 
 TEST(RootFinder, ToleranceRules) {
-  Finder finder([](long double x) { return x - 1; }, nullptr);
-  finder.InitBracket(false, 0, 0.5L, 0);
+  Finder finder([](Real x) { return x - 1; }, nullptr);
+  finder.InitBracket(false, 0, 0.5_r, 0);
   EXPECT_EQ(finder.Tolerance, RFRootOBJ::kDefaultTolerance);
-  finder.InitBracket(false, -1e-3L, 0.5L, 0);
-  EXPECT_EQ(finder.Tolerance, 1e-3L);
+  finder.InitBracket(false, -1e-3_r, 0.5_r, 0);
+  EXPECT_EQ(finder.Tolerance, 1e-3_r);
 }
 
 TEST(RootFinder, AnExactZeroEndsTheIteration) {
-  Finder finder([](long double x) { return x - 0.5L; }, nullptr);
-  ASSERT_TRUE(finder.InitBracket(false, 1e-30L, 1, 0));  // bracket 1 and 0: the secant hits 0.5
+  Finder finder([](Real x) { return x - 0.5_r; }, nullptr);
+  ASSERT_TRUE(finder.InitBracket(false, 1e-30_r, 1, 0));  // bracket 1 and 0: the secant hits 0.5
   finder.calls.clear();
-  EXPECT_EQ(finder.FindRoot(), 0.5L);
+  EXPECT_EQ(finder.FindRoot(), 0.5_r);
   EXPECT_EQ(finder.calls.size(), 1u);
   EXPECT_FALSE(finder.Failed);
 }
@@ -90,7 +91,7 @@ TEST(RootFinder, FailuresAreReportedWithTheirTexts) {
   const std::string caption = "*** RFRootOBJ Error ***";
   {  // no root to bracket
     test::RecordingPrompter messages;
-    Finder finder([](long double x) { return x * x + 1; }, &messages);
+    Finder finder([](Real x) { return x * x + 1; }, &messages);
     EXPECT_FALSE(finder.InitBracket(true, 0, 1, 0));
     EXPECT_TRUE(finder.Failed);
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -105,8 +106,8 @@ TEST(RootFinder, FailuresAreReportedWithTheirTexts) {
   {  // a slow convergence: asked twice, continued once, then declined
     test::RecordingPrompter messages;
     messages.answers = {Answer::Yes, Answer::No};
-    Finder finder([](long double x) { return std::pow(x, 9.0L) - 1e-9L; }, &messages);
-    ASSERT_TRUE(finder.InitBracket(true, 1e-30L, 3, -1));
+    Finder finder([](Real x) { return std::pow(x, 9.0_r) - 1e-9_r; }, &messages);
+    ASSERT_TRUE(finder.InitBracket(true, 1e-30_r, 3, -1));
     finder.FindRoot();
     EXPECT_TRUE(finder.Failed);
     ASSERT_EQ(messages.messages.size(), 2u);
@@ -124,7 +125,7 @@ TEST(RootFinder, FailuresAreReportedWithTheirTexts) {
   }
   {  // the function fails
     test::RecordingPrompter messages;
-    Finder finder([](long double x) -> long double {
+    Finder finder([](Real x) -> Real {
       if (x > 2) throw std::runtime_error("Floating point overflow");
       return x - 3;
     }, &messages);

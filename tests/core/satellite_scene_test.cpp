@@ -11,11 +11,12 @@
 #include "platform/program_dir.h"
 #include "support/civil_dates.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-long double UT(std::int32_t y, int m, int d, int h = 0) { return test::CivilJD(y, m, d, h); }
+Real UT(std::int32_t y, int m, int d, int h = 0) { return test::CivilJD(y, m, d, h); }
 
 class SatelliteScene : public ::testing::Test {
  protected:
@@ -26,7 +27,7 @@ class SatelliteScene : public ::testing::Test {
   void TearDown() override { SetCoefficientFile(ProgramDir() + "Outer_Pl_Tbl.dat"); }
 
   // A fresh scene, as at the start of a run.
-  ObservationScene At(long double ut) {
+  ObservationScene At(Real ut) {
     ObservationScene scene;
     scene.Compute(TDTFromUT(ut), messages);
     return scene;
@@ -51,10 +52,10 @@ TEST_F(SatelliteScene, MatchesThePublishedWorkedExample) {
 TEST_F(SatelliteScene, LightTimeStartsFromFiveAUAndCarriesOver) {
   ObservationScene scene;
   EXPECT_EQ(scene.JupiterDistance, 0);
-  const long double jde = TDTFromUT(UT(1992, 12, 16));
+  const Real jde = TDTFromUT(UT(1992, 12, 16));
   scene.Compute(jde, messages);
   EXPECT_GE(scene.Working().light_time_passes, 2);  // from 5.0 AU to about 5.66
-  const long double converged = scene.JupiterDistance;
+  const Real converged = scene.JupiterDistance;
   EXPECT_NEAR(static_cast<double>(converged), 5.661, 0.002);
   const SatelliteState first = scene.Satellite(1);
 
@@ -65,16 +66,16 @@ TEST_F(SatelliteScene, LightTimeStartsFromFiveAUAndCarriesOver) {
 }
 
 TEST_F(SatelliteScene, DiscFlags) {
-  const long double limb_y = 1 / kDiscFlattening;
+  const Real limb_y = 1 / kDiscFlattening;
   EXPECT_TRUE(InsideDisc(1, 0));  // the limb counts as inside
-  EXPECT_TRUE(InsideDisc(0, -0.6L / kDiscFlattening * 1.0L) && InsideDisc(-0.8L, 0.6L / kDiscFlattening));
-  EXPECT_FALSE(InsideDisc(1.0000001L, 0));
-  EXPECT_FALSE(InsideDisc(0, limb_y * 1.000001L));  // the disc is flattened north-south
-  EXPECT_TRUE(InsideDisc(0, limb_y * 0.999999L));
+  EXPECT_TRUE(InsideDisc(0, -0.6_r / kDiscFlattening * 1.0_r) && InsideDisc(-0.8_r, 0.6_r / kDiscFlattening));
+  EXPECT_FALSE(InsideDisc(1.0000001_r, 0));
+  EXPECT_FALSE(InsideDisc(0, limb_y * 1.000001_r));  // the disc is flattened north-south
+  EXPECT_TRUE(InsideDisc(0, limb_y * 0.999999_r));
 
   struct Case {
     const char* name;
-    long double z, sun_z;
+    Real z, sun_z;
     bool occulted, eclipsed, shadow;
   };
   const Case cases[] = {
@@ -86,8 +87,8 @@ TEST_F(SatelliteScene, DiscFlags) {
   };
   for (const Case& c : cases) {
     SatelliteState s;
-    s.X = s.SunX = 0.5L;
-    s.Y = s.SunY = -0.3L;
+    s.X = s.SunX = 0.5_r;
+    s.Y = s.SunY = -0.3_r;
     s.Z = c.z;
     s.SunZ = c.sun_z;
     SetDiscFlags(s);
@@ -113,12 +114,12 @@ TEST_F(SatelliteScene, SunViewCoincidesNearOppositionAndNotAtQuadrature) {
   // Near the quadrature of 1992 December the shadow points well away from the line of sight:
   // some moon is eclipsed while clear of the disc in the telescope.
   bool eclipsed_in_the_clear = false;
-  for (long double ut = UT(1992, 11, 20); ut < UT(1992, 12, 10) && !eclipsed_in_the_clear;
-       ut += 1.0L / 48) {
+  for (Real ut = UT(1992, 11, 20); ut < UT(1992, 12, 10) && !eclipsed_in_the_clear;
+       ut += 1.0_r / 48) {
     const ObservationScene scene = At(ut);
     for (int k = 1; k <= 4; ++k) {
       const SatelliteState& s = scene.Satellite(k);
-      if (s.Eclipsed && !s.Occulted && !InsideDisc(s.X / 1.5L, s.Y / 1.5L)) {
+      if (s.Eclipsed && !s.Occulted && !InsideDisc(s.X / 1.5_r, s.Y / 1.5_r)) {
         eclipsed_in_the_clear = true;
       }
     }
@@ -129,7 +130,7 @@ TEST_F(SatelliteScene, SunViewCoincidesNearOppositionAndNotAtQuadrature) {
 TEST_F(SatelliteScene, FailedJupiterGivesOneMessagePerCallAndFiniteRecords) {
   struct Case {
     const char* name;
-    long double ut;
+    Real ut;
     std::string file;
     const char* caption;
   };
@@ -144,13 +145,13 @@ TEST_F(SatelliteScene, FailedJupiterGivesOneMessagePerCallAndFiniteRecords) {
     SetCoefficientFile(c.file);
     ObservationScene scene;
     scene.Compute(TDTFromUT(c.ut), messages);
-    scene.Compute(TDTFromUT(c.ut) + 0.01L, messages);
+    scene.Compute(TDTFromUT(c.ut) + 0.01_r, messages);
     ASSERT_EQ(messages.messages.size(), 2u) << c.name;  // one per computation
     EXPECT_EQ(messages.messages[0].caption, c.caption) << c.name;
     EXPECT_TRUE(scene.Working().jupiter_failed) << c.name;
-    EXPECT_EQ(scene.JupiterDistance, 5.0L) << c.name;  // not poisoned for the next call
+    EXPECT_EQ(scene.JupiterDistance, 5.0_r) << c.name;  // not poisoned for the next call
     for (const SatelliteState& s : scene.Satellites()) {
-      for (long double v : {s.X, s.Y, s.Z, s.SunX, s.SunY, s.SunZ, s.Longitude, s.Latitude, s.Radius}) {
+      for (Real v : {s.X, s.Y, s.Z, s.SunX, s.SunY, s.SunZ, s.Longitude, s.Latitude, s.Radius}) {
         EXPECT_TRUE(std::isfinite(v)) << c.name;
       }
       EXPECT_TRUE(s.Occulted) << c.name;
@@ -162,16 +163,16 @@ TEST_F(SatelliteScene, FailedJupiterGivesOneMessagePerCallAndFiniteRecords) {
 TEST_F(SatelliteScene, ServesTheWholeRangeOfObservationDates) {
   // Years 100 to 2799 through the coefficient file: every value finite, radii near the mean
   // distances, Jupiter between 3.9 and 6.5 AU.
-  const long double mean[] = {5.9073L, 9.39912L, 14.9924L, 26.3699L};
-  for (long double ut = 1757582.5L; ut < 2743738.0L; ut += 7919.37L) {
+  const Real mean[] = {5.9073_r, 9.39912_r, 14.9924_r, 26.3699_r};
+  for (Real ut = 1757582.5_r; ut < 2743738.0_r; ut += 7919.37_r) {
     const ObservationScene scene = At(ut);
     ASSERT_FALSE(scene.Working().jupiter_failed) << static_cast<double>(ut);
-    EXPECT_GT(scene.JupiterDistance, 3.9L);
-    EXPECT_LT(scene.JupiterDistance, 6.5L);
+    EXPECT_GT(scene.JupiterDistance, 3.9_r);
+    EXPECT_LT(scene.JupiterDistance, 6.5_r);
     for (int k = 1; k <= 4; ++k) {
       const SatelliteState& s = scene.Satellite(k);
       EXPECT_NEAR(static_cast<double>(s.Radius / mean[k - 1]), 1.0, 0.01);
-      EXPECT_LE(std::fabs(s.X), s.Radius * 1.001L);
+      EXPECT_LE(std::fabs(s.X), s.Radius * 1.001_r);
     }
   }
   EXPECT_TRUE(messages.messages.empty());

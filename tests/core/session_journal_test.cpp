@@ -14,13 +14,14 @@
 #include "support/file_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
 namespace fs = std::filesystem;
 
-MeasurementRecord Measurement(long double jd, float io) {
+MeasurementRecord Measurement(Real jd, float io) {
   MeasurementRecord r;
   r.JulianDay = jd;
   r.Offset[0] = io;
@@ -30,7 +31,7 @@ MeasurementRecord Measurement(long double jd, float io) {
 EventRecord Event(double serial, const char* text) {
   EventRecord r;
   r.DateTime = serial;
-  r.DistanceAU = 4.5L + serial / 1e6L;
+  r.DistanceAU = 4.5_r + serial / 1e6_r;
   r.Event = text;
   return r;
 }
@@ -38,14 +39,14 @@ EventRecord Event(double serial, const char* text) {
 const double kMay10 = SerialFromCivil({2024, 5, 10, 14, 30, 0, 0});
 const double kMay11 = SerialFromCivil({2024, 5, 11, 9, 5, 0, 0});
 
-std::vector<long double> Dates(const std::vector<MeasurementRecord>& records) {
-  std::vector<long double> dates;
+std::vector<Real> Dates(const std::vector<MeasurementRecord>& records) {
+  std::vector<Real> dates;
   for (const auto& r : records) dates.push_back(r.JulianDay);
   return dates;
 }
 
-std::vector<long double> Dates(const MeasurementTable& table) {
-  std::vector<long double> dates;
+std::vector<Real> Dates(const MeasurementTable& table) {
+  std::vector<Real> dates;
   table.ForEach([&](const MeasurementRecord& r) { dates.push_back(r.JulianDay); });
   return dates;
 }
@@ -87,33 +88,33 @@ TEST_F(SessionJournalTest, EachRecordIsInTheFileWhenTheCallReturns) {
   MeasurementStore store;
   store.observer = journal.get();
   EXPECT_TRUE(Files().empty());  // nothing before the first record
-  const MeasurementRecord a = Measurement(2455197.5L, 1.25f);
-  const MeasurementRecord b = Measurement(2455197.75L, -0.5f);
+  const MeasurementRecord a = Measurement(2455197.5_r, 1.25f);
+  const MeasurementRecord b = Measurement(2455197.75_r, -0.5f);
   Confirm(store, a);
   ASSERT_EQ(Files().size(), 1u);
   EXPECT_EQ(fs::path(journal->Path()).filename().string().rfind("Journal-20240511-090500-", 0), 0u);
-  EXPECT_EQ(Dates(OnDisk(*journal).Work.Measurements), (std::vector<long double>{a.JulianDay}));
+  EXPECT_EQ(Dates(OnDisk(*journal).Work.Measurements), (std::vector<Real>{a.JulianDay}));
   Confirm(store, b);
   journal->EventSaved(Event(45423.5, "Io is entering eclipse."));
   const JournalContent content = OnDisk(*journal);
   ASSERT_TRUE(content.Session);
   EXPECT_EQ(content.Session->StartSerial, kMay11);
   EXPECT_EQ(content.Session->Mode, ExerciseMode::Newton);
-  EXPECT_EQ(Dates(content.Work.Measurements), (std::vector<long double>{a.JulianDay, b.JulianDay}));
+  EXPECT_EQ(Dates(content.Work.Measurements), (std::vector<Real>{a.JulianDay, b.JulianDay}));
   ASSERT_EQ(content.Work.Events.size(), 1u);
   EXPECT_EQ(content.Work.Events[0].Event, "Io is entering eclipse.");
   // A commit that takes nothing into the table tells the journal nothing.
   store.pending = MeasurementRecord{};
-  store.pending.JulianDay = 2455199.5L;
+  store.pending.JulianDay = 2455199.5_r;
   EXPECT_FALSE(CommitPendingMeasurement(store));
   EXPECT_EQ(OnDisk(*journal).Work.Measurements.size(), 2u);
   EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(SessionJournalTest, WhatRemovesTheJournalAndWhatItKeeps) {
-  const MeasurementRecord a = Measurement(2455197.5L, 1.25f);
-  const MeasurementRecord b = Measurement(2455198.5L, 2.5f);
-  const MeasurementRecord loaded = Measurement(2455100.5L, 3.0f);
+  const MeasurementRecord a = Measurement(2455197.5_r, 1.25f);
+  const MeasurementRecord b = Measurement(2455198.5_r, 2.5f);
+  const MeasurementRecord loaded = Measurement(2455100.5_r, 3.0f);
   MeasurementRecord a_edited = a;
   a_edited.Offset[2] = -1.0f;
   auto table = [](std::vector<MeasurementRecord> records) {
@@ -126,7 +127,7 @@ TEST_F(SessionJournalTest, WhatRemovesTheJournalAndWhatItKeeps) {
     const char* name;
     Steps steps;
     bool file_left;
-    std::vector<long double> measurements_left;
+    std::vector<Real> measurements_left;
     std::size_t events_left;
   } cases[] = {
       {"a normal end",
@@ -243,7 +244,7 @@ TEST_F(SessionJournalTest, WhatRemovesTheJournalAndWhatItKeeps) {
 
 TEST_F(SessionJournalTest, AJournalInUseIsNotOfferedButOneLeftBehindIs) {
   auto running = Login(kMay10);
-  running->MeasurementCommitted(Measurement(2455197.5L, 1.0f));
+  running->MeasurementCommitted(Measurement(2455197.5_r, 1.0f));
   // A second login of the same student while the first session runs.
   auto second = Login(kMay11);
   EXPECT_TRUE(second->ClaimLeftovers().empty());
@@ -259,8 +260,8 @@ TEST_F(SessionJournalTest, AJournalInUseIsNotOfferedButOneLeftBehindIs) {
 }
 
 TEST_F(SessionJournalTest, YesRestoresExactlyAndTheWorkBecomesThisSessions) {
-  const std::vector<MeasurementRecord> confirmed = {Measurement(2455198.5L + 1e-9L, -1.75f),
-                                                    Measurement(2455197.5L, 0.3f)};
+  const std::vector<MeasurementRecord> confirmed = {Measurement(2455198.5_r + 1e-9_r, -1.75f),
+                                                    Measurement(2455197.5_r, 0.3f)};
   const std::vector<EventRecord> events = {Event(45423.5, "Io is entering eclipse."),
                                            Event(45423.25, "first typed % after")};
   {
@@ -272,7 +273,7 @@ TEST_F(SessionJournalTest, YesRestoresExactlyAndTheWorkBecomesThisSessions) {
 
   auto next = Login(kMay11);
   MeasurementStore store;
-  store.table.InsertOrdered(Measurement(2455000.5L, 9.0f));  // loaded from a file
+  store.table.InsertOrdered(Measurement(2455000.5_r, 9.0f));  // loaded from a file
   EventList list;
   AppendEvent(list, Event(45400.0, ""), "earlier");
   prompter.answers = {Answer::Yes};
@@ -308,7 +309,7 @@ TEST_F(SessionJournalTest, YesRestoresExactlyAndTheWorkBecomesThisSessions) {
   ASSERT_EQ(mine.Work.Absorbed.size(), 1u);
   EXPECT_NE(old_file.find(mine.Work.Absorbed[0]), std::string::npos);
   // When this session is killed too, the next login is offered everything, under its date.
-  next->MeasurementCommitted(Measurement(2455199.5L, 4.0f));
+  next->MeasurementCommitted(Measurement(2455199.5_r, 4.0f));
   next.reset();
   prompter.messages.clear();
   prompter.answers = {Answer::No};
@@ -327,7 +328,7 @@ TEST_F(SessionJournalTest, YesRestoresExactlyAndTheWorkBecomesThisSessions) {
 TEST_F(SessionJournalTest, NoRemovesNoAnswerKeepsAndEachJournalIsAskedAbout) {
   for (const double start : {kMay10, kMay10 + 0.5}) {
     auto crashed = Login(start);
-    crashed->MeasurementCommitted(Measurement(2455197.5L + start - kMay10, 1.0f));
+    crashed->MeasurementCommitted(Measurement(2455197.5_r + start - kMay10, 1.0f));
   }
   ASSERT_EQ(Files().size(), 2u);
   MeasurementStore store;
@@ -351,7 +352,7 @@ TEST_F(SessionJournalTest, NoRemovesNoAnswerKeepsAndEachJournalIsAskedAbout) {
 TEST_F(SessionJournalTest, ARecoveryCutShortBeforeTheOldJournalWentIsNotOfferedTwice) {
   {
     auto crashed = Login(kMay10);
-    crashed->MeasurementCommitted(Measurement(2455197.5L, 1.0f));
+    crashed->MeasurementCommitted(Measurement(2455197.5_r, 1.0f));
   }
   const JournalContent old = ParseJournal(test::ReadAll(folder + Files().at(0)));
   ASSERT_TRUE(old.Session);
@@ -381,11 +382,11 @@ TEST_F(SessionJournalTest, TornDamagedEmptyAndOtherExercisesJournals) {
   events.Events = {Event(45420.5, "Io is entering eclipse.")};
   write(roemer, JournalText(roemer, events));
   // Two good measurements around a damaged one, and the last write torn.
-  const std::string bad = MeasurementLine(Measurement(2455198.5L, 2.0f));
-  write(newton, SessionLine(newton) + MeasurementLine(Measurement(2455197.5L, 1.0f)) +
+  const std::string bad = MeasurementLine(Measurement(2455198.5_r, 2.0f));
+  write(newton, SessionLine(newton) + MeasurementLine(Measurement(2455197.5_r, 1.0f)) +
                     bad.substr(0, 5) + "X" + bad.substr(6) +
-                    MeasurementLine(Measurement(2455199.5L, 3.0f)) +
-                    MeasurementLine(Measurement(2455200.5L, 4.0f)).substr(0, 20));
+                    MeasurementLine(Measurement(2455199.5_r, 3.0f)) +
+                    MeasurementLine(Measurement(2455200.5_r, 4.0f)).substr(0, 20));
   write(header_only, SessionLine(header_only) + MeasurementLine(Measurement(1, 1)).substr(0, 9));
   write(rubbish, "garbage\nmore garbage\n\n");
   const JournalSession huge{"20240509-120000-9-0005", ExerciseMode::Newton, kMay10 + 0.2};
@@ -408,7 +409,7 @@ TEST_F(SessionJournalTest, TornDamagedEmptyAndOtherExercisesJournals) {
   EXPECT_NE(prompter.messages[2].text.find(
                 "(1 damaged line of its journal could not be read and is left out.)"),
             std::string::npos);
-  EXPECT_EQ(Dates(store.table), (std::vector<long double>{2455197.5L, 2455199.5L}));
+  EXPECT_EQ(Dates(store.table), (std::vector<Real>{2455197.5_r, 2455199.5_r}));
   // The light-time exercise's journal waits for a login to it; the empty one is gone, the
   // rubbish is kept aside.
   const std::vector<std::string> files = Files();
@@ -433,8 +434,8 @@ TEST_F(SessionJournalTest, AFolderThatCannotBeWrittenIsReportedOnceAndTheSession
   journal->Begin(blocked, ExerciseMode::Newton, kMay11);
   MeasurementStore store;
   store.observer = journal.get();
-  Confirm(store, Measurement(2455197.5L, 1.0f));
-  Confirm(store, Measurement(2455198.5L, 2.0f));
+  Confirm(store, Measurement(2455197.5_r, 1.0f));
+  Confirm(store, Measurement(2455198.5_r, 2.0f));
   journal->EventSaved(Event(45420.5, "x"));
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].caption, "Unsaved Work Not Protected");

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/seven_segment.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -26,21 +27,21 @@ std::string Shown(const std::vector<SegmentCell>& cells) {
 TEST(SevenSegment, CellsOfTheWindowsReadouts) {
   struct Case {
     const char* name;
-    long double value;
+    Real value;
     ReadoutFormat format;
     bool on;
     const char* shown;
   } cases[] = {
-      {"T-zero", 2455201.3L, {12, 5, false}, true, "2455201.30000"},
-      {"period", 1.77L, {7, 5, false}, true, " 1.77000"},
-      {"amplitude", 13.18L, {6, 4, false}, true, "13.1800"},
-      {"cross-hair day", 203.04L, {5, 1, false}, true, " 203.0"},
-      {"negative, sign cell", -2.5L, {4, 2, true}, true, "- 2.50"},
-      {"positive, sign cell", 2.5L, {4, 2, true}, true, "  2.50"},
-      {"negative, no sign cell", -2.5L, {5, 2, false}, true, " -2.50"},
-      {"minus zero is zero", -0.001L, {4, 2, true}, true, "  0.00"},
-      {"too wide", 123.0L, {4, 2, false}, true, "----"},
-      {"switched off", 1.0L, {4, 2, true}, false, "     "},
+      {"T-zero", 2455201.3_r, {12, 5, false}, true, "2455201.30000"},
+      {"period", 1.77_r, {7, 5, false}, true, " 1.77000"},
+      {"amplitude", 13.18_r, {6, 4, false}, true, "13.1800"},
+      {"cross-hair day", 203.04_r, {5, 1, false}, true, " 203.0"},
+      {"negative, sign cell", -2.5_r, {4, 2, true}, true, "- 2.50"},
+      {"positive, sign cell", 2.5_r, {4, 2, true}, true, "  2.50"},
+      {"negative, no sign cell", -2.5_r, {5, 2, false}, true, " -2.50"},
+      {"minus zero is zero", -0.001_r, {4, 2, true}, true, "  0.00"},
+      {"too wide", 123.0_r, {4, 2, false}, true, "----"},
+      {"switched off", 1.0_r, {4, 2, true}, false, "     "},
       {"not a number", NAN, {3, 1, false}, true, "---"},
   };
   for (const Case& c : cases) {

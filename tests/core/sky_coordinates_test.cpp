@@ -12,49 +12,50 @@
 #include "sky/sky_ephemeris.h"
 #include "support/civil_dates.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-constexpr long double kDeg = kRadiansPerDegree;
-constexpr long double kArcsec = kRadiansPerArcsecond;
+constexpr Real kDeg = kRadiansPerDegree;
+constexpr Real kArcsec = kRadiansPerArcsecond;
 
-long double Hms(long double h, long double m, long double s) { return h + m / 60 + s / 3600; }
-long double Dms(long double d, long double m, long double s) {
-  const long double sign = d < 0 ? -1 : 1;
+Real Hms(Real h, Real m, Real s) { return h + m / 60 + s / 3600; }
+Real Dms(Real d, Real m, Real s) {
+  const Real sign = d < 0 ? -1 : 1;
   return sign * (std::fabs(d) + m / 60 + s / 3600);
 }
 // Seconds of time between two angles given in radians, (-12 h, 12 h].
-long double TimeSecondsBetween(long double a, long double b) {
+Real TimeSecondsBetween(Real a, Real b) {
   return std::remainder(a - b, kTwoPi) / kTwoPi * 86400;
 }
 
 // Meeus, Astronomical Algorithms (2nd ed., 1998), Example 12.a: 1987 April 10, 0h UT.
 TEST(SkyCoordinates, SiderealTimeOfMeeusExample12a) {
-  const long double jd = 2446895.5L;
-  EXPECT_NEAR(TimeSecondsBetween(GreenwichMeanSiderealTime(jd), Hms(13, 10, 46.3668L) * 15 * kDeg),
+  const Real jd = 2446895.5_r;
+  EXPECT_NEAR(TimeSecondsBetween(GreenwichMeanSiderealTime(jd), Hms(13, 10, 46.3668_r) * 15 * kDeg),
               0, 0.0005);
   // The apparent time there: 13h10m46.1351s, from the full nutation (Delta psi -3.788");
   // the program's two leading terms come within a few hundredths of a second.
   EXPECT_NEAR(
-      TimeSecondsBetween(GreenwichApparentSiderealTime(jd), Hms(13, 10, 46.1351L) * 15 * kDeg), 0,
+      TimeSecondsBetween(GreenwichApparentSiderealTime(jd), Hms(13, 10, 46.1351_r) * 15 * kDeg), 0,
       0.03);
 }
 
 // Example 12.b: 1987 April 10, 19h21m00s UT, mean sidereal time 8h34m57.0896s.
 TEST(SkyCoordinates, SiderealTimeOfMeeusExample12b) {
-  const long double jd = 2446896.30625L;
-  EXPECT_NEAR(TimeSecondsBetween(GreenwichMeanSiderealTime(jd), Hms(8, 34, 57.0896L) * 15 * kDeg),
+  const Real jd = 2446896.30625_r;
+  EXPECT_NEAR(TimeSecondsBetween(GreenwichMeanSiderealTime(jd), Hms(8, 34, 57.0896_r) * 15 * kDeg),
               0, 0.0005);
 }
 
 // Example 22.a: 1987 April 10, 0h TD: eps0 = 23deg26'27.407", Delta eps = +9.443",
 // eps = 23deg26'36.850".
 TEST(SkyCoordinates, ObliquityOfMeeusExample22a) {
-  const long double jde = 2446895.5L;
-  EXPECT_NEAR((MeanObliquity(jde) - Dms(23, 26, 27.407L) * kDeg) / kArcsec, 0, 0.001);
+  const Real jde = 2446895.5_r;
+  EXPECT_NEAR((MeanObliquity(jde) - Dms(23, 26, 27.407_r) * kDeg) / kArcsec, 0, 0.001);
   EXPECT_NEAR(NutationInObliquity(jde) / kArcsec, 9.443, 0.5);  // two terms of the series
-  EXPECT_NEAR((TrueObliquity(jde) - Dms(23, 26, 36.850L) * kDeg) / kArcsec, 0, 0.5);
+  EXPECT_NEAR((TrueObliquity(jde) - Dms(23, 26, 36.850_r) * kDeg) / kArcsec, 0, 0.5);
 }
 
 // Example 13.b: Venus from the US Naval Observatory (38deg55'17" N, 77deg03'56" W) on
@@ -62,23 +63,23 @@ TEST(SkyCoordinates, ObliquityOfMeeusExample22a) {
 // time at Greenwich 8h34m56.853s; hour angle 64.352133deg; azimuth 68.0337deg from the south
 // (248.0337deg from the north), altitude 15.1249deg.
 TEST(SkyCoordinates, AltitudeAndAzimuthOfMeeusExample13b) {
-  const long double jd = 2446896.30625L;
+  const Real jd = 2446896.30625_r;
   EXPECT_NEAR(
-      TimeSecondsBetween(GreenwichApparentSiderealTime(jd), Hms(8, 34, 56.853L) * 15 * kDeg), 0,
+      TimeSecondsBetween(GreenwichApparentSiderealTime(jd), Hms(8, 34, 56.853_r) * 15 * kDeg), 0,
       0.03);
-  const long double lst =
-      LocalSiderealTime(Hms(8, 34, 56.853L) * 15 * kDeg, -Dms(77, 3, 56) * kDeg);
-  const long double ra = Hms(23, 9, 16.641L) * 15 * kDeg;
-  const long double h = HourAngle(lst, ra);
+  const Real lst =
+      LocalSiderealTime(Hms(8, 34, 56.853_r) * 15 * kDeg, -Dms(77, 3, 56) * kDeg);
+  const Real ra = Hms(23, 9, 16.641_r) * 15 * kDeg;
+  const Real h = HourAngle(lst, ra);
   EXPECT_NEAR(h / kDeg, 64.352133, 0.0002);  // the book's sidereal time is rounded to 1 ms
   const Horizontal sky =
-      HorizonFromEquatorial(h, Dms(-6, 43, 11.61L) * kDeg, Dms(38, 55, 17) * kDeg);
+      HorizonFromEquatorial(h, Dms(-6, 43, 11.61_r) * kDeg, Dms(38, 55, 17) * kDeg);
   EXPECT_NEAR(sky.azimuth / kDeg, 248.0337, 0.0002);  // to the rounding of the inputs
   EXPECT_NEAR(sky.altitude / kDeg, 15.1249, 0.0001);
 }
 
 TEST(SkyCoordinates, AzimuthCountsFromTheNorthThroughTheEast) {
-  const long double lat = 50 * kDeg;
+  const Real lat = 50 * kDeg;
   // On the meridian: south of the zenith at azimuth 180, north of it at 0.
   EXPECT_NEAR(HorizonFromEquatorial(0, 10 * kDeg, lat).azimuth / kDeg, 180, 1e-9);
   EXPECT_NEAR(HorizonFromEquatorial(0, 80 * kDeg, lat).azimuth / kDeg, 0, 1e-9);
@@ -93,25 +94,25 @@ TEST(SkyCoordinates, EclipticToEquatorialOfMeeusExample13a) {
   // Example 13.a, Pollux: lambda 113.215630deg, beta 6.684170deg, eps 23.4392911deg give
   // alpha 116.328942deg, delta 28.026183deg.
   const Equatorial e =
-      EclipticToEquatorial(113.215630L * kDeg, 6.684170L * kDeg, 23.4392911L * kDeg);
+      EclipticToEquatorial(113.215630_r * kDeg, 6.684170_r * kDeg, 23.4392911_r * kDeg);
   EXPECT_NEAR(e.ra / kDeg, 116.328942, 1e-6);
   EXPECT_NEAR(e.dec / kDeg, 28.026183, 1e-6);
 }
 
 TEST(SkyCoordinates, StandardRefraction) {
   // 34' at the horizon seen: the true altitude -34' (-0.5667deg) appears at 0 within 1'.
-  EXPECT_NEAR(ApparentAltitude(-0.5667L * kDeg) / kDeg * 60, 0, 1.0);
+  EXPECT_NEAR(ApparentAltitude(-0.5667_r * kDeg) / kDeg * 60, 0, 1.0);
   // About 29' for a true altitude of 0, 5.4' at 10deg, 1' at 45deg, none at the zenith.
   EXPECT_NEAR(Refraction(0) / kDeg * 60, 28.98, 0.02);
   EXPECT_NEAR(Refraction(10 * kDeg) / kDeg * 60, 5.41, 0.02);
   EXPECT_NEAR(Refraction(45 * kDeg) / kDeg * 60, 1.0, 0.05);
   EXPECT_NEAR(Refraction(90 * kDeg), 0, 1e-9);
   // Continuous and increasing apparent altitude from the nadir to the zenith.
-  long double previous = ApparentAltitude(-90 * kDeg);
-  for (long double h = -90; h <= 90; h += 0.01L) {
-    const long double apparent = ApparentAltitude(h * kDeg);
+  Real previous = ApparentAltitude(-90 * kDeg);
+  for (Real h = -90; h <= 90; h += 0.01_r) {
+    const Real apparent = ApparentAltitude(h * kDeg);
     EXPECT_GT(apparent, previous - 1e-15) << h;
-    EXPECT_LT(apparent - previous, 0.02L * kDeg) << h;
+    EXPECT_LT(apparent - previous, 0.02_r * kDeg) << h;
     EXPECT_GE(Refraction(h * kDeg), 0) << h;
     previous = apparent;
   }
@@ -143,17 +144,17 @@ TEST(SkyEphemeris, JupiterAgainstJplHorizons) {
   SkyEphemeris sky(&messages);
   const ObserverPlace site{29, -81, 10, ""};
   for (const HorizonsRow& row : kHorizons) {
-    const long double jd = test::CivilJD(row.year, row.month, row.day);
+    const Real jd = test::CivilJD(row.year, row.month, row.day);
     const auto e = sky.Apparent(SkyBody::Jupiter, jd);
     ASSERT_TRUE(e) << row.year;
-    const long double d_ra =
-        std::remainder(e->ra / kDeg - row.ra_deg, 360.0L) * 3600 * std::cos(row.dec_deg * kDeg);
-    const long double d_dec = (e->dec / kDeg - row.dec_deg) * 3600;
+    const Real d_ra =
+        std::remainder(e->ra / kDeg - row.ra_deg, 360.0_r) * 3600 * std::cos(row.dec_deg * kDeg);
+    const Real d_dec = (e->dec / kDeg - row.dec_deg) * 3600;
     const auto p = sky.Where(SkyBody::Jupiter, site, jd);
     ASSERT_TRUE(p);
-    const long double d_az = std::remainder(p->azimuth_deg - row.azimuth_deg, 360.0L) * 3600 *
+    const Real d_az = std::remainder(p->azimuth_deg - row.azimuth_deg, 360.0_r) * 3600 *
                              std::cos(row.elevation_deg * kDeg);
-    const long double d_el = (p->true_altitude_deg - row.elevation_deg) * 3600;
+    const Real d_el = (p->true_altitude_deg - row.elevation_deg) * 3600;
     // The program's theory: VSOP87 fitted per five-year block, the Sun from 50 terms,
     // aberration and nutation from the leading terms; Horizons's places are for the site
     // (Jupiter's parallax is under 2") and UT1, not UTC.

@@ -12,29 +12,30 @@
 #include "sky/sky_ephemeris.h"
 #include "support/civil_dates.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-constexpr long double kSecond = 1.0L / 86400;
-constexpr long double kDeg = kRadiansPerDegree;
+constexpr Real kSecond = 1.0_r / 86400;
+constexpr Real kDeg = kRadiansPerDegree;
 
 // Meeus, Astronomical Algorithms (2nd ed.), Example 15.a: Venus from Boston (42deg20' N,
 // 71deg05' W) on 1988 March 20, from its places at 0h TD on March 19, 20 and 21 (interpolated
 // as Meeus does, (3.3)) and h0 = -0deg34'. Meeus finds the rising at 12h25m, the transit at
 // 19h41m and the setting at 2h55m UT.
 TEST(RiseTransitSet, MeeusExample15aVenusAtBoston) {
-  const long double day = test::CivilJD(1988, 3, 20);
-  const long double ra[3] = {40.68021L, 41.73129L, 42.78204L};
-  const long double dec[3] = {18.04761L, 18.44092L, 18.82742L};
-  auto interpolate = [](const long double(&y)[3], long double n) {
-    const long double a = y[1] - y[0], b = y[2] - y[1], c = b - a;
+  const Real day = test::CivilJD(1988, 3, 20);
+  const Real ra[3] = {40.68021_r, 41.73129_r, 42.78204_r};
+  const Real dec[3] = {18.04761_r, 18.44092_r, 18.82742_r};
+  auto interpolate = [](const Real(&y)[3], Real n) {
+    const Real a = y[1] - y[0], b = y[2] - y[1], c = b - a;
     return y[1] + n / 2 * (a + b + n * c);
   };
   int calls = 0;
-  const PositionAt venus = [&](long double jd_ut) -> std::optional<Equatorial> {
+  const PositionAt venus = [&](Real jd_ut) -> std::optional<Equatorial> {
     ++calls;
-    const long double n = TDTFromUT(jd_ut) - day;
+    const Real n = TDTFromUT(jd_ut) - day;
     return Equatorial{interpolate(ra, n) * kDeg, interpolate(dec, n) * kDeg};
   };
   const ObserverPlace boston{42 + 20 / 60.0, -(71 + 5 / 60.0), 0, "Boston"};
@@ -57,7 +58,7 @@ struct Reference {
   LocalDate date;
   // UT Julian dates from Astronomy Engine 2.1.19 (D. Cross, VSOP87 and IAU 2000B nutation;
   // the same horizon altitudes), 0 where the event does not happen that day.
-  long double jupiter_rise, jupiter_transit, jupiter_set, sun_rise, sun_set;
+  Real jupiter_rise, jupiter_transit, jupiter_set, sun_rise, sun_set;
 };
 
 const Reference kReferences[] = {
@@ -65,36 +66,36 @@ const Reference kReferences[] = {
      {52.37, 4.89, 0, ""},
      -1,
      {2024, 1, 21},
-     2460330.94814L,
-     2460331.24702L,
-     2460330.54841L,
-     2460330.81779L,
-     2460331.17089L},
+     2460330.94814_r,
+     2460331.24702_r,
+     2460330.54841_r,
+     2460330.81779_r,
+     2460331.17089_r},
     {"Sydney",
      {-33.87, 151.21, 0, ""},
      -10,
      {2023, 11, 3},
-     2460251.84343L,
-     2460252.06869L,
-     2460251.29701L,
-     2460251.28716L,
-     2460251.85030L},
+     2460251.84343_r,
+     2460252.06869_r,
+     2460251.29701_r,
+     2460251.28716_r,
+     2460251.85030_r},
     {"Tromso",
      {69.65, 18.96, 0, ""},
      -1,
      {2024, 1, 21},
-     2460330.84999L,
-     2460331.20804L,
-     2460330.56856L,
-     2460330.89749L,
-     2460331.01326L},
+     2460330.84999_r,
+     2460331.20804_r,
+     2460330.56856_r,
+     2460330.89749_r,
+     2460331.01326_r},
     // Jupiter at declination -22deg: never rises at 69.65 N; the midnight Sun.
-    {"Tromso", {69.65, 18.96, 0, ""}, -1, {2019, 6, 10}, 0, 2458645.44615L, 0, 0, 0},
+    {"Tromso", {69.65, 18.96, 0, ""}, -1, {2019, 6, 10}, 0, 2458645.44615_r, 0, 0, 0},
     // Jupiter at declination +23deg: never sets; the midnight Sun.
-    {"Tromso", {69.65, 18.96, 0, ""}, -1, {2025, 6, 21}, 0, 2460847.95560L, 0, 0, 0},
+    {"Tromso", {69.65, 18.96, 0, ""}, -1, {2025, 6, 21}, 0, 2460847.95560_r, 0, 0, 0},
 };
 
-void ExpectOne(const std::vector<long double>& found, long double expected, const char* what,
+void ExpectOne(const std::vector<Real>& found, Real expected, const char* what,
                const Reference& r) {
   if (expected == 0) {
     EXPECT_TRUE(found.empty()) << r.place << " " << r.date.year << " " << what;
@@ -149,15 +150,15 @@ TEST(RiseTransitSet, EventsLieOnTheHorizonAltitudeAndTheMeridian) {
     ASSERT_TRUE(day.ok());
     for (SkyBody body : {SkyBody::Jupiter, SkyBody::Sun}) {
       const DayEvents& e = body == SkyBody::Jupiter ? day.jupiter : day.sun;
-      const long double h0 = body == SkyBody::Jupiter ? kPlanetHorizonDeg : kSunHorizonDeg;
+      const Real h0 = body == SkyBody::Jupiter ? kPlanetHorizonDeg : kSunHorizonDeg;
       for (const auto* list : {&e.rises, &e.sets}) {
-        for (long double t : *list) {
+        for (Real t : *list) {
           EXPECT_GE(t, day.start_ut);
           EXPECT_LT(t, day.start_ut + 1);
           EXPECT_NEAR(sky.Where(body, place, t)->true_altitude_deg, h0, 0.002) << month;
         }
       }
-      for (long double t : e.transits) {
+      for (Real t : e.transits) {
         EXPECT_NEAR(sky.Where(body, place, t)->hour_angle_deg, 0, 0.002) << month;
       }
       EXPECT_EQ(e.rises.size(), 1u) << month;
@@ -168,21 +169,21 @@ TEST(RiseTransitSet, EventsLieOnTheHorizonAltitudeAndTheMeridian) {
 
 TEST(RiseTransitSet, AMissingPositionEndsTheSearchCleanly) {
   int calls = 0;
-  const PositionAt failing = [&calls](long double) -> std::optional<Equatorial> {
+  const PositionAt failing = [&calls](Real) -> std::optional<Equatorial> {
     ++calls;
     return std::nullopt;
   };
-  const DayEvents e = RiseTransitSet(failing, ObserverPlace{}, 2451545.0L, kSunHorizonDeg);
+  const DayEvents e = RiseTransitSet(failing, ObserverPlace{}, 2451545.0_r, kSunHorizonDeg);
   EXPECT_FALSE(e.ok);
   EXPECT_EQ(calls, 1);
   EXPECT_TRUE(e.rises.empty() && e.sets.empty() && e.transits.empty());
   // Failing half-way.
   calls = 0;
-  const PositionAt late = [&calls](long double) -> std::optional<Equatorial> {
+  const PositionAt late = [&calls](Real) -> std::optional<Equatorial> {
     if (++calls > 40) return std::nullopt;
-    return Equatorial{1, 0.2L};
+    return Equatorial{1, 0.2_r};
   };
-  EXPECT_FALSE(RiseTransitSet(late, ObserverPlace{}, 2451545.0L, kSunHorizonDeg).ok);
+  EXPECT_FALSE(RiseTransitSet(late, ObserverPlace{}, 2451545.0_r, kSunHorizonDeg).ok);
   EXPECT_EQ(calls, 41);
 }
 
@@ -198,8 +199,8 @@ TEST(RiseTransitSet, JupiterOutsideItsEphemerisIsNotAnEvent) {
 
 TEST(LocalDay, StartsAtLocalMidnight) {
   // US Eastern Standard Time, UT - 5 h: 2024 January 21 begins at 5h UT.
-  EXPECT_EQ(LocalDayStart({2024, 1, 21}, 5), test::CivilJD(2024, 1, 21) + 5.0L / 24);
-  EXPECT_EQ(LocalDayStart({2024, 1, 21}, -10), test::CivilJD(2024, 1, 21) - 10.0L / 24);
+  EXPECT_EQ(LocalDayStart({2024, 1, 21}, 5), test::CivilJD(2024, 1, 21) + 5.0_r / 24);
+  EXPECT_EQ(LocalDayStart({2024, 1, 21}, -10), test::CivilJD(2024, 1, 21) - 10.0_r / 24);
   const LocalDate d = LocalDateOf(test::CivilJD(2024, 1, 21, 2, 0), 5);  // 21:00 on the 20th
   EXPECT_EQ(d.year, 2024);
   EXPECT_EQ(d.month, 1);

@@ -7,11 +7,12 @@
 #include "support/civil_dates.h"
 #include "support/recording_prompter.h"
 #include "support/sign_change.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-constexpr long double kMinute = 1.0L / 1440;
+constexpr Real kMinute = 1.0_r / 1440;
 
 using test::Crossing;
 
@@ -22,13 +23,13 @@ class Visibility : public ::testing::Test {
   const ObserverPlace amsterdam{52.37, 4.89, 0, "Amsterdam"};
   // 2024 January 21, local time UT + 1 h: the Sun sets at 17:06, Jupiter transits at 18:56
   // some 50 degrees high and sets at 02:10.
-  const long double evening = test::CivilJD(2024, 1, 21, 16, 0);  // 17:00 local
+  const Real evening = test::CivilJD(2024, 1, 21, 16, 0);  // 17:00 local
 };
 
 TEST_F(Visibility, JupiterAtTheAltitudeLimit) {
-  const long double t = Crossing(
-      evening + 6 * kMinute * 60, evening + 9.5L * kMinute * 60,
-      [&](long double jd) { return VisibleFrom(sky, amsterdam, jd).jupiter_altitude_deg - 10; });
+  const Real t = Crossing(
+      evening + 6 * kMinute * 60, evening + 9.5_r * kMinute * 60,
+      [&](Real jd) { return VisibleFrom(sky, amsterdam, jd).jupiter_altitude_deg - 10; });
   const JupiterVisibility at = VisibleFrom(sky, amsterdam, t);
   ASSERT_TRUE(at.available);
   EXPECT_NEAR(at.jupiter_altitude_deg, 10, 1e-4);
@@ -44,7 +45,7 @@ TEST_F(Visibility, JupiterAtTheAltitudeLimit) {
   VisibilityLimits exact;
   exact.min_alt_deg = at.jupiter_altitude_deg;
   EXPECT_TRUE(VisibleFrom(sky, amsterdam, t, exact).visible);
-  exact.min_alt_deg = std::nextafter(at.jupiter_altitude_deg, 90.0L);
+  exact.min_alt_deg = std::nextafter(at.jupiter_altitude_deg, 90.0_r);
   EXPECT_FALSE(VisibleFrom(sky, amsterdam, t, exact).visible);
   // The altitude is the apparent one: the refraction (5.4' at 10 degrees) is in it.
   const auto where = sky.Where(SkyBody::Jupiter, amsterdam, t);
@@ -53,7 +54,7 @@ TEST_F(Visibility, JupiterAtTheAltitudeLimit) {
 }
 
 TEST_F(Visibility, TheSkyAtTheTwilightLimit) {
-  const long double t = Crossing(evening, evening + 2 * kMinute * 60, [&](long double jd) {
+  const Real t = Crossing(evening, evening + 2 * kMinute * 60, [&](Real jd) {
     return VisibleFrom(sky, amsterdam, jd).sun_altitude_deg + 6;
   });
   const JupiterVisibility at = VisibleFrom(sky, amsterdam, t);
@@ -65,7 +66,7 @@ TEST_F(Visibility, TheSkyAtTheTwilightLimit) {
   VisibilityLimits exact;
   exact.sun_below_deg = -at.sun_altitude_deg;
   EXPECT_TRUE(VisibleFrom(sky, amsterdam, t, exact).visible);
-  exact.sun_below_deg = std::nextafter(-at.sun_altitude_deg, 90.0L);
+  exact.sun_below_deg = std::nextafter(-at.sun_altitude_deg, 90.0_r);
   EXPECT_FALSE(VisibleFrom(sky, amsterdam, t, exact).visible);
   // Other limits move the boundary: 12 degrees (nautical twilight) is not yet reached.
   VisibilityLimits nautical;
@@ -94,7 +95,7 @@ TEST(VisibilityProgramWide, SameAnswerAsWithItsOwnEphemeris) {
   test::ScopedProgramPrompter program;
   SkyEphemeris sky;
   const ObserverPlace sydney{-33.87, 151.21, 0, ""};
-  const long double t = test::CivilJD(2023, 11, 3, 12, 0);
+  const Real t = test::CivilJD(2023, 11, 3, 12, 0);
   const JupiterVisibility a = VisibleFrom(sydney, t);
   const JupiterVisibility b = VisibleFrom(sky, sydney, t);
   EXPECT_EQ(a.jupiter_altitude_deg, b.jupiter_altitude_deg);

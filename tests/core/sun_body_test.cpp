@@ -6,6 +6,7 @@
 
 #include "astro/angles.h"
 #include "ephemeris_test_support.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -15,8 +16,8 @@ using test::ArcsecondsBetween;
 // Meeus, Astronomical Algorithms, worked example for 1992 October 13.0 TD, from the full
 // VSOP87 with FK5, nutation and aberration. The 50-term series keeps within a few arcseconds.
 TEST(SunSeries, MatchesAWorkedExample) {
-  const long double jde = 2448908.5L;
-  const long double apparent = (199.0L + 54.0L / 60 + 21.818L / 3600) * kRadiansPerDegree;
+  const Real jde = 2448908.5_r;
+  const Real apparent = (199.0_r + 54.0_r / 60 + 21.818_r / 3600) * kRadiansPerDegree;
   EXPECT_NEAR(
       static_cast<double>(ArcsecondsBetween(SunLongitude(SunBody(kApparent), jde), apparent)), 0.0,
       3.0);
@@ -29,63 +30,63 @@ TEST(SunSeries, MatchesAWorkedExample) {
 TEST(SunSeries, ApparentLongitudeAddsNutationAndAberration) {
   struct Case {
     const char* name;
-    long double jde;
+    Real jde;
   };
   const Case cases[] = {
-      {"year -3000", 625673.5L},
-      {"year 100", 1757641.5L},
-      {"1600", 2305447.5L},
-      {"J2000.0", 2451545.0L},
-      {"2000 March equinox, before", 2451623.80L},
-      {"2000 March equinox, after", 2451623.83L},
-      {"2790", 2740000.5L},
+      {"year -3000", 625673.5_r},
+      {"year 100", 1757641.5_r},
+      {"1600", 2305447.5_r},
+      {"J2000.0", 2451545.0_r},
+      {"2000 March equinox, before", 2451623.80_r},
+      {"2000 March equinox, after", 2451623.83_r},
+      {"2790", 2740000.5_r},
   };
   for (const Case& c : cases) {
-    const long double geometric = SunLongitude(SunBody(kGeometric), c.jde);
-    const long double apparent = SunLongitude(SunBody(kApparent), c.jde);
-    for (long double lambda : {geometric, apparent}) {
-      EXPECT_GE(lambda, 0.0L) << c.name;
+    const Real geometric = SunLongitude(SunBody(kGeometric), c.jde);
+    const Real apparent = SunLongitude(SunBody(kApparent), c.jde);
+    for (Real lambda : {geometric, apparent}) {
+      EXPECT_GE(lambda, 0.0_r) << c.name;
       EXPECT_LT(lambda, kTwoPi) << c.name;
     }
-    const long double aberration =
+    const Real aberration =
         ArcsecondsBetween(apparent, geometric) * kRadiansPerArcsecond - NutationInLongitude(c.jde);
-    EXPECT_GE(aberration, -1010e-7L) << c.name;
-    EXPECT_LE(aberration, -976e-7L) << c.name;
+    EXPECT_GE(aberration, -1010e-7_r) << c.name;
+    EXPECT_LE(aberration, -976e-7_r) << c.name;
   }
 }
 
 TEST(SunSeries, GeocentricPositionIsTheSeries) {
-  const long double jde = 2460000.5L;
+  const Real jde = 2460000.5_r;
   SunBody sun(kApparent);
   PositionRec pos;
-  long double dist = 0;
+  Real dist = 0;
   sun.GeocentricPosition(jde, pos, dist);
   EXPECT_EQ(pos.Kind, kApparent);
   EXPECT_EQ(pos.Frame, kEclipticOfDate);
   EXPECT_EQ(pos.Epoch, jde);
-  EXPECT_EQ(pos.Latitude, 0.0L);
+  EXPECT_EQ(pos.Latitude, 0.0_r);
   EXPECT_EQ(pos.Longitude, SunLongitude(sun, jde));
   EXPECT_EQ(dist, SunRadius(sun, jde));
 
-  long double r = 1;
+  Real r = 1;
   sun.HeliocentricPosition(jde, pos, r);
-  EXPECT_EQ(pos.Longitude, 0.0L);
-  EXPECT_EQ(pos.Latitude, 0.0L);
-  EXPECT_EQ(r, 0.0L);
-  std::array<long double, 3> xyz{1, 1, 1};
+  EXPECT_EQ(pos.Longitude, 0.0_r);
+  EXPECT_EQ(pos.Latitude, 0.0_r);
+  EXPECT_EQ(r, 0.0_r);
+  std::array<Real, 3> xyz{1, 1, 1};
   sun.RectangularJ2000(jde, xyz);
-  EXPECT_EQ(xyz, (std::array<long double, 3>{0, 0, 0}));
+  EXPECT_EQ(xyz, (std::array<Real, 3>{0, 0, 0}));
 }
 
 // Nutation: Meeus' worked example for 1987 April 10, 0h TD, -3.788" from the full series, which the
 // two leading terms follow to a fraction of an arcsecond. Precession: 5029.0966" per century.
 TEST(EarthOrientation, NutationAndPrecession) {
-  EXPECT_NEAR(static_cast<double>(NutationInLongitude(2446895.5L) / kRadiansPerArcsecond), -3.788,
+  EXPECT_NEAR(static_cast<double>(NutationInLongitude(2446895.5_r) / kRadiansPerArcsecond), -3.788,
               0.6);
-  EXPECT_EQ(GeneralPrecession(2451545.0L), 0.0L);
-  EXPECT_NEAR(static_cast<double>(GeneralPrecession(2451545.0L + 36525.0L) / kRadiansPerArcsecond),
+  EXPECT_EQ(GeneralPrecession(2451545.0_r), 0.0_r);
+  EXPECT_NEAR(static_cast<double>(GeneralPrecession(2451545.0_r + 36525.0_r) / kRadiansPerArcsecond),
               5029.0966 + 1.111971, 1e-3);
-  EXPECT_NEAR(static_cast<double>(GeneralPrecession(2451545.0L - 36525.0L) / kRadiansPerArcsecond),
+  EXPECT_NEAR(static_cast<double>(GeneralPrecession(2451545.0_r - 36525.0_r) / kRadiansPerArcsecond),
               -5029.0966 + 1.111971, 1e-3);
 }
 

@@ -14,6 +14,7 @@
 #include "support/fake_storage_environment.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -59,7 +60,7 @@ class TelescopeSessionTest : public ::testing::Test {
     env.working_folder = dir.File("data") + "/";
   }
   // Logged in for the orbit exercise and observing at `jd` (inside the built-in Jupiter block).
-  void Observe(long double jd) {
+  void Observe(Real jd) {
     options.LoginRequired = false;
     const std::vector<std::uint8_t> bytes = EncodeOptions(options);
     dir.Write("data/JUP_OPTS.INI", std::string(bytes.begin(), bytes.end()));
@@ -82,7 +83,7 @@ class TelescopeSessionTest : public ::testing::Test {
   Telescope scope;
 };
 
-constexpr long double kStart = 2448972.5L;  // 1992 December 21
+constexpr Real kStart = 2448972.5_r;  // 1992 December 21
 const std::string kRange =
     "Next step out of range for Jupiter ephemeris! \r\n Available range: +100.0..+2800.0 "
     "(TDT)\r\n\r\nUse \"File\"->\"Observation Date\" to reset.";
@@ -90,14 +91,14 @@ const std::string kRange =
 TEST_F(TelescopeSessionTest, ATimerStepOutOfRangeStopsTheAnimationBeforeItsMessage) {
   options.NewtonClouds = false;
   Observe(kStart);
-  session.SetObservationJD(kMaxStepJD - 0.002L);
+  session.SetObservationJD(kMaxStepJD - 0.002_r);
   scope.StartAnimation();
   EXPECT_FALSE(scope.Tick());  // 0.1 hour lands past the end
   EXPECT_FALSE(scope.Animating());
   EXPECT_EQ(window.log, (std::vector<std::string>{"start 10", "stop",
                                                   "*** Annimation Stop! ***: " + kRange}));
   EXPECT_NEAR(static_cast<double>(ToJD(session.ObservationTime())),
-              static_cast<double>(kMaxStepJD - 0.002L), 1e-8);
+              static_cast<double>(kMaxStepJD - 0.002_r), 1e-8);
   window.log.clear();
   EXPECT_FALSE(scope.Next());
   EXPECT_EQ(window.log, (std::vector<std::string>{"*** Ephemeris Unavailable! ***: " + kRange}));

@@ -9,6 +9,7 @@
 #include "session/observation_step.h"
 #include "session/rotation_image.h"
 #include "session/telescope_geometry.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -16,15 +17,15 @@ namespace {
 TEST(ObservationStepTest, TheRangeHoldsInBothDirections) {
   struct Case {
     const char* name;
-    long double jd, hours;
+    Real jd, hours;
     bool accepted;
   };
   const Case cases[] = {
-      {"forward onto the upper limit is refused", 2743737.495L, 24, false},
-      {"forward to just below the upper limit", 2743737.49L, 24, true},
-      {"backward onto the lower limit is accepted", 1757583.5L, -24, true},
-      {"backward past the lower limit is refused", 1757583.5L, -24.5L, false},
-      {"an ordinary night", 2455000.5L, 24, true},
+      {"forward onto the upper limit is refused", 2743737.495_r, 24, false},
+      {"forward to just below the upper limit", 2743737.49_r, 24, true},
+      {"backward onto the lower limit is accepted", 1757583.5_r, -24, true},
+      {"backward past the lower limit is refused", 1757583.5_r, -24.5_r, false},
+      {"an ordinary night", 2455000.5_r, 24, true},
   };
   for (const Case& c : cases) {
     const auto t = StepTarget(c.jd, c.hours);
@@ -33,7 +34,7 @@ TEST(ObservationStepTest, TheRangeHoldsInBothDirections) {
       EXPECT_EQ(*t, c.jd + c.hours / 24) << c.name;
     }
   }
-  EXPECT_FALSE(StepTarget(2455000.5L, std::numeric_limits<long double>::quiet_NaN()));
+  EXPECT_FALSE(StepTarget(2455000.5_r, std::numeric_limits<Real>::quiet_NaN()));
   EXPECT_STREQ(StepOutOfRangeCaption(StepSource::Next), "*** Ephemeris Unavailable! ***");
   EXPECT_STREQ(StepOutOfRangeCaption(StepSource::Timer), "*** Annimation Stop! ***");
 }
@@ -41,15 +42,15 @@ TEST(ObservationStepTest, TheRangeHoldsInBothDirections) {
 TEST(RotationImageTest, AnglesWrapIntoTheSet) {
   struct Case {
     const char* name;
-    long double a;
+    Real a;
     int index;
   };
   const Case cases[] = {
       {"a = 0", 0, 62},
-      {"just below 2 pi", 2 * 3.14159265358979323846L - 1e-9L, 62},
-      {"minus half a step rounds to even 0", -0.5L * kRotationStep, 62},
-      {"plus half a step rounds to even 0", 0.5L * kRotationStep, 62},
-      {"one and a half steps round to 2", 1.5L * kRotationStep, 64},
+      {"just below 2 pi", 2 * 3.14159265358979323846_r - 1e-9_r, 62},
+      {"minus half a step rounds to even 0", -0.5_r * kRotationStep, 62},
+      {"plus half a step rounds to even 0", 0.5_r * kRotationStep, 62},
+      {"one and a half steps round to 2", 1.5_r * kRotationStep, 64},
       {"-62 steps wrap to the last picture", -62 * kRotationStep, 573},
       {"-61 steps give the first picture", -61 * kRotationStep, 1},
       {"511 steps give the last picture", 511 * kRotationStep, 573},
@@ -57,23 +58,23 @@ TEST(RotationImageTest, AnglesWrapIntoTheSet) {
   };
   for (const Case& c : cases) EXPECT_EQ(RotationIndexForAngle(c.a), c.index) << c.name;
   // The Red Spot's longitude (degrees) is taken off the central meridian.
-  EXPECT_EQ(SelectRotationImage(119 * 0.017453292519943295L, 119.0f), 62);
+  EXPECT_EQ(SelectRotationImage(119 * 0.017453292519943295_r, 119.0f), 62);
   EXPECT_EQ(RotationImageName(1), "Jup001.BMP");
   EXPECT_EQ(RotationImageName(573), "Jup573.BMP");
   // A broken longitude still names a picture of the set.
-  const int odd = RotationIndexForAngle(std::numeric_limits<long double>::infinity());
+  const int odd = RotationIndexForAngle(std::numeric_limits<Real>::infinity());
   EXPECT_TRUE(odd >= 1 && odd <= 573);
-  const int far = RotationIndexForAngle(1.0e6L);
+  const int far = RotationIndexForAngle(1.0e6_r);
   EXPECT_TRUE(far >= 1 && far <= 573);
 }
 
 TEST(TelescopeGeometryTest, MoonsShadowsAndPictureSizes) {
   std::array<SatelliteState, 4> moons{};
-  moons[0].X = 2.05L;   // 20.5 px at 100X rounds to even 20
-  moons[0].Y = -1.15L;  // -11.5 rounds to -12
-  moons[0].SunX = 2.25L;
-  moons[0].SunY = 0.1L;
-  moons[1].X = -3.0L;
+  moons[0].X = 2.05_r;   // 20.5 px at 100X rounds to even 20
+  moons[0].Y = -1.15_r;  // -11.5 rounds to -12
+  moons[0].SunX = 2.25_r;
+  moons[0].SunY = 0.1_r;
+  moons[1].X = -3.0_r;
   const MoonPixelSet px = PlaceMoons(moons, GeometryFor(1, 315, 163));
   EXPECT_EQ(px[0].X, 335);
   EXPECT_EQ(px[0].Y, 151);
@@ -117,7 +118,7 @@ class ScriptedRandom : public RandomSource {
   std::deque<double> values_;
 };
 
-CloudState Sky(long double chance, long double hours) {
+CloudState Sky(Real chance, Real hours) {
   CloudState s;
   s.CloudsEnabled = true;
   s.CloudChance = chance;
@@ -126,7 +127,7 @@ CloudState Sky(long double chance, long double hours) {
 }
 
 TEST(CloudWatchTest, ChanceDurationAndMagnification) {
-  const long double jd = 2455000.5L;
+  const Real jd = 2455000.5_r;
   {  // Chance 0: never clouded.
     CloudState sky = Sky(0, 6);
     ScriptedRandom random({0.0, 0.0});
@@ -138,14 +139,14 @@ TEST(CloudWatchTest, ChanceDurationAndMagnification) {
     EXPECT_TRUE(UpdateClouds(sky, {false, false, jd, "/p/Cloud BMPs"}, random));
     EXPECT_EQ(sky.CloudFile, "/p/Cloud BMPs/Clouds 7.bmp");
     EXPECT_EQ(sky.CloudStart, jd);
-    EXPECT_EQ(sky.CloudEnd, jd + 0.25L);
+    EXPECT_EQ(sky.CloudEnd, jd + 0.25_r);
     // Still clouded five hours later; clear at the end; a new draw after that.
-    EXPECT_TRUE(UpdateClouds(sky, {false, false, jd + 5 / 24.0L, "x"}, random));
+    EXPECT_TRUE(UpdateClouds(sky, {false, false, jd + 5 / 24.0_r, "x"}, random));
     const int draws = random.draws;
     EXPECT_EQ(draws, 2);
-    EXPECT_FALSE(UpdateClouds(sky, {false, false, jd + 0.25L, "x"}, random));
+    EXPECT_FALSE(UpdateClouds(sky, {false, false, jd + 0.25_r, "x"}, random));
     EXPECT_EQ(random.draws, draws);  // the redraw that ends a cloud does not start one
-    EXPECT_TRUE(UpdateClouds(sky, {false, false, jd + 0.25L, "x"}, random));
+    EXPECT_TRUE(UpdateClouds(sky, {false, false, jd + 0.25_r, "x"}, random));
   }
   {  // A 0-hour cloud ends at the next redraw.
     CloudState sky = Sky(1, 0);

@@ -12,13 +12,14 @@
 #include "support/civil_dates.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-long double JD(std::int32_t y, int m, int d, int h = 0) { return test::CivilJD(y, m, d, h); }
+Real JD(std::int32_t y, int m, int d, int h = 0) { return test::CivilJD(y, m, d, h); }
 
-double Seconds(long double days) { return static_cast<double>(days * 86400.0L); }
+double Seconds(Real days) { return static_cast<double>(days * 86400.0_r); }
 
 // Each test gets its own leap-second list and a recording prompter.
 class TimeScales : public ::testing::Test {
@@ -34,7 +35,7 @@ TEST_F(TimeScales, DeltaTFollowsItsEpochs) {
   UseFile(ProgramDir() + "Leap Seconds.txt");
   struct Case {
     const char* name;
-    long double jd;
+    Real jd;
     double seconds;
     double tolerance;
   };
@@ -72,9 +73,9 @@ TEST_F(TimeScales, ShippedFileReachesTheLatestLeapSecond) {
 
 TEST_F(TimeScales, OldestEntryServesEarlierDates) {
   UseFile(ProgramDir() + "Leap Seconds.txt");
-  EXPECT_EQ(LeapSeconds(2441317.4L), 10);
-  EXPECT_EQ(LeapSeconds(2400000.0L), 10);
-  EXPECT_EQ(LeapSeconds(2441499.5L), 11);  // on the day a value starts
+  EXPECT_EQ(LeapSeconds(2441317.4_r), 10);
+  EXPECT_EQ(LeapSeconds(2400000.0_r), 10);
+  EXPECT_EQ(LeapSeconds(2441499.5_r), 11);  // on the day a value starts
 }
 
 TEST_F(TimeScales, MissingFileFallsBackToTheBuiltInTableWithOneMessage) {
@@ -160,15 +161,15 @@ TEST_F(TimeScales, FileWithoutDataLinesFallsBackToTheBuiltInTable) {
 
 TEST_F(TimeScales, UniversalTimeRoundTripsThroughDynamicalTime) {
   UseFile(ProgramDir() + "Leap Seconds.txt");
-  const long double instants[] = {JD(-500, 3, 1), JD(100, 1, 1),     JD(947, 12, 31, 23),
+  const Real instants[] = {JD(-500, 3, 1), JD(100, 1, 1),     JD(947, 12, 31, 23),
                                   JD(1000, 6, 1), JD(1700, 1, 1),    JD(1850, 7, 1),
                                   JD(1950, 1, 1), JD(1971, 12, 31, 23), JD(1990, 1, 1),
                                   JD(2024, 2, 29, 12), JD(2799, 12, 31)};
-  for (long double jd : instants) {
-    const long double back = UTFromTDT(TDTFromUT(jd));
+  for (Real jd : instants) {
+    const Real back = UTFromTDT(TDTFromUT(jd));
     EXPECT_LT(std::fabs(Seconds(back - jd)), 0.01) << "JD " << static_cast<double>(jd);
   }
-  EXPECT_NEAR(static_cast<double>(TenMillenniaSinceJ2000(2451545.0L + 3652500.0L)), 1.0, 1e-15);
+  EXPECT_NEAR(static_cast<double>(TenMillenniaSinceJ2000(2451545.0_r + 3652500.0_r)), 1.0, 1e-15);
 }
 
 }  // namespace

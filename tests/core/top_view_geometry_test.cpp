@@ -8,11 +8,12 @@
 #include "astro/time_scales.h"
 #include "platform/program_dir.h"
 #include "support/civil_dates.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
+constexpr Real kPi = std::numbers::pi_v<Real>;
 
 TEST(TopView, LayoutsBoxesAndMoonPlaces) {
   const TopViewLayout normal = NormalTopView();
@@ -27,14 +28,14 @@ TEST(TopView, LayoutsBoxesAndMoonPlaces) {
   EXPECT_EQ(OrbitBoxes(large)[1].Top, 276 - 59);
 
   SatelliteState moon;
-  moon.X = 2.0L;   // west: to the right
-  moon.Z = 3.05L;  // beyond Jupiter: up, away from the Earth
+  moon.X = 2.0_r;   // west: to the right
+  moon.Z = 3.05_r;  // beyond Jupiter: up, away from the Earth
   EXPECT_EQ(MoonPosition(large, moon), (ViewPoint{336, 276 - 30}));  // round(-30.5) = -30
 }
 
 TEST(TopView, SunDirectionAndShadowZone) {
   // At opposition the Sun stands behind the Earth: angle 0, the shadow straight up.
-  EXPECT_NEAR(static_cast<double>(TopViewAngle(1.0L, 5.2L, 4.2L, 3.0L, 3.0L - kPi)), 0, 1e-9);
+  EXPECT_NEAR(static_cast<double>(TopViewAngle(1.0_r, 5.2_r, 4.2_r, 3.0_r, 3.0_r - kPi)), 0, 1e-9);
   const TopViewLayout large = LargeTopView(632);
   const ArrowPlacement arrow = PlaceArrow(large, 32, 32);
   EXPECT_EQ(arrow.Icon, (ViewPoint{316 + 1 - 16, 632 - 62}));
@@ -47,18 +48,18 @@ TEST(TopView, SunDirectionAndShadowZone) {
   EXPECT_EQ(lines[1].From, (ViewPoint{306, 2}));
 
   // East of the Sun the angle is positive, west negative, and its size is the triangle's.
-  const long double east = TopViewAngle(1.0L, 5.2L, 5.0L, 1.0L, 0.0L);
-  const long double west = TopViewAngle(1.0L, 5.2L, 5.0L, 0.0L, 1.0L);
-  const long double expected = std::acos((5.2L * 5.2L + 25 - 1) / (2 * 5.2L * 5));
+  const Real east = TopViewAngle(1.0_r, 5.2_r, 5.0_r, 1.0_r, 0.0_r);
+  const Real west = TopViewAngle(1.0_r, 5.2_r, 5.0_r, 0.0_r, 1.0_r);
+  const Real expected = std::acos((5.2_r * 5.2_r + 25 - 1) / (2 * 5.2_r * 5));
   EXPECT_NEAR(static_cast<double>(east), static_cast<double>(expected), 1e-15);
   EXPECT_NEAR(static_cast<double>(west), static_cast<double>(-expected), 1e-15);
   // Across the 0/2pi seam the elongation's sign is kept.
-  EXPECT_GT(TopViewAngle(1.0L, 5.2L, 5.0L, 0.1L, 2 * kPi - 0.1L), 0);
+  EXPECT_GT(TopViewAngle(1.0_r, 5.2_r, 5.0_r, 0.1_r, 2 * kPi - 0.1_r), 0);
 
   // From the ephemerides: the angle never exceeds Jupiter's greatest phase angle (about 12 deg).
   SetLeapSecondFile(ProgramDir() + "Leap Seconds.txt");
   for (int month = 1; month <= 12; ++month) {
-    const long double a = TopViewAngleAt(TDTFromUT(test::CivilJD(1992, month, 1)));
+    const Real a = TopViewAngleAt(TDTFromUT(test::CivilJD(1992, month, 1)));
     EXPECT_LT(std::fabs(static_cast<double>(a)), 12.5 * std::numbers::pi / 180) << month;
   }
 }

@@ -8,6 +8,7 @@
 #include "support/file_helpers.h"
 #include "support/fixed_clock.h"
 #include "support/temp_dir.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -92,12 +93,12 @@ TEST_F(UsageLogTest, ALogThatCannotBeWrittenIsSkippedSilently) {
 }
 
 TEST(UsageLogText, ElapsedTimeAndLogPath) {
-  const struct { long double days; const char* text; } cases[] = {
-      {0.0L, " 0:00:00.00"},
-      {(42 * 60 + 10.5L) / 86400, " 0:42:10.50"},
-      {1 + (2 * 3600 + 3 * 60 + 4) / 86400.0L, "1Days,  2:03:04.00"},
-      {12 + 0.5L, "12Days, 12:00:00.00"},
-      {-0.5L, " 0:00:00.00"},                      // a clock set back
+  const struct { Real days; const char* text; } cases[] = {
+      {0.0_r, " 0:00:00.00"},
+      {(42 * 60 + 10.5_r) / 86400, " 0:42:10.50"},
+      {1 + (2 * 3600 + 3 * 60 + 4) / 86400.0_r, "1Days,  2:03:04.00"},
+      {12 + 0.5_r, "12Days, 12:00:00.00"},
+      {-0.5_r, " 0:00:00.00"},                      // a clock set back
   };
   for (const auto& c : cases) EXPECT_EQ(ElapsedTimeText(c.days), c.text) << c.text;
 

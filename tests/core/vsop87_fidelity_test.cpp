@@ -19,6 +19,7 @@
 #include "astro/vsop87.h"
 #include "ephemeris_test_support.h"
 #include "support/recording_prompter.h"
+#include "util/real.h"
 
 namespace jovi {
 namespace {
@@ -41,19 +42,19 @@ const Vsop87Series& Series(const std::string& planet) {
 TEST(Vsop87, MatchesThePublishedCheckValues) {
   struct Case {
     const char* planet;
-    long double jde, l, b, r;
+    Real jde, l, b, r;
   };
   const Case cases[] = {
-      {"jupiter", 2451545.0L, 0.6334614186L, -0.0205001039L, 4.9653813154L},
-      {"jupiter", 2415020.0L, 4.0927527024L, 0.0161446618L, 5.3850276671L},
-      {"jupiter", 2305445.0L, 2.3348832684L, 0.0140523907L, 5.3439455032L},
-      {"jupiter", 2122820.0L, 1.2695066546L, -0.0075335740L, 5.1193587362L},
-      {"saturn", 2451545.0L, 0.7980038761L, -0.0401984149L, 9.1838483715L},
-      {"saturn", 2122820.0L, 3.5570108069L, 0.0435371139L, 9.8669939498L},
-      {"uranus", 2451545.0L, 5.5225485803L, -0.0119527838L, 19.9240482667L},
-      {"uranus", 2268920.0L, 5.6817615582L, -0.0129257254L, 20.0300462993L},
-      {"neptune", 2451545.0L, 5.3045629252L, 0.0042236789L, 30.1205328392L},
-      {"neptune", 2159345.0L, 6.0203596580L, -0.0215169842L, 29.9065506848L},
+      {"jupiter", 2451545.0_r, 0.6334614186_r, -0.0205001039_r, 4.9653813154_r},
+      {"jupiter", 2415020.0_r, 4.0927527024_r, 0.0161446618_r, 5.3850276671_r},
+      {"jupiter", 2305445.0_r, 2.3348832684_r, 0.0140523907_r, 5.3439455032_r},
+      {"jupiter", 2122820.0_r, 1.2695066546_r, -0.0075335740_r, 5.1193587362_r},
+      {"saturn", 2451545.0_r, 0.7980038761_r, -0.0401984149_r, 9.1838483715_r},
+      {"saturn", 2122820.0_r, 3.5570108069_r, 0.0435371139_r, 9.8669939498_r},
+      {"uranus", 2451545.0_r, 5.5225485803_r, -0.0119527838_r, 19.9240482667_r},
+      {"uranus", 2268920.0_r, 5.6817615582_r, -0.0129257254_r, 20.0300462993_r},
+      {"neptune", 2451545.0_r, 5.3045629252_r, 0.0042236789_r, 30.1205328392_r},
+      {"neptune", 2159345.0_r, 6.0203596580_r, -0.0215169842_r, 29.9065506848_r},
   };
   for (const Case& c : cases) {
     const Vsop87Position p = Series(c.planet).At(c.jde);
@@ -68,9 +69,9 @@ TEST(Vsop87, MatchesThePublishedCheckValues) {
 
 TEST(Vsop87, GridAgreesWithSingleInstants) {
   const Vsop87Series& jupiter = Series("jupiter");
-  const std::vector<long double> offsets = {0, 0.37L, 911.5L, 1826};
+  const std::vector<Real> offsets = {0, 0.37_r, 911.5_r, 1826};
   const Vsop87Grid grid = jupiter.Grid(offsets);
-  for (const long double start : {1757582.5L, 2451545.0L, 2743000.5L}) {
+  for (const Real start : {1757582.5_r, 2451545.0_r, 2743000.5_r}) {
     const std::vector<Vsop87Position> at = jupiter.At(grid, start);
     ASSERT_EQ(at.size(), offsets.size());
     for (std::size_t j = 0; j < offsets.size(); ++j) {
@@ -80,7 +81,7 @@ TEST(Vsop87, GridAgreesWithSingleInstants) {
       EXPECT_NEAR(static_cast<double>(at[j].Radius - one.Radius), 0.0, 1e-14);
     }
   }
-  EXPECT_TRUE(Series("saturn").At(grid, 2451545.0L).empty());  // a grid of another series
+  EXPECT_TRUE(Series("saturn").At(grid, 2451545.0_r).empty());  // a grid of another series
 }
 
 TEST(Vsop87, LoadReportsBadFiles) {
@@ -91,8 +92,8 @@ TEST(Vsop87, LoadReportsBadFiles) {
 
 // Worst differences of positions from the full series.
 struct Deviation {
-  long double l = 0, b = 0, r = 0;  // arcseconds, arcseconds, AU
-  void Add(long double dl, long double db, long double dr) {
+  Real l = 0, b = 0, r = 0;  // arcseconds, arcseconds, AU
+  void Add(Real dl, Real db, Real dr) {
     l = std::max(l, std::fabs(dl));
     b = std::max(b, std::fabs(db));
     r = std::max(r, std::fabs(dr));
@@ -101,16 +102,16 @@ struct Deviation {
 
 // What a polynomial of degree 6 over five years can do for Jupiter: at worst 3.5" in l, 1.1" in
 // b and 3.2e-5 AU in r, in the blocks around perihelion (0.4" for the 1990 block).
-constexpr Deviation kJupiterLimit{4.0L, 1.2L, 3.5e-5L};
+constexpr Deviation kJupiterLimit{4.0_r, 1.2_r, 3.5e-5_r};
 
 Deviation BlockAgainstSeries(const CoefficientBlock& block, const Vsop87Series& series,
                              int samples) {
-  const long double start = block.StartMJD + kMJDOrigin;
-  const long double end = BlockEndJD(start);
+  const Real start = block.StartMJD + kMJDOrigin;
+  const Real end = BlockEndJD(start);
   Deviation dev;
   for (int i = 0; i <= samples; ++i) {
-    const long double jde = start + (end - start) * i / samples;
-    const long double t = BlockTimeArgument(block, jde);
+    const Real jde = start + (end - start) * i / samples;
+    const Real t = BlockTimeArgument(block, jde);
     const Vsop87Position p = series.At(jde);
     dev.Add(ArcsecondsBetween(EvaluateCoefficients(block.Longitude, t), p.Longitude),
             (EvaluateCoefficients(block.Latitude, t) - p.Latitude) / kRadiansPerArcsecond,
@@ -151,16 +152,16 @@ TEST_F(GeneratedFileTest, LayoutOfTheRecords) {
 // series at the instant the body evaluates, over the years 100 to 2800.
 TEST_F(GeneratedFileTest, JupiterFollowsTheFullSeries) {
   const Vsop87Series& series = Series("jupiter");
-  const long double first = test::UTFor(YearStartJD(100));
-  const long double last = test::UTFor(YearStartJD(2800)) - 1.0L / 1440;
+  const Real first = test::UTFor(YearStartJD(100));
+  const Real last = test::UTFor(YearStartJD(2800)) - 1.0_r / 1440;
   const int n = 400;
   Deviation dev;
   PlanetBody jupiter(kGeometric);
   for (int i = 0; i <= n; ++i) {
     // Spread over the span, landing at every phase of the five-year blocks.
-    const long double jd = first + (last - first) * i / n;
+    const Real jd = first + (last - first) * i / n;
     PositionRec pos;
-    long double r = 0;
+    Real r = 0;
     jupiter.HeliocentricPosition(jd, pos, r);
     ASSERT_FALSE(jupiter.OutOfRange || jupiter.FileError) << static_cast<double>(jd);
     const Vsop87Position p = series.At(jd + DeltaT(jd));
@@ -168,7 +169,7 @@ TEST_F(GeneratedFileTest, JupiterFollowsTheFullSeries) {
             (pos.Latitude - p.Latitude) / kRadiansPerArcsecond, r - p.Radius);
   }
   std::printf(
-      "Jupiter, years 100-2800, %d instants: max |dl| %.3Lf\", |db| %.3Lf\", |dr| %.2Le AU\n",
+      "Jupiter, years 100-2800, %d instants: max |dl| %.3" JOVI_REAL_LEN "f\", |db| %.3" JOVI_REAL_LEN "f\", |dr| %.2" JOVI_REAL_LEN "e AU\n",
       n + 1, dev.l, dev.b, dev.r);
   EXPECT_LE(dev.l, kJupiterLimit.l);
   EXPECT_LE(dev.b, kJupiterLimit.b);
@@ -185,9 +186,9 @@ TEST_F(GeneratedFileTest, EveryPlanetFollowsTheFullSeriesToTheBlockEnds) {
   };
   const Case cases[] = {
       {"jupiter", 0, 1360, kJupiterLimit},
-      {"saturn", 1360, 1360, {1.2L, 0.05L, 3.0e-5L}},
-      {"uranus", 2720, 240, {0.15L, 0.01L, 1.0e-5L}},
-      {"neptune", 2960, 240, {0.15L, 0.01L, 1.0e-5L}},
+      {"saturn", 1360, 1360, {1.2_r, 0.05_r, 3.0e-5_r}},
+      {"uranus", 2720, 240, {0.15_r, 0.01_r, 1.0e-5_r}},
+      {"neptune", 2960, 240, {0.15_r, 0.01_r, 1.0e-5_r}},
   };
   for (const Case& c : cases) {
     Deviation worst;
@@ -195,7 +196,7 @@ TEST_F(GeneratedFileTest, EveryPlanetFollowsTheFullSeriesToTheBlockEnds) {
       const Deviation d = BlockAgainstSeries(Record(c.first_record + k), Series(c.planet), 12);
       worst.Add(d.l, d.b, d.r);
     }
-    std::printf("%s: max |dl| %.3Lf\", |db| %.3Lf\", |dr| %.2Le AU\n", c.planet, worst.l, worst.b,
+    std::printf("%s: max |dl| %.3" JOVI_REAL_LEN "f\", |db| %.3" JOVI_REAL_LEN "f\", |dr| %.2" JOVI_REAL_LEN "e AU\n", c.planet, worst.l, worst.b,
                 worst.r);
     EXPECT_LE(worst.l, c.limit.l) << c.planet;
     EXPECT_LE(worst.b, c.limit.b) << c.planet;
@@ -209,11 +210,11 @@ TEST_F(GeneratedFileTest, RecordOfNineteenNinetyMatchesTheBuiltInBlock) {
   const CoefficientBlock record = Record(1198);
   const CoefficientBlock built_in = PlanetBody(kGeometric).Block;
   ASSERT_EQ(record.StartMJD, built_in.StartMJD);
-  const long double start = built_in.StartMJD + kMJDOrigin;
-  const long double end = BlockEndJD(start);
+  const Real start = built_in.StartMJD + kMJDOrigin;
+  const Real end = BlockEndJD(start);
   Deviation between;
   for (int i = 0; i <= 400; ++i) {
-    const long double t = BlockTimeArgument(built_in, start + (end - start) * i / 400);
+    const Real t = BlockTimeArgument(built_in, start + (end - start) * i / 400);
     between.Add(
         ArcsecondsBetween(EvaluateCoefficients(record.Longitude, t),
                           EvaluateCoefficients(built_in.Longitude, t)),
@@ -223,14 +224,14 @@ TEST_F(GeneratedFileTest, RecordOfNineteenNinetyMatchesTheBuiltInBlock) {
   }
   const Deviation built_in_error = BlockAgainstSeries(built_in, Series("jupiter"), 400);
   std::printf(
-      "record 1198 vs built-in block: max |dl| %.3Lf\", |db| %.3Lf\", |dr| %.2Le AU; "
-      "built-in vs VSOP87D: %.3Lf\", %.3Lf\", %.2Le AU\n",
+      "record 1198 vs built-in block: max |dl| %.3" JOVI_REAL_LEN "f\", |db| %.3" JOVI_REAL_LEN "f\", |dr| %.2" JOVI_REAL_LEN "e AU; "
+      "built-in vs VSOP87D: %.3" JOVI_REAL_LEN "f\", %.3" JOVI_REAL_LEN "f\", %.2" JOVI_REAL_LEN "e AU\n",
       between.l, between.b, between.r, built_in_error.l, built_in_error.b, built_in_error.r);
-  EXPECT_LE(between.l, 0.5L);
-  EXPECT_LE(between.b, 0.5L);
-  EXPECT_LE(between.r, 5e-6L);
-  EXPECT_LE(built_in_error.l, 0.5L);
-  EXPECT_LE(built_in_error.b, 0.5L);
+  EXPECT_LE(between.l, 0.5_r);
+  EXPECT_LE(between.b, 0.5_r);
+  EXPECT_LE(between.r, 5e-6_r);
+  EXPECT_LE(built_in_error.l, 0.5_r);
+  EXPECT_LE(built_in_error.b, 0.5_r);
 }
 
 }  // namespace

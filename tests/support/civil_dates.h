@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "astro/date_time.h"
+#include "util/real.h"
 
 namespace jovi::test {
 
@@ -19,7 +20,7 @@ inline DateTimeRec CivilDate(std::int32_t y, int m, int d, int h = 0, int mi = 0
   return rec;
 }
 
-inline long double CivilJD(std::int32_t y, int m, int d, int h = 0, int mi = 0, float s = 0) {
+inline Real CivilJD(std::int32_t y, int m, int d, int h = 0, int mi = 0, float s = 0) {
   return ToJD(CivilDate(y, m, d, h, mi, s));
 }
 

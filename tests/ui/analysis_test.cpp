@@ -43,14 +43,14 @@ const QColor kNavy(0, 0, 128), kWhite(255, 255, 255), kYellow(255, 255, 0), kAqu
 jovi::MeasurementTable Fixture() {
   jovi::MeasurementTable table;
   const struct {
-    long double jd;
+    Real jd;
     float offset;
     bool included;
-  } readings[] = {{2455201.5L, 1.0f, true},
-                  {2455203.5L, -2.0f, true},
-                  {2455205.0L, 2.5f, false},
-                  {2455207.25L, 2.5f, true},
-                  {2455210.1L, -1.2f, true}};
+  } readings[] = {{2455201.5_r, 1.0f, true},
+                  {2455203.5_r, -2.0f, true},
+                  {2455205.0_r, 2.5f, false},
+                  {2455207.25_r, 2.5f, true},
+                  {2455210.1_r, -1.2f, true}};
   for (const auto& r : readings) {
     jovi::MeasurementRecord record;
     record.JulianDay = r.jd;
@@ -200,7 +200,7 @@ class AnalysisTest : public QObject {
     QCOMPARE(form.PScroll->value(), 0);
     QVERIFY(std::abs(static_cast<double>(form.PReading->Value()) - 1.2 * 1.77) < 1e-12);
     form.AScroll->setValue(-50);
-    const long double amplitude = form.AReading->Value();
+    const Real amplitude = form.AReading->Value();
     form.CFToggle->click();  // fine
     QVERIFY(form.Analysis().Sliders().Fine());
     QCOMPARE(form.AScroll->value(), 0);
@@ -376,3 +376,4 @@ class AnalysisTest : public QObject {
 
 QTEST_MAIN(AnalysisTest)
 #include "analysis_test.moc"
+#include "util/real.h"

@@ -40,7 +40,7 @@ namespace {
 
 const QString kDegree = QString(QChar(0x00B0));
 
-jovi::DateTimeRec ObservationAt(long double ut_jd) {
+jovi::DateTimeRec ObservationAt(Real ut_jd) {
   jovi::DateTimeRec rec;
   jovi::SetFromJD(rec, ut_jd);
   return rec;
@@ -235,3 +235,4 @@ class EventsTest : public QObject {
 
 QTEST_MAIN(EventsTest)
 #include "events_test.moc"
+#include "util/real.h"

@@ -43,7 +43,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr long double kStartJD = 2455197.5L;  // 2010 January 1, 0h UT
+constexpr Real kStartJD = 2455197.5_r;  // 2010 January 1, 0h UT
 
 // The main window observing at kStartJD, with the build's shipped files, in a sandboxed home.
 class Observing {
@@ -82,8 +82,8 @@ class Observing {
   QAction* Item(const char* name) { return form->findChild<QAction*>(QString::fromLatin1(name)); }
   const jovi::test::Message& Last() { return prompts.prompter.messages.back(); }
   std::string UserFile(const char* name) { return form->Session().Options().UserDir + name; }
-  void Fill(std::initializer_list<long double> dates) {
-    for (const long double jd : dates) {
+  void Fill(std::initializer_list<Real> dates) {
+    for (const Real jd : dates) {
       MeasurementRecord r;
       r.JulianDay = jd;
       r.Offset[0] = static_cast<float>(jd - 2455000);
@@ -175,7 +175,7 @@ class MeasurementsTest : public QObject {
   void theReviewWindowEditsDeletesAndUndoes() {
     Observing o;
     QVERIFY(o.ready);
-    o.Fill({2455001.5L, 2455002.5L, 2455003.5L});
+    o.Fill({2455001.5_r, 2455002.5_r, 2455003.5_r});
     QVERIFY(o.Review());
     jovi::RsltsListForm1& review = *o.form->Measurements().ReviewWindow();
     QVERIFY(review.isVisible());
@@ -224,7 +224,7 @@ class MeasurementsTest : public QObject {
     QCOMPARE(o.Last().text, std::string("Restore the modified/deleted record?"));
     QCOMPARE(o.Last().caption, std::string("Undo Edit/Delete?"));
     QCOMPARE(o.Store().table.Count(), 3);
-    QCOMPARE(o.Store().table.ItemAt(2)->JulianDay, 2455003.5L);
+    QCOMPARE(o.Store().table.ItemAt(2)->JulianDay, 2455003.5_r);
     QCOMPARE(review.CurrentLine(), 7);
     QVERIFY(!review.UndoEditDelete1->isEnabled());
 
@@ -243,7 +243,7 @@ class MeasurementsTest : public QObject {
   void reviewAndAnalyzeCommitTheConfirmedMeasurementAndALoadLeavesItAlone() {
     Observing o;
     QVERIFY(o.ready);
-    o.Fill({2455001.5L});
+    o.Fill({2455001.5_r});
     jovi::TResultsForm1& results = o.form->ResultsForm();
     o.Store().pending.JulianDay = kStartJD;
     results.ShowNonModal();
@@ -264,7 +264,7 @@ class MeasurementsTest : public QObject {
     QVERIFY(!results.isVisible());
     QCOMPARE(o.Store().table.Count(), 2);
     QCOMPARE(o.Store().table.ItemAt(1)->Offset[2], 4.25f);
-    QCOMPARE(o.Store().pending.JulianDay, 0.0L);
+    QCOMPARE(o.Store().pending.JulianDay, 0.0_r);
     QVERIFY(o.Item("AnalyzeData1")->isEnabled());
 
     // Analyze takes the changed table; a point left out there leaves the data unsaved.
@@ -284,7 +284,7 @@ class MeasurementsTest : public QObject {
     QCOMPARE(o.Last().text, std::string("Nothing to save!"));
     QVERIFY(o.dialogs.requests.empty());
 
-    o.Fill({2455001.5L, 2455003.5L});
+    o.Fill({2455001.5_r, 2455003.5_r});
     const std::string dat = o.UserFile("week.DAT");
     const std::string csv = o.UserFile("week.csv");
     o.dialogs.answers = {o.UserFile("week.txt"), dat, csv};
@@ -307,7 +307,7 @@ class MeasurementsTest : public QObject {
     QVERIFY(o.form->Measurements().AnalysisWindow().isVisible());
     jovi::MeasurementStore other;
     MeasurementRecord r;
-    r.JulianDay = 2455002.5L;
+    r.JulianDay = 2455002.5_r;
     r.Offset[2] = -3.25f;
     other.table.InsertOrdered(r);
     const std::string more = o.UserFile("more.DAT");
@@ -351,3 +351,4 @@ class MeasurementsTest : public QObject {
 
 QTEST_MAIN(MeasurementsTest)
 #include "measurements_test.moc"
+#include "util/real.h"

@@ -180,7 +180,7 @@ class MoonEventsTest : public QObject {
 
     // A week of visible events, as the search finds them, to the minute.
     jovi::MoonEventQuery week;
-    week.from_ut = 2457388.5L;
+    week.from_ut = 2457388.5_r;
     week.to_ut = week.from_ut + 7;
     jovi::SilentPrompter silent;
     const std::size_t expected = jovi::FindMoonEvents(week, silent).events.size();
@@ -224,7 +224,7 @@ class MoonEventsTest : public QObject {
     QVERIFY(printed);
 
     // Go To with nothing chosen says so and changes nothing.
-    const long double start = jovi::ToJD(main.Session().ObservationTime());
+    const Real start = jovi::ToJD(main.Session().ObservationTime());
     form->ListBox1->setCurrentRow(-1);
     form->GoToBtn->click();
     QCOMPARE(setup.prompts.prompter.messages.back().caption, std::string("Go To"));
@@ -236,15 +236,15 @@ class MoonEventsTest : public QObject {
     QVERIFY(row >= 0);
     form->SelectLine(row);
     form->GoToBtn->click();
-    const long double set = jovi::ToJD(main.Session().ObservationTime());
-    QVERIFY(std::fabs(set - jovi::test::CivilJD(2016, 1, 1, 15, 34)) < 1e-7L);
+    const Real set = jovi::ToJD(main.Session().ObservationTime());
+    QVERIFY(std::fabs(set - jovi::test::CivilJD(2016, 1, 1, 15, 34)) < 1e-7_r);
     QCOMPARE(main.Controls().UTLbl->text(), QStringLiteral("UT: 15 Hrs, 34 Min, 00 Sec"));
     QCOMPARE(main.Controls().DateLbl->text(), QStringLiteral("January 1, 2016"));
     QVERIFY(!jovi::ProgramScene().Satellite(1).Eclipsed);
-    main.Session().SetTiming({0.1L, 0.01L, 50});  // Next: six minutes on
+    main.Session().SetTiming({0.1_r, 0.01_r, 50});  // Next: six minutes on
     main.NextBtnClick();
     QVERIFY(std::fabs(jovi::ToJD(main.Session().ObservationTime()) -
-                      jovi::test::CivilJD(2016, 1, 1, 15, 40)) < 1e-7L);
+                      jovi::test::CivilJD(2016, 1, 1, 15, 40)) < 1e-7_r);
     QVERIFY(jovi::ProgramScene().Satellite(1).Eclipsed);
 
     // A double click on another event goes there too.
@@ -257,13 +257,13 @@ class MoonEventsTest : public QObject {
     const auto chosen = form->SelectedEvent();
     QVERIFY(chosen);
     QVERIFY(std::fabs(jovi::ToJD(main.Session().ObservationTime()) - jovi::GoToInstant(*chosen)) <
-            1e-7L);
+            1e-7_r);
   }
 
   void listsMutualEventsAndGoesToOne() {
     // 2026 December 24, 17:50 UT: Ganymede's shadow falls on Io (3E1), the season's deepest.
     jovi::test::ObservingWindow setup;
-    constexpr long double kFrom = 2461398.5L;  // 2026 Dec 24 0h UT
+    constexpr Real kFrom = 2461398.5_r;  // 2026 Dec 24 0h UT
     const auto window = setup.Observe("ROEMER", QStringLiteral("2461398.500000"));
     QVERIFY(window);
     jovi::TSatLabForm1& main = *window;
@@ -316,18 +316,19 @@ class MoonEventsTest : public QObject {
     form->SelectLine(row);
     form->GoToBtn->click();
     QVERIFY(std::fabs(jovi::ToJD(main.Session().ObservationTime()) -
-                      jovi::test::CivilJD(2026, 12, 24, 17, 45)) < 1e-7L);
+                      jovi::test::CivilJD(2026, 12, 24, 17, 45)) < 1e-7_r);
     // Io at full light five minutes before; at the middle it has lost (nearly) all of it.
-    const auto before = jovi::MutualMoonLight(jovi::ProgramScene(), kFrom + 17.75L / 24);
+    const auto before = jovi::MutualMoonLight(jovi::ProgramScene(), kFrom + 17.75_r / 24);
     QCOMPARE(static_cast<double>(before[0]), 1.0);
     const jovi::MutualEvent& deep = *std::find_if(
         visible.events.begin(), visible.events.end(),
-        [](const jovi::MutualEvent& e) { return e.Code() == "3E1" && e.light_lost > 0.9L; });
+        [](const jovi::MutualEvent& e) { return e.Code() == "3E1" && e.light_lost > 0.9_r; });
     jovi::ObservationScene scene;
     scene.Compute(jovi::TDTFromUT(deep.middle), silent);
-    QVERIFY(jovi::MutualMoonLight(scene, deep.middle)[0] < 0.1L);
+    QVERIFY(jovi::MutualMoonLight(scene, deep.middle)[0] < 0.1_r);
   }
 };
 
 QTEST_MAIN(MoonEventsTest)
 #include "moon_events_test.moc"
+#include "util/real.h"

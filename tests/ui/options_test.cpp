@@ -109,7 +109,7 @@ class OptionsTest : public QObject {
 
   void okWithoutChangesChangesNothing() {
     DialogSetup setup;
-    setup.options.Record().AnimStepHrs = 0.123456L;
+    setup.options.Record().AnimStepHrs = 0.123456_r;
     const std::vector<std::uint8_t> before = jovi::EncodeOptions(setup.options.Record());
     TOptionsDlg dialog(&setup.options);
     dialog.show();
@@ -265,7 +265,7 @@ class OptionsTest : public QObject {
                                          "Save Option Changes?", "Retain Options Access?"}));
       QVERIFY(form.Session().OptionsAccess());
       QVERIFY(form.findChild<QAction*>(QStringLiteral("Preferences1"))->isVisible());
-      QCOMPARE(form.Session().Timing().ObservationStep, 12.0L);
+      QCOMPARE(form.Session().Timing().ObservationStep, 12.0_r);
       QVERIFY(!form.findChild<QAction*>(QStringLiteral("SaveUpdates1"))->isEnabled());
       QVERIFY(std::filesystem::exists(sandbox.WorkFolder() + "JUP_OPTS.INI"));
     }
@@ -273,7 +273,7 @@ class OptionsTest : public QObject {
     jovi::TSatLabForm1 restarted(arguments);
     QVERIFY(restarted.Started());
     const jovi::OptsRec& in_force = restarted.Session().Options();
-    QCOMPARE(in_force.ObsStepHrs, 12.0L);
+    QCOMPARE(in_force.ObsStepHrs, 12.0_r);
     QVERIFY(!in_force.IdentifyMoon);
     QCOMPARE(Password(in_force), std::string("Jove"));
     QVERIFY(prompts.prompter.messages.empty());
@@ -288,3 +288,4 @@ int main(int argc, char** argv) {
 }
 
 #include "options_test.moc"
+#include "util/real.h"

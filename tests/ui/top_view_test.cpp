@@ -47,15 +47,15 @@ class TopViewTest : public QObject {
   std::unique_ptr<jovi::TJSatOrrery> view_;
 
   // Observes at `jd` (UT): the session clock and the program's scene.
-  void ObserveAt(long double jd) {
+  void ObserveAt(Real jd) {
     session_->SetObservationJD(jd);
     jovi::ComputeScene(jovi::TDTFromUT(jd));
   }
 
   // The first hour from `jd` with Io in the shadow and clear of the disc's picture.
-  long double IoEclipsedFrom(long double jd) {
+  Real IoEclipsedFrom(Real jd) {
     for (int hour = 0; hour < 24 * 5; ++hour) {
-      const long double t = jd + hour / 24.0L;
+      const Real t = jd + hour / 24.0_r;
       ObserveAt(t);
       if (jovi::ProgramScene().Satellite(1).Eclipsed) return t;
     }
@@ -129,7 +129,7 @@ class TopViewTest : public QObject {
   }
 
   void eclipsedMoonsInThreeWays() {
-    const long double t = IoEclipsedFrom(jovi::test::CivilJD(2010, 1, 1));
+    const Real t = IoEclipsedFrom(jovi::test::CivilJD(2010, 1, 1));
     QVERIFY(t != 0);
     view_->show();
     // Pixels of the body colour along the row through Io's place, 3 each way.
@@ -218,3 +218,4 @@ class TopViewTest : public QObject {
 
 QTEST_MAIN(TopViewTest)
 #include "top_view_test.moc"
+#include "util/real.h"

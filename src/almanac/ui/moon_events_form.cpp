@@ -18,6 +18,7 @@
 #include "session/exercise_session.h"
 #include "sky/ui/observing_site_dialog.h"
 #include "sky/ui/site_settings.h"
+#include "util/real.h"
 #include "util/ui/qt_text.h"
 
 namespace jovi {
@@ -140,7 +141,7 @@ QLayout* TMoonEventsForm1::BuildVisibilityRow(QWidget* panel) {
   connect(VisibleBox, &QCheckBox::toggled, this, [this] { Relist(); });
 
   auto limit_field = [this, panel, row](const QString& label, const QString& name,
-                                        long double value, const QString& after) {
+                                        Real value, const QString& after) {
     auto* text = new QLabel(label, panel);
     auto* field = new QLineEdit(ToQt(LimitText(value)), panel);
     field->setObjectName(name);

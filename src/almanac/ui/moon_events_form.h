@@ -18,6 +18,7 @@
 #include "astro/date_time.h"
 #include "lists/ui/info_list_form.h"
 #include "sky/sky_ephemeris.h"
+#include "util/real.h"
 
 class QCheckBox;
 class QLabel;
@@ -84,7 +85,7 @@ class TMoonEventsForm1 : public TInfoListForm1 {
 
   QWidget* panel_ = nullptr;
   DateTimeRec from_;
-  long double from_jd_ = 0;
+  Real from_jd_ = 0;
   int searched_days_ = 0;
   std::vector<MoonEvent> found_;  // every moon and kind, hidden ones included
   bool mutual_searched_ = false;  // found_ holds the mutual events of the span too

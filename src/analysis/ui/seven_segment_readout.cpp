@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "analysis/ui/segment_painter.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -11,7 +12,7 @@ SevenSegmentReadout::SevenSegmentReadout(const ReadoutFormat& format, QWidget* p
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void SevenSegmentReadout::SetValue(long double value) {
+void SevenSegmentReadout::SetValue(Real value) {
   if (value == value_) return;
   value_ = value;
   update();

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "analysis/seven_segment.h"
+#include "util/real.h"
 
 namespace jovi {
 
@@ -14,8 +15,8 @@ class SevenSegmentReadout : public QWidget {
  public:
   explicit SevenSegmentReadout(const ReadoutFormat& format, QWidget* parent = nullptr);
 
-  void SetValue(long double value);
-  long double Value() const { return value_; }
+  void SetValue(Real value);
+  Real Value() const { return value_; }
   // Switched off, every cell is dark.
   void SetOn(bool on);
   bool IsOn() const { return on_; }
@@ -30,7 +31,7 @@ class SevenSegmentReadout : public QWidget {
 
  private:
   ReadoutFormat format_;
-  long double value_ = 0;
+  Real value_ = 0;
   bool on_ = false;
   QColor colour_{0, 128, 0};
 };

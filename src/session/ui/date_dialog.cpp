@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "util/real.h"
 #include "util/ui/qt_text.h"
 
 namespace jovi {
@@ -93,7 +94,7 @@ TUTTimeDlg::TUTTimeDlg(DateEntry& entry, Prompter& prompter, QWidget* parent)
 }
 
 void TUTTimeDlg::Prepare(bool edit_mode) {
-  const long double jd = ToJD(entry_.Time);
+  const Real jd = ToJD(entry_.Time);
   const CalendarText shown = CalendarTextOf(jd);
   DateEd->setText(ToQt(shown.Date));
   TimeEd->setText(ToQt(shown.Time));

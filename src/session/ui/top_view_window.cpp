@@ -15,6 +15,7 @@
 #include "session/exercise_session.h"
 #include "session/ui/icon_file.h"
 #include "session/ui/top_view_painter.h"
+#include "util/real.h"
 #include "util/ui/qt_text.h"
 
 namespace jovi {
@@ -170,7 +171,7 @@ void TJSatOrrery::Paint(std::optional<ViewBox> mark) {
   }
   const int icon_w = arrow_.isNull() ? kDefaultIconSize : arrow_.width();
   const int icon_h = arrow_.isNull() ? kDefaultIconSize : arrow_.height();
-  const long double angle = TopViewAngleAt(TDTFromUT(ToJD(session_.ObservationTime())));
+  const Real angle = TopViewAngleAt(TDTFromUT(ToJD(session_.ObservationTime())));
   plan_ = PlanTopView(layout_, ProgramScene().Satellites(), angle, Settings(), icon_w, icon_h);
   PaintTopView(picture_, plan_, arrow_, mark);
   picture_widget_->update();

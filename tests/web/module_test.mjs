@@ -1,0 +1,106 @@
+// The browser module under node: loaded as the page loads it (its data written into its file
+// system from build-web/data/files.txt), answering as the core does.
+// usage: node module_test.mjs WEB_DIR
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+import test from 'node:test';
+
+const webDir = path.resolve(process.argv[2] ?? 'build-web');
+// Emscripten 3.1.6's ES module takes node's CommonJS names from the global scope.
+globalThis.__dirname = path.join(webDir, 'core');
+globalThis.require = createRequire(import.meta.url);
+const { default: createJoviCore } = await import(path.join(webDir, 'core', 'jovicore.mjs'));
+const core = await createJoviCore({
+  wasmBinary: fs.readFileSync(path.join(webDir, 'core', 'jovicore.wasm')),
+});
+
+function loadData() {
+  const dataDir = path.join(webDir, 'data');
+  const names = fs.readFileSync(path.join(dataDir, 'files.txt'), 'utf8').split('\n').filter(Boolean);
+  for (const name of names) {
+    const target = core.dataFolder() + name;
+    let folder = '';
+    for (const part of target.split('/').slice(1, -1)) {
+      folder += '/' + part;
+      if (!core.FS.analyzePath(folder).exists) core.FS.mkdir(folder);
+    }
+    core.FS.writeFile(target, fs.readFileSync(path.join(dataDir, name)));
+  }
+  core.dataReady();
+  return names;
+}
+const files = loadData();
+
+test('the data list names the files the core reads', () => {
+  for (const name of ['Leap Seconds.txt', 'Outer_Pl_Tbl.dat', 'JUP_OPTS.INI', 'Rotation BMPs/Jup001.BMP']) {
+    assert.ok(files.includes(name), name);
+  }
+});
+
+test('time conversions', () => {
+  assert.equal(core.julianDate(2000, 1, 1, 12, 0, 0), 2451545.0);
+  assert.equal(core.julianDate(1610, 1, 7, 0, 0, 0), 2309106.5);
+  for (const bad of [[2027, 2, 30, 0, 0, 0], [2027, 13, 1, 0, 0, 0], [2027, 1, 1, 24, 0, 0],
+                     [2027, 1, 1, 0, 0, 60], [2027, 1, 1, 0, 0, NaN]]) {
+    assert.equal(core.julianDate(...bad), -1, bad.join(' '));
+  }
+  assert.deepEqual(core.calendar(2461420.625),
+                   { year: 2027, month: 1, day: 15, hour: 3, minute: 0, second: 0 });
+  // TT - UTC: 32 leap seconds plus 32.184 s in 2000, 37 + 32.184 s from 2017.
+  assert.ok(Math.abs(core.deltaT(2451545.0) - 64.184) < 1e-6);
+  assert.ok(Math.abs(core.deltaT(2461420.5) - 69.184) < 1e-6);
+  const jde = core.tdtFromUt(2461420.5);
+  assert.ok(Math.abs(core.utFromTdt(jde) - 2461420.5) < 1e-9);
+  assert.deepEqual(core.takeMessages(), []);
+});
+
+test('the scene is the native tool\'s', () => {
+  // jovitrack-cli scene 2451545.0 (x86-64): Io 1.281501 0.293193 5.738188, Callisto -21.361715.
+  const scene = core.scene(2451545.0);
+  assert.equal(scene.jupiterFailed, false);
+  const [io, , , callisto] = scene.moons;
+  assert.ok(Math.abs(io.x - 1.281501) < 2e-6 && Math.abs(io.y - 0.293193) < 2e-6);
+  assert.ok(Math.abs(io.z - 5.738188) < 2e-6);
+  assert.ok(Math.abs(callisto.x + 21.361715) < 2e-6);
+  assert.equal(io.occulted, false);
+});
+
+test('the telescope frame and the cross-hair reading', () => {
+  const scope = new core.TelescopeSession();
+  assert.equal(scope.start(2461420.625), true, core.takeMessages().join('\n'));
+  const at100 = scope.frame();
+  assert.ok(at100.picture >= 1 && at100.picture <= 573);
+  assert.equal(at100.picturePath, `Rotation BMPs/Jup${String(at100.picture).padStart(3, '0')}.BMP`);
+  assert.ok(files.includes(at100.picturePath));
+  assert.equal(at100.magnificationLabel, ' 100x ');
+  assert.equal(at100.labels.jd, 'Jul. Day: 2461420.625000');
+  assert.equal(at100.labels.date, 'January 15, 2027');
+  assert.equal(at100.pixels.length, 4);
+
+  scope.setMagnification(4);
+  const at400 = scope.frame();
+  assert.equal(at400.magnificationLabel, ' 400x ');
+  // Four times as far from Jupiter's centre (each pixel rounded).
+  const dx100 = at100.pixels[0].x - at100.centreX;
+  const dx400 = at400.pixels[0].x - at400.centreX;
+  assert.ok(Math.abs(dx400 - 4 * dx100) <= 4, `${dx100} ${dx400}`);
+  scope.setMagnification(9);  // ignored
+  assert.equal(scope.frame().magnification, 4);
+
+  // On a moon the reading names it; on empty sky it names none.
+  const io = at400.pixels[0];
+  const onIo = scope.readAt(io.x, io.y);
+  assert.equal(onIo.moon, 1);
+  assert.equal(onIo.id, 'I. Io');
+  assert.match(onIo.reading, /^X = \d+\.\d\d[EW] \(Jup\. Diam\.\)/);
+  const nothing = scope.readAt(2, 2);
+  assert.equal(nothing.moon, 0);
+  assert.equal(nothing.id, '');
+
+  // The clock: a step moves the observation time and the labels with it.
+  assert.equal(scope.step(1), true);
+  assert.ok(Math.abs(scope.julianDate() - (2461420.625 + 1 / 24)) < 1e-9);
+  assert.equal(scope.frame().labels.ut, 'UT:  4 Hrs, 00 Min, 00 Sec');
+});
