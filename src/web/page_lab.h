@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "astro/date_time.h"
-#include "config/storage_environment.h"
 #include "measure/measurement_file_commands.h"
 #include "measure/measurement_files.h"
 #include "measure/results_entry.h"
@@ -29,34 +28,13 @@
 #include "session/telescope.h"
 #include "util/le_codec.h"
 #include "util/prompter.h"
+#include "util/real.h"
+#include "web/web_storage.h"
 
 namespace jovi::web {
 namespace page {
 
 using emscripten::val;
-
-// The site's data lie in the module's file system under one folder; the student's own files
-// live in the browser's storage, so the working folder is a scratch folder.
-inline constexpr const char* kProgramFolder = "/jovitrack/";
-inline constexpr const char* kWorkingFolder = "/work/";
-
-class PageStorage final : public StorageEnvironment {
- public:
-  std::string ProgramFolder() override { return kProgramFolder; }
-  std::string WorkingFolder() override { return working_; }
-  bool SetWorkingFolder(const std::string& folder) override {
-    working_ = folder;
-    return true;
-  }
-  bool IsPerUserSystem() override { return false; }
-  std::string UserName() override { return "student"; }
-  std::string PerUserFolder(const std::string&) override { return kWorkingFolder; }
-  std::string OpticalMediaRoot() override { return {}; }
-  std::optional<std::string> ChooseFolder(const std::string&) override { return std::nullopt; }
-
- private:
-  std::string working_ = kWorkingFolder;
-};
 
 // The page asks its own questions before it calls the core, so every question the core asks
 // is answered with its first button; the last message is kept for the page to word.
@@ -86,7 +64,7 @@ class PageWindow final : public SessionWindow, public TelescopeWindow {
   StudentInfo students_;
 };
 
-inline val Calendar(long double jd) {
+inline val Calendar(Real jd) {
   const CalendarText text = CalendarTextOf(jd);
   val c = val::object();
   int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
@@ -129,12 +107,6 @@ inline val ByteArray(const std::vector<std::uint8_t>& bytes) {
   return out;
 }
 
-// A path in the program folder as a path under the site's data folder.
-inline std::string SiteRelative(const std::string& path) {
-  const std::string folder = kProgramFolder;
-  return path.rfind(folder, 0) == 0 ? path.substr(folder.size()) : path;
-}
-
 inline std::string CssColour(const Rgb& c) {
   char text[16];
   std::snprintf(text, sizeof text, "#%02x%02x%02x", c.r & 255, c.g & 255, c.b & 255);
@@ -171,7 +143,7 @@ class Lab {
         scope_(session_, window_, prompter_, *random_),
         review_(scope_.Measurements(), prompter_) {
     // The ephemerides and pictures are looked for in the program's folder.
-    SetProgramDir(kProgramFolder);
+    SetProgramDir(kDataFolder);
     started_ = session_.Start({"jovitrack", "NEWTON"}, storage_) && session_.LogIn(window_);
     if (!started_) return;
     session_.Run();
@@ -191,7 +163,7 @@ class Lab {
                   c["day"].as<int>());
     std::snprintf(time, sizeof time, "%d:%d:%d", c["hour"].as<int>(), c["minute"].as<int>(),
                   c["second"].as<int>());
-    const std::optional<long double> jd = ParseCalendarUT(date, time);
+    const std::optional<Real> jd = ParseCalendarUT(date, time);
     return jd && setJD(static_cast<double>(*jd));
   }
 
@@ -225,8 +197,8 @@ class Lab {
     val f = val::object();
     f.set("width", kTelescopeImageWidth);
     f.set("height", kTelescopeImageHeight);
-    f.set("picture", SiteRelative(frame_.jupiter_path));
-    f.set("cloud", SiteRelative(frame_.cloud_path));
+    f.set("picture", BelowData(frame_.jupiter_path));
+    f.set("cloud", BelowData(frame_.cloud_path));
     val glyph = val::object();
     glyph.set("before", frame_.glyph.Before);
     glyph.set("after", frame_.glyph.After);
@@ -374,7 +346,7 @@ class Lab {
   PagePrompter& prompter() { return prompter_; }
 
  private:
-  PageStorage storage_;
+  WebStorage storage_;
   PagePrompter prompter_;
   PageWindow window_;
   ExerciseSession session_;

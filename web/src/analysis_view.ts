@@ -2,7 +2,7 @@
 // slider or typed value, the RMS residual in words and number, and the values it gives. The
 // core draws the plot as shapes and computes every number; this view paints and forwards.
 import type { AnalysisCore, AnalysisFrame, PlotShape } from "./core.js";
-import { download, el } from "./dom.js";
+import { download, el, fitCanvas } from "./dom.js";
 import { numberText } from "./format.js";
 import { moonName, t, type MessageKey } from "./messages.js";
 
@@ -215,18 +215,9 @@ export class AnalysisView {
   private paint(): void {
     const f = this.frame;
     if (!f) return;
-    const dpr = window.devicePixelRatio || 1;
-    const w = Math.max(1, Math.round(this.canvas.clientWidth * dpr));
-    const h = Math.max(1, Math.round(this.canvas.clientHeight * dpr));
-    if (this.canvas.width !== w || this.canvas.height !== h) {
-      this.canvas.width = w;
-      this.canvas.height = h;
-    }
-    const ctx = this.canvas.getContext("2d");
-    if (!ctx) return;
-    const sx = w / f.width;
-    const sy = h / f.height;
-    ctx.setTransform(1, 0, 0, 1, 0, 0);
+    const fitted = fitCanvas(this.canvas, f.width, f.height);
+    if (!fitted) return;
+    const { ctx, dpr, sx, sy, w, h } = fitted;
     const background = f.shapes.find((s) => s.ink === "background")?.colour ?? "#000080";
     ctx.fillStyle = background;
     ctx.fillRect(0, 0, w, h);

@@ -168,9 +168,10 @@ async function fetchData(fs: ModuleFS, data: URL): Promise<void> {
 export async function loadCore(base: URL): Promise<CoreModule> {
   const url = new URL("core/jovicore.mjs", base).href;
   const mod = (await import(url)) as {
-    default: (opts: { locateFile: (p: string) => string }) => Promise<CoreModule & { FS: ModuleFS }>;
+    default: (opts: { locateFile: (p: string) => string }) => Promise<CoreModule & { FS: ModuleFS; dataReady?: () => void }>;
   };
   const core = await mod.default({ locateFile: (p: string) => new URL(`core/${p}`, base).href });
   await fetchData(core.FS, new URL("data/", base));
+  core.dataReady?.();
   return core;
 }

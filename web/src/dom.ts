@@ -36,3 +36,28 @@ export function download(name: string, data: BlobPart, type: string): void {
   a.remove();
   setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
+
+export interface CanvasPaint {
+  ctx: CanvasRenderingContext2D;
+  dpr: number;
+  sx: number; // device pixels per picture pixel
+  sy: number;
+  w: number; // device pixels
+  h: number;
+}
+
+// Sizes the canvas' buffer to its shown size at the device's pixel ratio (sharp on dense
+// screens) and gives the scale from a picture of width × height pixels; null without a context.
+export function fitCanvas(canvas: HTMLCanvasElement, width: number, height: number): CanvasPaint | null {
+  const dpr = window.devicePixelRatio || 1;
+  const w = Math.max(1, Math.round(canvas.clientWidth * dpr));
+  const h = Math.max(1, Math.round(canvas.clientHeight * dpr));
+  if (canvas.width !== w || canvas.height !== h) {
+    canvas.width = w;
+    canvas.height = h;
+  }
+  const ctx = canvas.getContext("2d");
+  if (!ctx) return null;
+  ctx.setTransform(1, 0, 0, 1, 0, 0);
+  return { ctx, dpr, sx: w / width, sy: h / height, w, h };
+}

@@ -1,6 +1,7 @@
 // The telescope field: paints the frame the core decided, at the device's pixel ratio, and
 // turns pointer and keyboard actions into image pixels for the core's reading.
 import type { Rect, TelescopeFrame } from "./core.js";
+import { fitCanvas } from "./dom.js";
 
 export interface CrossHair {
   x: number; // image pixels
@@ -136,20 +137,9 @@ export class TelescopeView {
   private paint(): void {
     const f = this.frame;
     if (!f) return;
-    const dpr = window.devicePixelRatio || 1;
-    const cssWidth = this.canvas.clientWidth;
-    const cssHeight = this.canvas.clientHeight;
-    const w = Math.max(1, Math.round(cssWidth * dpr));
-    const h = Math.max(1, Math.round(cssHeight * dpr));
-    if (this.canvas.width !== w || this.canvas.height !== h) {
-      this.canvas.width = w;
-      this.canvas.height = h;
-    }
-    const ctx = this.canvas.getContext("2d");
-    if (!ctx) return;
-    const sx = w / f.width;
-    const sy = h / f.height;
-    ctx.setTransform(1, 0, 0, 1, 0, 0);
+    const fitted = fitCanvas(this.canvas, f.width, f.height);
+    if (!fitted) return;
+    const { ctx, dpr, sx, sy, w, h } = fitted;
     ctx.fillStyle = "#000";
     ctx.fillRect(0, 0, w, h);
     if (f.clouded) {
