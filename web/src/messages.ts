@@ -58,7 +58,6 @@ const en = {
   tableEmpty: "No measurements yet.",
   tableCaption: "Measurements (Jupiter diameters, east negative)",
   colDate: "Date and time (UT)",
-  colActions: "Actions",
   edit: "Edit",
   delete: "Delete",
   restore: "Restore",
