@@ -41,6 +41,8 @@ const en = {
   magnification: "Magnification",
   magLabel: "{mag}X",
   topView: "Top view",
+  topViewLabel: "The moons' orbits seen from above, the Earth towards the bottom.",
+  toEarth: "To Earth",
   reading: "Reading",
   readingMoon: "{moon}: {distance} Jupiter diameters {side}",
   readingNone: "The cross-hair is on no moon.",
