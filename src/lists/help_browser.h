@@ -10,7 +10,7 @@
 
 #include "lists/help_list.h"
 #include "lists/help_topic.h"
-#include "lists/search_request.h"
+#include "report/search_request.h"
 #include "util/prompter.h"
 
 namespace jovi {
