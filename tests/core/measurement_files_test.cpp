@@ -327,10 +327,10 @@ TEST_F(FileCommandsTest, LoadNamesAndFilesThatGiveNothing) {
 
 TEST(MeasurementImportBytes, TakesWhatTheFileGivesOrLeavesTheTableAlone) {
   MeasurementStore store;
-  Fill(store, {Rec(2455001.5L, {1, 2, 3, 4})});
+  Fill(store, {Rec(2455001.5_r, {1, 2, 3, 4})});
   store.DataSaved = false;
   MeasurementTable other;
-  other.InsertOrdered(Rec(2455002.5L, {-2, 100, 100, 100}, {false, true, true, true}));
+  other.InsertOrdered(Rec(2455002.5_r, {-2, 100, 100, 100}, {false, true, true, true}));
   const std::vector<std::uint8_t> dat = BinaryFileImage(other);
   const std::string csv = CsvFileText(other, 0.0f);
 
@@ -354,7 +354,7 @@ TEST(MeasurementImportBytes, TakesWhatTheFileGivesOrLeavesTheTableAlone) {
     EXPECT_EQ(import.result, b.result) << b.name;
     EXPECT_EQ(import.result == MeasurementImport::Result::Unreadable, !import.error.empty())
         << b.name;
-    EXPECT_EQ(TableDates(store.table), std::vector<long double>{2455001.5L}) << b.name;
+    EXPECT_EQ(TableDates(store.table), std::vector<Real>{2455001.5_r}) << b.name;
     EXPECT_FALSE(store.DataSaved) << b.name;
   }
 
@@ -362,19 +362,19 @@ TEST(MeasurementImportBytes, TakesWhatTheFileGivesOrLeavesTheTableAlone) {
   for (const auto& [name, bytes] : {std::pair{std::string("t.dat"), dat},
                                     std::pair{std::string("t.CSV"), Bytes(csv)}}) {
     MeasurementStore s;
-    Fill(s, {Rec(2455001.5L, {1, 2, 3, 4})});
+    Fill(s, {Rec(2455001.5_r, {1, 2, 3, 4})});
     s.TableChanged = false;
     const MeasurementImport merged = ImportMeasurementBytes(s, name, bytes, true);
     EXPECT_EQ(merged.result, MeasurementImport::Result::Taken) << name;
     EXPECT_EQ(merged.records, 1u) << name;
-    EXPECT_EQ(TableDates(s.table), (std::vector<long double>{2455001.5L, 2455002.5L})) << name;
+    EXPECT_EQ(TableDates(s.table), (std::vector<Real>{2455001.5_r, 2455002.5_r})) << name;
     EXPECT_FALSE(s.table.ItemAt(1)->Included[0]) << name;
     EXPECT_FLOAT_EQ(s.table.ItemAt(1)->Offset[0], -2.0f) << name;
     EXPECT_TRUE(s.TableChanged) << name;
     EXPECT_FALSE(s.DataSaved) << name;
     ASSERT_EQ(ImportMeasurementBytes(s, name, bytes, false).result,
               MeasurementImport::Result::Taken);
-    EXPECT_EQ(TableDates(s.table), std::vector<long double>{2455002.5L}) << name;
+    EXPECT_EQ(TableDates(s.table), std::vector<Real>{2455002.5_r}) << name;
     EXPECT_TRUE(s.DataSaved) << name;
   }
 }

@@ -170,7 +170,7 @@ TEST_F(ReviewTest, LeavingAValueOutIsUndoneLikeAnEdit) {
   EXPECT_TRUE(review.UndoEnabled());
   ASSERT_TRUE(review.UndoEditDelete());
   EXPECT_TRUE(At(1).Included[0]);
-  EXPECT_EQ(TableDates(store.table), (std::vector<long double>{2455001.5L, 2455002.5L, 2455003.5L}));
+  EXPECT_EQ(TableDates(store.table), (std::vector<Real>{2455001.5_r, 2455002.5_r, 2455003.5_r}));
 }
 
 }  // namespace
