@@ -9,7 +9,7 @@ ifneq ($(CCACHE),)
 CMAKE_GEN  += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE)
 endif
 
-.PHONY: run test bench build deps sanitize clean web web-core web-test web-bench
+.PHONY: run test bench build deps sanitize clean web web-core web-page web-run web-test web-bench
 
 deps:
 	@bash scripts/setup-deps.sh
@@ -57,7 +57,18 @@ ifneq ($(CCACHE),)
 EMCMAKE_GEN += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE)
 endif
 
-web: web-core
+web: web-core web-page
+
+# The page (web/: TypeScript bundled by esbuild) at the site's root, over the module and its data.
+web-page: web-core
+	cd web && node scripts/build.mjs ../$(WEB_BUILD)
+
+# Serves the site on the loopback; any static web server serves the folder as it is (it needs
+# http or https: a page opened from the disk cannot load the WebAssembly core).
+WEB_PORT ?= 8000
+web-run: web
+	@echo "Jovitrack in the browser: http://127.0.0.1:$(WEB_PORT)/"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)
 
 web-core: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target jovi_data jovitrack-cli
@@ -67,15 +78,19 @@ web-core: deps $(BUILD)/build.ninja
 	$(WEB_ENV) cmake --build $(WEB_CMAKE) -j $(JOBS)
 
 # The core's tests under node, the module's own tests, and jovitrack-cli.js against the native
-# tool over a table of commands.
-web-test: web-core
+# tool over a table of commands; then the page's unit tests (node's test runner) and its
+# end-to-end tests in Debian's chromium.
+web-test: web-core web-page
 	cd $(WEB_CMAKE) && ctest --output-on-failure -j $(JOBS)
+	cd web && npx tsc --noEmit -p . && node scripts/unit.mjs
+	cd web && WEB_BUILD=../$(WEB_BUILD) node tests/e2e/run.mjs
 
 # Scenes per second under node against the native build, and a year of the almanac.
-web-bench: web-core
+web-bench: web-core web-page
 	cmake --build $(BUILD) -j $(JOBS) --target jovi_web_speed
 	$(BUILD)/bin/jovi_web_speed native
 	node $(WEB_BUILD)/bin/jovi_web_speed.js node
+	cd web && WEB_BUILD=../$(WEB_BUILD) node tests/e2e/run.mjs --bench
 
 .PHONY: install pictures-sheet
 

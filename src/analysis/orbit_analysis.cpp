@@ -211,6 +211,7 @@ AnalysisFrame OrbitAnalysis::Frame() {
     const ResidualShown shown = ShowResidual(rms, previous_rms_, monochrome_);
     frame.RmsText = shown.Text;
     frame.RmsColour = shown.Colour;
+    frame.RmsWorse = shown.Worse;
   }
   if (IsMoon(view.Moon) && InsidePlotArea(cross_x_, cross_y_)) {
     frame.CrossX = {true, XToDay(State(), cross_x_)};

@@ -45,6 +45,7 @@ struct AnalysisFrame {
   Readout TZero, Period, Amplitude, CrossX, CrossY;
   std::string RmsText;  // empty while no curve is shown
   PlotColour RmsColour;
+  bool RmsWorse = false;  // larger than at the frame before: what RmsColour says, in a flag
   bool ToggleEnabled = false;
   bool Monochrome = false;
 };

@@ -23,6 +23,10 @@ struct HelpState {
   std::string HelpFolder;
 };
 
+// A list entry's title as the help window names and finds its topic: without the blanks the
+// list indents it by.
+std::string ShownTopicTitle(const HelpEntry& entry);
+
 struct HelpHistoryOrder {
   static bool Equal(const HelpEntry&, const HelpEntry&) { return false; }
   static bool Greater(const HelpEntry&, const HelpEntry&) { return false; }

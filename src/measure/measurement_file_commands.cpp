@@ -32,6 +32,38 @@ std::string DefaultSaveName(const std::string& last_save_path) {
   return last_save_path.substr(0, dot);
 }
 
+MeasurementImport ImportMeasurementBytes(MeasurementStore& store, const std::string& file_name,
+                                         std::span<const std::uint8_t> bytes, bool merge) {
+  MeasurementImport import;
+  const std::string extension = UpperExtension(file_name);
+  if (extension != ".DAT" && extension != ".CSV") {
+    import.result = MeasurementImport::Result::WrongExtension;
+    return import;
+  }
+  if (bytes.size() > kMostMeasurementFileBytes) {
+    import.error = "The file is larger than any measurement file";
+    return import;
+  }
+  const MeasurementFileContent content =
+      extension == ".DAT"
+          ? BinaryFileRecords(bytes)
+          : CsvFileRecords(std::string_view(reinterpret_cast<const char*>(bytes.data()),
+                                            bytes.size()));
+  import.skipped = content.skipped;
+  import.records = content.records.size();
+  if (!content.Ok()) {
+    import.error = content.error;
+    return import;
+  }
+  if (content.records.empty()) {
+    import.result = MeasurementImport::Result::NoRecords;
+    return import;
+  }
+  TakeLoadedRecords(store, content.records, merge);
+  import.result = MeasurementImport::Result::Taken;
+  return import;
+}
+
 MeasurementFileCommands::MeasurementFileCommands(MeasurementStore& store, Prompter& prompter,
                                                  FileDialogs& dialogs)
     : store_(store), prompter_(prompter), dialogs_(dialogs) {}
@@ -112,13 +144,7 @@ bool MeasurementFileCommands::Load(const std::string& user_dir) {
               "Data Not Saved!", Icon::Stop)) {
     return false;
   }
-  if (!merge) {
-    store_.table.Clear();
-    if (store_.observer) store_.observer->TableReplaced();
-  }
-  for (const MeasurementRecord& record : content.records) store_.table.InsertOrdered(record);
-  store_.TableChanged = true;
-  store_.DataSaved = !merge;
+  TakeLoadedRecords(store_, content.records, merge);
 
   if (store_.table.IsEmpty()) {
     prompter_.Tell(path + " contains no valid data!", "No Data Loaded", Icon::Information);

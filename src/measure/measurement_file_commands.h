@@ -2,7 +2,9 @@
 // checks of the chosen name, the merge-or-replace questions and the messages.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "measure/measurement_store.h"
@@ -43,6 +45,19 @@ std::string UpperExtension(const std::string& path);
 // The name the save dialog offers: "JupSatData1" before any save, else the last save's path
 // without its extension (cut at the first "." of the file name).
 std::string DefaultSaveName(const std::string& last_save_path);
+
+// A file's bytes taken into the table without dialogs (the browser's import): read by the
+// reader of its extension, as Load reads a file, then merged or put in place of the table. A
+// file that cannot be read or gives no record leaves the table as it was.
+struct MeasurementImport {
+  enum class Result { Taken, WrongExtension, Unreadable, NoRecords };
+  Result result = Result::Unreadable;
+  std::string error;         // why an unreadable file could not be read
+  std::size_t records = 0;   // records the file gave
+  std::size_t skipped = 0;   // records left out for want of a valid date
+};
+MeasurementImport ImportMeasurementBytes(MeasurementStore& store, const std::string& file_name,
+                                         std::span<const std::uint8_t> bytes, bool merge);
 
 class MeasurementFileCommands {
  public:

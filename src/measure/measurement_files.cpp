@@ -141,10 +141,14 @@ FileWriteResult WriteBinaryFile(const std::string& path, MeasurementStore& store
   return Saved(store, WriteFileAtomically(path, std::span<const std::uint8_t>(image)));
 }
 
-FileWriteResult WriteCsvFile(const std::string& path, MeasurementStore& store, float zone_hours) {
+std::string CsvFileText(const MeasurementTable& table, float zone_hours) {
   DateTimeRec written;
   SetZoneAndNow(written, zone_hours);
-  return Saved(store, WriteFileAtomically(path, CsvText(written, TableRecords(store.table))));
+  return CsvText(written, TableRecords(table));
+}
+
+FileWriteResult WriteCsvFile(const std::string& path, MeasurementStore& store, float zone_hours) {
+  return Saved(store, WriteFileAtomically(path, CsvFileText(store.table, zone_hours)));
 }
 
 }  // namespace jovi

@@ -44,6 +44,9 @@ MeasurementFileContent BinaryFileRecords(std::span<const std::uint8_t> bytes);
 // The records of a CSV file's text (see ReadCsvText).
 MeasurementFileContent CsvFileRecords(std::string_view text);
 
+// The text file's whole text with its heading dated now (`zone_hours` east of Greenwich).
+std::string CsvFileText(const MeasurementTable& table, float zone_hours);
+
 // The readers: the whole file is read first, so a failure leaves nothing half taken.
 MeasurementFileContent ReadBinaryFile(const std::string& path);
 MeasurementFileContent ReadCsvFile(const std::string& path);

@@ -17,6 +17,21 @@ bool CommitPendingMeasurement(MeasurementStore& store) {
   return true;
 }
 
+bool CommitAwaitingMeasurement(MeasurementStore& store) {
+  return !store.NothingPending && CommitPendingMeasurement(store);
+}
+
+void TakeLoadedRecords(MeasurementStore& store, const std::vector<MeasurementRecord>& records,
+                       bool merge) {
+  if (!merge) {
+    store.table.Clear();
+    if (store.observer) store.observer->TableReplaced();
+  }
+  for (const MeasurementRecord& record : records) store.table.InsertOrdered(record);
+  store.TableChanged = true;
+  store.DataSaved = !merge;
+}
+
 void ClearPendingMeasurement(MeasurementStore& store) { store.pending = MeasurementRecord{}; }
 
 }  // namespace jovi

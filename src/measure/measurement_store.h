@@ -2,6 +2,8 @@
 // what of it is unsaved, unconfirmed or not yet seen by the analysis.
 #pragma once
 
+#include <vector>
+
 #include "measure/measurement_record.h"
 
 namespace jovi {
@@ -35,6 +37,15 @@ struct MeasurementStore {
 // Moves the pending record into the table when it has a date and at least one included value
 // other than 0.0 and 100.0; the table is then unsaved. True when a record was added.
 bool CommitPendingMeasurement(MeasurementStore& store);
+
+// Commits the pending record when it awaits its commit (Next, a save, quitting). True when a
+// record joined the table.
+bool CommitAwaitingMeasurement(MeasurementStore& store);
+
+// A file's records taken into the table: added to it (`merge`) or in its place. The table is
+// then unsaved unless it was replaced, since it then is the file.
+void TakeLoadedRecords(MeasurementStore& store, const std::vector<MeasurementRecord>& records,
+                       bool merge);
 
 // JulianDay 0, every offset 100.0, every value included.
 void ClearPendingMeasurement(MeasurementStore& store);

@@ -84,6 +84,23 @@ bool MeasurementReview::EditSelectedLine(int line, const EditDialog& dialog) {
   return true;
 }
 
+bool MeasurementReview::SetIncluded(int line, int moon, bool included) {
+  selected_line_ = -1;
+  if (moon < 1 || moon > 4) return false;
+  const int index = RecordIndex(line);
+  if (index < 0) return false;
+  MeasurementRecord& record = *store_.table.ItemAt(index);
+  const std::size_t i = static_cast<std::size_t>(moon - 1);
+  if (record.Offset[i] >= kNoMeasurement || record.Included[i] == included) return false;
+  RememberForUndo(index, record);
+  record.Included[i] = included;
+  store_.DataSaved = false;
+  store_.TableChanged = true;
+  undo_enabled_ = true;
+  selected_line_ = line;
+  return true;
+}
+
 bool MeasurementReview::DeleteSelectedLine(int line) {
   selected_line_ = -1;
   const int index = RecordIndex(line);

@@ -38,6 +38,9 @@ class MeasurementReview {
   bool EditSelectedLine(int line, const EditDialog& dialog);
   // "&Delete Selected Line". True when the record was deleted.
   bool DeleteSelectedLine(int line);
+  // One value of a record taken into or left out of the analysis (moon 1..4), undone as an
+  // edit. True when the flag changed; a value that was not measured has no flag to change.
+  bool SetIncluded(int line, int moon, bool included);
   // "&Undo Edit/Delete". True when the record was restored.
   bool UndoEditDelete();
 

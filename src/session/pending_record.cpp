@@ -5,7 +5,7 @@ namespace jovi {
 bool RecordReading(MeasurementStore& store, const CurrentReading& reading,
                    const RecordOptions& options, Prompter& prompter) {
   if (reading.JulianDay != store.pending.JulianDay) {
-    if (!store.NothingPending) CommitPendingMeasurement(store);
+    CommitAwaitingMeasurement(store);
     ClearPendingMeasurement(store);
     store.pending.JulianDay = reading.JulianDay;
   }
@@ -18,6 +18,13 @@ bool RecordReading(MeasurementStore& store, const CurrentReading& reading,
     store.pending.Offset[i] = reading.Offset;
     store.pending.Included[i] = true;
   }
+  return true;
+}
+
+bool RecordReadingConfirmed(MeasurementStore& store, const CurrentReading& reading,
+                            Prompter& prompter) {
+  if (!RecordReading(store, reading, RecordOptions{}, prompter)) return false;
+  store.NothingPending = false;
   return true;
 }
 

@@ -23,4 +23,10 @@ inline constexpr const char* kNotCenteredCaption = "Try Again!";
 bool RecordReading(MeasurementStore& store, const CurrentReading& reading,
                    const RecordOptions& options, Prompter& prompter);
 
+// Record where no results dialog follows (the browser's telescope): the identified moon's
+// offset is written as with automatic recording, and the pending record then awaits its
+// commit at once. False when no moon was under the cursor (after the message).
+bool RecordReadingConfirmed(MeasurementStore& store, const CurrentReading& reading,
+                            Prompter& prompter);
+
 }  // namespace jovi

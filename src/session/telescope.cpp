@@ -190,8 +190,7 @@ bool Telescope::Record() {
 }
 
 void Telescope::CommitPending(bool clear) {
-  bool committed = false;
-  if (!store_.NothingPending) committed = CommitPendingMeasurement(store_);
+  const bool committed = CommitAwaitingMeasurement(store_);
   if (clear) ClearPendingMeasurement(store_);
   SyncMeasurementFlags(committed);
 }

@@ -40,15 +40,13 @@
 #include "session/telescope.h"
 #include "util/prompter.h"
 #include "util/real.h"
+#include "web/web_storage.h"
 
 namespace jovi::web {
 
 namespace {
 
 using emscripten::val;
-
-constexpr const char* kDataFolder = "/jovitrack/";
-constexpr const char* kWorkFolder = "/home/web_user/jovitrack/";
 
 // Keeps every message for the caller and answers Ok (Yes where there is no Ok).
 class KeepingPrompter final : public Prompter {
@@ -150,26 +148,6 @@ val Scene(double jd) {
 
 // ---- The telescope ----
 
-// The browser's folders: the shipped data below kDataFolder, the student's work below
-// kWorkFolder (the page keeps it in IndexedDB).
-class WebStorage final : public StorageEnvironment {
- public:
-  std::string ProgramFolder() override { return kDataFolder; }
-  std::string WorkingFolder() override { return working_; }
-  bool SetWorkingFolder(const std::string& folder) override {
-    working_ = folder;
-    return true;
-  }
-  bool IsPerUserSystem() override { return false; }
-  std::string UserName() override { return "student"; }
-  std::string PerUserFolder(const std::string&) override { return kWorkFolder; }
-  std::string OpticalMediaRoot() override { return {}; }
-  std::optional<std::string> ChooseFolder(const std::string&) override { return std::nullopt; }
-
- private:
-  std::string working_ = kWorkFolder;
-};
-
 // The window around the session: no dialogs of its own yet, no timer (the page steps).
 class QuietWindow final : public SessionWindow, public TelescopeWindow {
  public:
@@ -206,12 +184,6 @@ val ReadoutObject(const ReadoutTexts& texts, const CurrentReading& reading) {
   out.set("cursor", texts.Cursor);
   out.set("reading", texts.Reading);
   return out;
-}
-
-// The path below the data folder, as the page fetched it.
-std::string BelowData(const std::string& path) {
-  const std::string folder = kDataFolder;
-  return path.rfind(folder, 0) == 0 ? path.substr(folder.size()) : path;
 }
 
 class TelescopeSession {

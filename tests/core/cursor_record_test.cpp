@@ -147,5 +147,28 @@ TEST(PendingRecordTest, CommitNeedsADateAndACountedValue) {
   }
 }
 
+TEST(PendingRecordTest, RecordWithoutADialogAwaitsItsCommitAtOnce) {
+  MeasurementStore store;
+  test::RecordingPrompter prompter;
+  ASSERT_TRUE(RecordReadingConfirmed(store, At(2455000.5_r, 2, -1.5f), prompter));
+  EXPECT_FALSE(store.NothingPending);
+  EXPECT_FLOAT_EQ(store.pending.Offset[1], -1.5f);
+  // A miss at the same time keeps what is pending; Next then commits it, once.
+  EXPECT_FALSE(RecordReadingConfirmed(store, At(2455000.5_r, 0, 0.0f), prompter));
+  EXPECT_EQ(prompter.messages.size(), 1u);
+  EXPECT_FALSE(store.NothingPending);
+  EXPECT_TRUE(CommitAwaitingMeasurement(store));
+  EXPECT_FALSE(CommitAwaitingMeasurement(store));
+  EXPECT_EQ(store.table.Count(), 1);
+  EXPECT_FALSE(store.DataSaved);
+  // The first reading at a new time commits a record still waiting, a miss included.
+  ASSERT_TRUE(RecordReadingConfirmed(store, At(2455001.5_r, 1, 2.0f), prompter));
+  EXPECT_FALSE(RecordReadingConfirmed(store, At(2455002.5_r, 0, 0.0f), prompter));
+  EXPECT_EQ(store.table.Count(), 2);
+  EXPECT_EQ(store.pending.JulianDay, 2455002.5_r);
+  EXPECT_TRUE(store.NothingPending);
+  EXPECT_FALSE(CommitAwaitingMeasurement(store));
+}
+
 }  // namespace
 }  // namespace jovi

@@ -325,6 +325,78 @@ TEST_F(FileCommandsTest, LoadNamesAndFilesThatGiveNothing) {
   EXPECT_EQ(Last().text, "Unable to open " + folder + "missing.DAT (File Not Found!).");
 }
 
+TEST(MeasurementImportBytes, TakesWhatTheFileGivesOrLeavesTheTableAlone) {
+  MeasurementStore store;
+  Fill(store, {Rec(2455001.5_r, {1, 2, 3, 4})});
+  store.DataSaved = false;
+  MeasurementTable other;
+  other.InsertOrdered(Rec(2455002.5_r, {-2, 100, 100, 100}, {false, true, true, true}));
+  const std::vector<std::uint8_t> dat = BinaryFileImage(other);
+  const std::string csv = CsvFileText(other, 0.0f);
+
+  // Files that give nothing: the table, its flags and the pending record stay as they were.
+  struct Bad {
+    const char* name;
+    std::string bytes;
+    MeasurementImport::Result result;
+  };
+  const Bad bad[] = {
+      {"table.txt", csv, MeasurementImport::Result::WrongExtension},
+      {"table", csv, MeasurementImport::Result::WrongExtension},
+      {"cut.CSV", csv.substr(0, csv.find("Julian Date")), MeasurementImport::Result::NoRecords},
+      {"foreign.csv", "\x89PNG\r\n\x1a\n", MeasurementImport::Result::NoRecords},
+      {"short.DAT", std::string(31, '\0'), MeasurementImport::Result::NoRecords},
+      {"huge.DAT", std::string(kMostMeasurementFileBytes + 1, '\0'),
+       MeasurementImport::Result::Unreadable},
+  };
+  for (const Bad& b : bad) {
+    const MeasurementImport import = ImportMeasurementBytes(store, b.name, Bytes(b.bytes), false);
+    EXPECT_EQ(import.result, b.result) << b.name;
+    EXPECT_EQ(import.result == MeasurementImport::Result::Unreadable, !import.error.empty())
+        << b.name;
+    EXPECT_EQ(TableDates(store.table), std::vector<Real>{2455001.5_r}) << b.name;
+    EXPECT_FALSE(store.DataSaved) << b.name;
+  }
+
+  // Both formats merge the same record, flags included; replacing makes the table the file.
+  for (const auto& [name, bytes] : {std::pair{std::string("t.dat"), dat},
+                                    std::pair{std::string("t.CSV"), Bytes(csv)}}) {
+    MeasurementStore s;
+    Fill(s, {Rec(2455001.5_r, {1, 2, 3, 4})});
+    s.TableChanged = false;
+    const MeasurementImport merged = ImportMeasurementBytes(s, name, bytes, true);
+    EXPECT_EQ(merged.result, MeasurementImport::Result::Taken) << name;
+    EXPECT_EQ(merged.records, 1u) << name;
+    EXPECT_EQ(TableDates(s.table), (std::vector<Real>{2455001.5_r, 2455002.5_r})) << name;
+    EXPECT_FALSE(s.table.ItemAt(1)->Included[0]) << name;
+    EXPECT_FLOAT_EQ(s.table.ItemAt(1)->Offset[0], -2.0f) << name;
+    EXPECT_TRUE(s.TableChanged) << name;
+    EXPECT_FALSE(s.DataSaved) << name;
+    ASSERT_EQ(ImportMeasurementBytes(s, name, bytes, false).result,
+              MeasurementImport::Result::Taken);
+    EXPECT_EQ(TableDates(s.table), std::vector<Real>{2455002.5_r}) << name;
+    EXPECT_TRUE(s.DataSaved) << name;
+  }
+}
+
+// The table the browser's tests import as "written by the desktop": its .DAT is exactly what
+// the desktop writes for its .CSV (a value left out included), so a page that reads it and
+// writes it back byte for byte shares the desktop's files.
+TEST(MeasurementBinary, TheSharedFixtureIsTheDesktopsOwnFile) {
+  const std::string folder = std::string(JOVI_TEST_FIXTURES) + "/measurements/";
+  const MeasurementFileContent csv = ReadCsvFile(folder + "desktop-table.CSV");
+  const MeasurementFileContent dat = ReadBinaryFile(folder + "desktop-table.DAT");
+  ASSERT_TRUE(csv.Ok() && dat.Ok());
+  ASSERT_EQ(csv.records.size(), 10u);
+  MeasurementTable table;
+  for (const MeasurementRecord& r : csv.records) table.InsertOrdered(r);
+  const std::string bytes = test::ReadAll(folder + "desktop-table.DAT");
+  EXPECT_EQ(BinaryFileImage(table), Bytes(bytes));
+  ASSERT_EQ(dat.records.size(), csv.records.size());
+  EXPECT_FALSE(dat.records[2].Included[0]);
+  EXPECT_EQ(dat.records[4].Offset[0], kNoMeasurement);
+}
+
 TEST(MeasurementCsvFile, TheCommandLineTableLoadsThroughTheReader) {
   SetLeapSecondFile(ProgramDir() + "Leap Seconds.txt");
   SetCoefficientFile(ProgramDir() + "Outer_Pl_Tbl.dat");

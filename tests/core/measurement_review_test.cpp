@@ -153,5 +153,25 @@ TEST_F(ReviewTest, EditWritesBackAndUndoRestoresTheOldValues) {
   EXPECT_FALSE(review.UndoEnabled());
 }
 
+TEST_F(ReviewTest, LeavingAValueOutIsUndoneLikeAnEdit) {
+  const int second = kReviewHeadingLines + 1;
+  store.DataSaved = true;
+  EXPECT_TRUE(review.SetIncluded(second, 1, false));
+  EXPECT_FALSE(At(1).Included[0]);
+  EXPECT_FALSE(store.DataSaved);
+  EXPECT_TRUE(store.TableChanged);
+  EXPECT_EQ(review.SelectedLine(), second);
+  // No change, a moon that was not measured, a moon out of range and a heading line: nothing.
+  EXPECT_FALSE(review.SetIncluded(second, 1, false));
+  EXPECT_FALSE(review.SetIncluded(second, 2, false));
+  EXPECT_FALSE(review.SetIncluded(second, 0, false));
+  EXPECT_FALSE(review.SetIncluded(second, 5, false));
+  EXPECT_TRUE(At(1).Included[1]);
+  EXPECT_TRUE(review.UndoEnabled());
+  ASSERT_TRUE(review.UndoEditDelete());
+  EXPECT_TRUE(At(1).Included[0]);
+  EXPECT_EQ(TableDates(store.table), (std::vector<Real>{2455001.5_r, 2455002.5_r, 2455003.5_r}));
+}
+
 }  // namespace
 }  // namespace jovi

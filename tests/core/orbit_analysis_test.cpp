@@ -89,9 +89,13 @@ TEST_F(OrbitAnalysisTest, SliderResetKeepsTheValueAndToggleChangesNothing) {
   const int better = rms_at(200) < rms_at(-200) ? 200 : -200;
   rms_at(better);
   analysis.MoveSlider(Slider::TZero, -better);
-  EXPECT_EQ(analysis.Frame().RmsColour, (PlotColour{255, 0, 0}));
+  const AnalysisFrame worse = analysis.Frame();
+  EXPECT_EQ(worse.RmsColour, (PlotColour{255, 0, 0}));
+  EXPECT_TRUE(worse.RmsWorse);
   analysis.MoveSlider(Slider::TZero, better);
-  EXPECT_EQ(analysis.Frame().RmsColour, (PlotColour{0, 128, 0}));
+  const AnalysisFrame better_frame = analysis.Frame();
+  EXPECT_EQ(better_frame.RmsColour, (PlotColour{0, 128, 0}));
+  EXPECT_FALSE(better_frame.RmsWorse);
 }
 
 TEST_F(OrbitAnalysisTest, MouseMovesTheCrossHairAndDoubleClickClearsIt) {

@@ -1,0 +1,194 @@
+// The lab's core, compiled to WebAssembly: every decision of the telescope, the table and the
+// analysis is asked of it. These are the shapes of its answers as the page reads them.
+import type { CalendarTime } from "./format.js";
+
+export interface MoonMark {
+  cross: boolean; // an eclipsed moon is drawn as a cross
+  moon: number; // 1..4
+  x: number;
+  y: number;
+  colour: string; // CSS colour
+}
+
+export interface Rect {
+  left: number;
+  top: number;
+  right: number;
+  bottom: number;
+}
+
+export interface TelescopeFrame {
+  width: number; // the field in image pixels
+  height: number;
+  picture: string; // Jupiter's picture, a path under the site's data folder
+  cloud: string; // the clouds' picture when clouded
+  glyph: { before: number; after: number };
+  marks: MoonMark[];
+  clouded: boolean;
+  magnification: number; // 1..4
+}
+
+export interface Reading {
+  moon: number; // 1..4, 0 for none
+  offset: number; // Jupiter diameters, west positive
+}
+
+export interface TableRecord {
+  jd: number;
+  time: CalendarTime;
+  offsets: number[]; // four values; NaN where not measured
+  included: boolean[];
+}
+
+export type ImportResult = "taken" | "wrong-extension" | "unreadable" | "no-records";
+
+export interface ImportOutcome {
+  result: ImportResult;
+  error: string;
+  records: number;
+  skipped: number;
+}
+
+export interface TopViewPlan {
+  width: number;
+  height: number;
+  boxes: number[][]; // Jupiter's disc, then the four orbits: left, top, right, bottom
+  orbits: boolean;
+  arrow: number[]; // top left of the arrow towards the Earth
+  text: number[];
+  toEarth: string;
+  zone: number[][]; // the eclipse zone's lines
+  jupiter: string;
+  orbitColour: string;
+  zoneColour: string;
+  textColour: string;
+  moons: { moon: number; x: number; y: number; mark: "dot" | "plus" | "none"; size: number; colour: string }[];
+}
+
+export interface Lab {
+  topView(icon: number): TopViewPlan;
+  time(): CalendarTime & { jd: number };
+  setTime(c: CalendarTime): boolean;
+  setJD(jd: number): boolean;
+  step(hours: number): boolean;
+  next(hours: number): boolean; // commits a pending record, then steps
+  setMagnification(m: number): void;
+  frame(): TelescopeFrame;
+  jupiterRect(pictureWidth: number, pictureHeight: number): Rect;
+  readingAt(x: number, y: number): Reading;
+  record(x: number, y: number): boolean;
+  pending(): TableRecord | null;
+  table(): TableRecord[];
+  setIncluded(index: number, moon: number, included: boolean): boolean;
+  deleteRecord(index: number): boolean;
+  undo(): boolean;
+  canUndo(): boolean;
+  editRecord(index: number, fields: string[]): number; // 0 when taken, else the first bad moon
+  valueText(offset: number, included: boolean): string; // as the edit fields show a value
+  csvText(zoneHours: number): string;
+  datBytes(): Uint8Array<ArrayBuffer>;
+  importFile(name: string, bytes: Uint8Array, merge: boolean): ImportOutcome;
+  pendingBytes(): Uint8Array<ArrayBuffer>;
+  restorePending(bytes: Uint8Array): void;
+}
+
+export interface PlotShape {
+  kind: "line" | "frame" | "ellipse" | "text" | "polyline";
+  ink: "background" | "text" | "point" | "excluded" | "curve" | "cross";
+  colour: string;
+  x1: number;
+  y1: number;
+  x2: number;
+  y2: number;
+  text?: string;
+  points?: number[];
+}
+
+export interface AnalysisFrame {
+  width: number;
+  height: number;
+  shapes: PlotShape[];
+  tzero: number | null; // null while no curve is shown
+  period: number | null;
+  amplitude: number | null;
+  crossDay: number | null;
+  crossOffset: number | null;
+  rms: number | null;
+  rmsWorse: boolean;
+}
+
+export interface AnalysisCore {
+  moons(): boolean[];
+  selectMoon(moon: number): void;
+  moon(): number;
+  setParameters(tzero: string, period: string, amplitude: string): string;
+  parameters(): { tzero: string; period: string; amplitude: string };
+  moveSlider(slider: number, position: number): void;
+  resetSlider(slider: number): void;
+  setFine(fine: boolean): void;
+  press(x: number, y: number): void;
+  move(x: number, y: number): void;
+  release(x: number, y: number): void;
+  togglePoint(x: number, y: number): boolean;
+  frame(): AnalysisFrame;
+}
+
+export interface HelpEntry {
+  title: string;
+  file: string;
+  heading: boolean;
+}
+
+export interface HelpCore {
+  helpEntries(listText: string): HelpEntry[];
+  topicText(fileText: string, title: string): { lines: string[]; related: number } | null;
+}
+
+export interface CoreModule extends HelpCore {
+  Analysis: new (lab: Lab) => AnalysisCore;
+  // The lab of the orbit exercise for these students (names separated by commas).
+  Lab: new (names: string, table: string) => Lab & { started(): boolean; message(): string };
+}
+
+interface ModuleFS {
+  mkdir(path: string): void;
+  writeFile(path: string, data: Uint8Array): void;
+}
+
+// The folder of the module's file system the lab reads its shipped data from.
+const PROGRAM_FOLDER = "/jovitrack/";
+
+// The data files the core reads at start-up (the list the build writes, without the pictures,
+// which the page draws from their addresses), fetched into the module's file system.
+async function fetchData(fs: ModuleFS, data: URL): Promise<void> {
+  const list = await fetch(new URL("files.txt", data));
+  if (!list.ok) throw new Error(`data/files.txt: ${list.status}`);
+  const names = (await list.text())
+    .split("\n")
+    .map((n) => n.trim())
+    .filter((n) => n !== "" && !n.includes("/") && !/\.(bmp|cur|ico)$/i.test(n));
+  try {
+    fs.mkdir(PROGRAM_FOLDER);
+  } catch {
+    // already there
+  }
+  await Promise.all(
+    names.map(async (name) => {
+      const response = await fetch(new URL(encodeURIComponent(name), data));
+      if (!response.ok) throw new Error(`data/${name}: ${response.status}`);
+      fs.writeFile(PROGRAM_FOLDER + name, new Uint8Array(await response.arrayBuffer()));
+    }),
+  );
+}
+
+// Loads the module from beside the page, with its data. Throws with the reason when it cannot.
+export async function loadCore(base: URL): Promise<CoreModule> {
+  const url = new URL("core/jovicore.mjs", base).href;
+  const mod = (await import(url)) as {
+    default: (opts: { locateFile: (p: string) => string }) => Promise<CoreModule & { FS: ModuleFS; dataReady?: () => void }>;
+  };
+  const core = await mod.default({ locateFile: (p: string) => new URL(`core/${p}`, base).href });
+  await fetchData(core.FS, new URL("data/", base));
+  core.dataReady?.();
+  return core;
+}
