@@ -61,7 +61,7 @@ web: web-core web-page
 
 # The page (web/: TypeScript bundled by esbuild) at the site's root, over the module and its data.
 web-page: web-core
-	cd web && node scripts/build.mjs ../$(WEB_BUILD)
+	cd web && node scripts/build.mjs ../$(WEB_BUILD) ../$(BUILD)/icons
 
 # Serves the site on the loopback; any static web server serves the folder as it is (it needs
 # http or https: a page opened from the disk cannot load the WebAssembly core).

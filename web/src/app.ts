@@ -8,6 +8,7 @@ import { checkStudents, fileStem, type Students } from "./settings.js";
 import { LocalStore } from "./store.js";
 import { AnalysisView } from "./analysis_view.js";
 import { HelpView } from "./help_view.js";
+import { keepOffline } from "./offline.js";
 import { TableView } from "./table_view.js";
 import { TelescopeView, type CrossHair } from "./telescope_view.js";
 
@@ -32,6 +33,7 @@ async function main(): Promise<void> {
   byId("app-title").textContent = t("appTitle");
   byId("help-button").textContent = t("help");
   setStatus(t("loading"));
+  keepOffline(byId("top-offline"), base);
   let store: LocalStore | null = null;
   try {
     store = await LocalStore.open();

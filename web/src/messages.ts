@@ -115,6 +115,9 @@ const en = {
   moonEuropa: "II. Europa",
   moonGanymede: "III. Ganymede",
   moonCallisto: "IV. Callisto",
+  offlineReady: "The lab is now kept in this browser and works without the network.",
+  updateReady: "A new version of the lab is ready.",
+  updateNow: "Update now",
 } as const;
 
 export type MessageKey = keyof typeof en;
