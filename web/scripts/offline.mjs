@@ -20,10 +20,15 @@ async function walk(root, folder = "") {
   return found;
 }
 
+// The site's files below `root` that the page may ask for, as paths relative to it, sorted.
+export async function siteFiles(root) {
+  return (await walk(root)).filter((n) => !skipped.some((s) => s.test(n))).sort();
+}
+
 // The site's files below `root` to cache, as addresses relative to the site (each path segment
-// escaped as a browser escapes it in a request), sorted; and the version of that set.
+// escaped as a browser escapes it in a request); and the version of that set.
 export async function offlineList(root) {
-  const files = (await walk(root)).filter((n) => !skipped.some((s) => s.test(n))).sort();
+  const files = await siteFiles(root);
   const hash = createHash("sha256");
   for (const name of files) {
     hash.update(name);
