@@ -7,7 +7,7 @@
 
 #include "fuzz_file.h"
 #include "lists/help_list.h"
-#include "lists/search_request.h"
+#include "report/search_request.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace jovi;

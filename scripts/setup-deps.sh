@@ -10,8 +10,8 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth poppler-utils
   help2man appstream desktop-file-utils
-  dpkg-dev file
-  emscripten nodejs python3
+  dpkg-dev file python3
+  emscripten nodejs
 )
 
 # The browser edition's page is built and tested with node and npm, in Debian's chromium.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "analysis/analysis_text.h"
+#include "util/decimal_text.h"
 #include "util/real.h"
 
 namespace jovi {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "analysis/analysis_text.h"
 #include "analysis/moon.h"
-#include "session/print_header.h"
+#include "report/print_header.h"
+#include "util/decimal_text.h"
 #include "util/real.h"
 
 namespace jovi {

@@ -5,9 +5,9 @@
 #include <numbers>
 #include <string>
 
-#include "analysis/analysis_text.h"
 #include "analysis/moon.h"
 #include "analysis/plot_geometry.h"
+#include "util/decimal_text.h"
 #include "util/real.h"
 
 namespace jovi {

@@ -1,6 +1,6 @@
 #include "analysis/residual_display.h"
 
-#include "analysis/analysis_text.h"
+#include "util/decimal_text.h"
 #include "util/real.h"
 
 namespace jovi {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/analysis_text.h"
+#include "util/decimal_text.h"
 #include "util/real.h"
 
 namespace jovi {

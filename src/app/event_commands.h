@@ -2,7 +2,7 @@
 // with their menu items in the main window.
 #pragma once
 
-#include "session/event_record.h"
+#include "measure/event_record.h"
 
 namespace jovi {
 

@@ -10,7 +10,7 @@
 #include "lists/ui/help_print_job.h"
 #include "lists/ui/help_window.h"
 #include "lists/ui/hotlist_form.h"
-#include "lists/ui/search_string_dialog.h"
+#include "report/ui/search_string_dialog.h"
 #include "session/ui/date_dialog.h"
 #include "session/ui/top_view_window.h"
 #include "util/prompter.h"

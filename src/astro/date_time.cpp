@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "astro/date_serial.h"
 #include "platform/clock.h"
+#include "util/date_serial.h"
 #include "util/real.h"
 
 namespace jovi {

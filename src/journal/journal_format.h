@@ -17,9 +17,9 @@
 #include <string_view>
 #include <vector>
 
+#include "config/exercise_mode.h"
+#include "measure/event_record.h"
 #include "measure/measurement_record.h"
-#include "session/event_record.h"
-#include "session/exercise_mode.h"
 
 namespace jovi {
 

@@ -9,9 +9,9 @@
 #include <set>
 #include <system_error>
 
-#include "astro/date_serial.h"
 #include "astro/date_time.h"
 #include "util/atomic_file.h"
+#include "util/date_serial.h"
 #include "util/real.h"
 
 namespace jovi {

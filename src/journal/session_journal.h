@@ -15,8 +15,8 @@
 
 #include "journal/journal_file.h"
 #include "journal/journal_format.h"
+#include "measure/event_record.h"
 #include "measure/measurement_store.h"
-#include "session/event_record.h"
 #include "util/prompter.h"
 
 namespace jovi {

@@ -9,12 +9,12 @@ namespace {
 
 constexpr const char* kNotAvailable = "Help on this topic is not available at this time.";
 
-std::string WithoutLeadingBlanks(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  return first == std::string::npos ? std::string() : text.substr(first);
-}
-
 }  // namespace
+
+std::string ShownTopicTitle(const HelpEntry& entry) {
+  const std::size_t first = entry.Title.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : entry.Title.substr(first);
+}
 
 void HelpBrowser::Shown(const HelpState& state) {
   if (!AddToHistory || !state.CurrentHelpEntry) return;
@@ -37,7 +37,7 @@ bool HelpBrowser::Activate(const HelpState& state, Prompter& prompter,
     Loaded = false;
     return false;
   }
-  TopicTitle = WithoutLeadingBlanks(state.CurrentHelpEntry->Title);
+  TopicTitle = ShownTopicTitle(*state.CurrentHelpEntry);
   TopicPath = state.HelpFolder + state.CurrentHelpEntry->FileName;
   const TextFileLines file = ReadTextLines(TopicPath);
   if (!file.Ok()) {

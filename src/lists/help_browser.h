@@ -10,7 +10,7 @@
 
 #include "lists/help_list.h"
 #include "lists/help_topic.h"
-#include "lists/search_request.h"
+#include "report/search_request.h"
 #include "util/prompter.h"
 
 namespace jovi {
@@ -22,6 +22,10 @@ struct HelpState {
   std::optional<HelpEntry> CurrentHelpEntry;
   std::string HelpFolder;
 };
+
+// A list entry's title as the help window names and finds its topic: without the blanks the
+// list indents it by.
+std::string ShownTopicTitle(const HelpEntry& entry);
 
 struct HelpHistoryOrder {
   static bool Equal(const HelpEntry&, const HelpEntry&) { return false; }

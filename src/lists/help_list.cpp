@@ -1,6 +1,6 @@
 #include "lists/help_list.h"
 
-#include "lists/search_request.h"
+#include "report/search_request.h"
 #include "util/ascii_case.h"
 #include "util/io_error.h"
 #include "util/text_file.h"

@@ -6,11 +6,11 @@
 
 #include "almanac/almanac_listing.h"
 #include "astro/angles.h"
-#include "astro/date_serial.h"
 #include "astro/date_time.h"
 #include "astro/satellite_scene.h"
 #include "astro/time_scales.h"
 #include "phenomena/jupiter_phenomena.h"
+#include "util/date_serial.h"
 #include "util/real.h"
 
 namespace jovi {

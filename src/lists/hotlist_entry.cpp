@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "astro/date_serial.h"
+#include "util/date_serial.h"
 #include "util/le_codec.h"
 
 namespace jovi {

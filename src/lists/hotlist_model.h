@@ -10,7 +10,7 @@
 #include "config/student_info.h"
 #include "lists/hotlist_entry.h"
 #include "lists/list_printout.h"
-#include "lists/search_request.h"
+#include "report/search_request.h"
 #include "util/ordered_list.h"
 #include "util/prompter.h"
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "analysis/analysis_text.h"
 #include "astro/date_time.h"
 #include "util/ascii_case.h"
+#include "util/decimal_text.h"
 #include "util/real.h"
 
 namespace jovi {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "analysis/analysis_text.h"
+#include "util/decimal_text.h"
 
 namespace jovi {
 

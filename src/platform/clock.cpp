@@ -3,7 +3,7 @@
 #include <chrono>
 #include <ctime>
 
-#include "astro/date_serial.h"
+#include "util/date_serial.h"
 
 namespace jovi {
 

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "session/exercise_mode.h"
+#include "config/exercise_mode.h"
 #include "util/prompter.h"
 
 namespace jovi {

@@ -9,15 +9,15 @@
 #include <vector>
 
 #include "astro/date_time.h"
+#include "config/exercise_mode.h"
 #include "config/options_object.h"
 #include "config/password_check.h"
 #include "config/student_info.h"
 #include "config/usage_log.h"
 #include "journal/session_journal.h"
 #include "measure/measurement_store.h"
-#include "session/exercise_mode.h"
+#include "report/print_header.h"
 #include "session/main_menu_state.h"
-#include "session/print_header.h"
 #include "session/session_settings.h"
 #include "session/session_window.h"
 #include "util/prompter.h"

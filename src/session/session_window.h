@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "config/exercise_mode.h"
 #include "config/student_info.h"
-#include "session/exercise_mode.h"
 
 namespace jovi {
 

@@ -1,7 +1,7 @@
 // Sine and cosine of Real arguments, to the full precision of the type, fast for the
 // large arguments of periodic series (thousands of radians).
 //
-// The C library reduces every Real argument beyond pi/4 with its multi-precision method,
+// The C library reduces every long double argument beyond pi/4 with its multi-precision method,
 // which costs far more than the sine itself. Here arguments below about 2.6e7 rad are reduced by
 // subtracting the nearest multiple of pi/2 in three exact-product parts (Cody and Waite), then
 // a Taylor series on [-pi/4, pi/4] gives the result; larger ones go to the library. Where Real

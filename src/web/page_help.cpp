@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/help_browser.h"
 #include "lists/help_list.h"
 #include "lists/help_topic.h"
 
@@ -36,7 +37,7 @@ val HelpEntries(const std::string& list_text) {
   list.Entries.ForEach([&](const HelpEntry& e) {
     if (e.IsSeparator()) return;
     val entry = val::object();
-    entry.set("title", e.Title);
+    entry.set("title", ShownTopicTitle(e));
     entry.set("file", e.FileName);
     entry.set("heading", e.IsHeading());
     out.call<void>("push", entry);

@@ -18,6 +18,7 @@ EMSCRIPTEN_BINDINGS(jovitrack_page_lab) {
       .function("setMagnification", &Lab::setMagnification)
       .function("frame", &Lab::frame)
       .function("jupiterRect", &Lab::jupiterRect)
+      .function("topView", &Lab::topView)
       .function("readingAt", &Lab::readingAt)
       .function("record", &Lab::record)
       .function("pending", &Lab::pending)

@@ -26,6 +26,9 @@
 #include "session/random_source.h"
 #include "session/session_window.h"
 #include "session/telescope.h"
+#include "session/top_view_plan.h"
+#include "astro/satellite_scene.h"
+#include "astro/time_scales.h"
 #include "util/le_codec.h"
 #include "util/prompter.h"
 #include "util/real.h"
@@ -217,6 +220,58 @@ class Lab {
     f.set("clouded", frame_.clouded);
     f.set("magnification", frame_.magnification);
     return f;
+  }
+
+  // The top view as the desktop plans it: orbits, Jupiter, the moons, the arrow towards the
+  // Earth and the eclipse zone, in pixels of its picture. The arrow icon is `icon` pixels square.
+  val topView(int icon) {
+    TopViewSettings settings;
+    settings.ShowEclipseZone = session_.ShowEclipseZone();
+    settings.Eclipses =
+        session_.Options().EclipseVisibility ? EclipseDisplay::Plus : EclipseDisplay::DontShow;
+    settings.UseIDColors = session_.Features().UseIDColors;
+    const Real angle = TopViewAngleAt(TDTFromUT(ToJD(session_.ObservationTime())));
+    const TopViewPlan plan =
+        PlanTopView(NormalTopView(), ProgramScene().Satellites(), angle, settings, icon, icon);
+    val out = val::object();
+    out.set("width", plan.Layout.Width);
+    out.set("height", plan.Layout.Height);
+    val boxes = val::array();
+    for (const ViewBox& b : plan.Boxes) {
+      boxes.call<void>("push", val::array(std::vector<int>{b.Left, b.Top, b.Right, b.Bottom}));
+    }
+    out.set("boxes", boxes);
+    out.set("orbits", plan.ShowOrbits);
+    out.set("arrow", val::array(std::vector<int>{plan.Arrow.Icon.X, plan.Arrow.Icon.Y}));
+    out.set("text", val::array(std::vector<int>{plan.Arrow.Text.X, plan.Arrow.Text.Y}));
+    out.set("toEarth", std::string(kToEarthText));
+    val zone = val::array();
+    if (plan.ZoneLines) {
+      for (const ViewLine& l : *plan.ZoneLines) {
+        zone.call<void>("push", val::array(std::vector<int>{l.From.X, l.From.Y, l.To.X, l.To.Y}));
+      }
+    }
+    out.set("zone", zone);
+    out.set("jupiter", CssColour(kMoonColour));
+    out.set("orbitColour", CssColour(kTopViewOrbitColour));
+    out.set("zoneColour", CssColour(kTopViewZoneColour));
+    out.set("textColour", CssColour(kTopViewTextColour));
+    val moons = val::array();
+    for (std::size_t i = 0; i < plan.Moons.size(); ++i) {
+      const TopViewMoon& m = plan.Moons[i];
+      val moon = val::object();
+      moon.set("moon", static_cast<int>(i) + 1);
+      moon.set("x", m.At.X);
+      moon.set("y", m.At.Y);
+      moon.set("mark", std::string(m.Glyph.Mark == TopViewMark::Dot    ? "dot"
+                                   : m.Glyph.Mark == TopViewMark::Plus ? "plus"
+                                                                       : "none"));
+      moon.set("size", m.Glyph.Size);
+      moon.set("colour", CssColour(m.Colour));
+      moons.call<void>("push", moon);
+    }
+    out.set("moons", moons);
+    return out;
   }
 
   // Where Jupiter's picture of the given size is drawn in the field at this magnification.

@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <numbers>
 
-#include "analysis/analysis_text.h"
 #include "analysis/orbit_analysis.h"
 #include "astro/coefficient_file.h"
 #include "astro/satellite_scene.h"
 #include "astro/time_scales.h"
 #include "platform/program_dir.h"
 #include "support/recording_prompter.h"
+#include "util/decimal_text.h"
 #include "util/real.h"
 
 namespace jovi {

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "astro/date_serial.h"
 #include "support/civil_dates.h"
+#include "util/date_serial.h"
 #include "util/real.h"
 
 namespace jovi {

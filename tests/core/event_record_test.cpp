@@ -1,4 +1,4 @@
-#include "session/event_record.h"
+#include "measure/event_record.h"
 
 #include <gtest/gtest.h>
 

@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <limits>
 
-#include "astro/date_serial.h"
 #include "lists/hotlist_file.h"
 #include "support/file_helpers.h"
 #include "support/recording_print_surface.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
+#include "util/date_serial.h"
 
 namespace jovi {
 namespace {

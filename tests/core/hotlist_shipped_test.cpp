@@ -9,7 +9,6 @@
 
 #include "almanac/mutual_events.h"
 #include "astro/angles.h"
-#include "astro/date_serial.h"
 #include "astro/time_scales.h"
 #include "lists/hotlist_dates.h"
 #include "lists/hotlist_file.h"
@@ -17,6 +16,7 @@
 #include "support/civil_dates.h"
 #include "support/file_helpers.h"
 #include "support/recording_prompter.h"
+#include "util/date_serial.h"
 #include "util/real.h"
 
 namespace jovi {

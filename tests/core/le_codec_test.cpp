@@ -14,7 +14,7 @@
 namespace jovi {
 namespace {
 
-double DoubleOfBits(std::uint64_t bits) {
+[[maybe_unused]] double DoubleOfBits(std::uint64_t bits) {
   double d = 0;
   std::memcpy(&d, &bits, sizeof d);
   return d;

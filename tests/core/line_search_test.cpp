@@ -1,8 +1,8 @@
-#include "lists/line_search.h"
+#include "report/line_search.h"
 
 #include <gtest/gtest.h>
 
-#include "lists/search_request.h"
+#include "report/search_request.h"
 
 namespace jovi {
 namespace {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "astro/date_serial.h"
 #include "core/measurement_test_support.h"
+#include "util/date_serial.h"
 #include "util/real.h"
 
 namespace jovi {

@@ -118,6 +118,7 @@ TEST_F(OptionsObjectTest, SavingCopiesThePreviousFileToTheBackupAndRoundTripsByt
 }
 
 TEST_F(OptionsObjectTest, AFailedSaveIsReportedAndLeavesBothFilesAsTheyWere) {
+  JOVI_SKIP_WITHOUT_FILE_SIZE_LIMIT();
   const std::string previous = OptionsFileBytes("2.114", "previous.bmp");
   const std::string backup = OptionsFileBytes("2.114", "backup.bmp");
   dir.Write("data/JUP_OPTS.INI", previous);

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "lists/report_output.h"
-#include "lists/report_sizing.h"
+#include "report/report_output.h"
+#include "report/report_sizing.h"
 #include "support/file_helpers.h"
 #include "support/recording_print_surface.h"
 #include "support/recording_prompter.h"

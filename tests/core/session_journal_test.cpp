@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "astro/date_serial.h"
 #include "support/file_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
+#include "util/date_serial.h"
 #include "util/real.h"
 
 namespace jovi {
@@ -243,6 +243,9 @@ TEST_F(SessionJournalTest, WhatRemovesTheJournalAndWhatItKeeps) {
 }
 
 TEST_F(SessionJournalTest, AJournalInUseIsNotOfferedButOneLeftBehindIs) {
+  #ifdef __EMSCRIPTEN__
+  GTEST_SKIP() << "flock always succeeds under Emscripten: a journal in use cannot be seen";
+#endif
   auto running = Login(kMay10);
   running->MeasurementCommitted(Measurement(2455197.5_r, 1.0f));
   // A second login of the same student while the first session runs.

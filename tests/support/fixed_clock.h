@@ -1,8 +1,8 @@
 // Sets the program's clock to a chosen local date and time for the life of the object.
 #pragma once
 
-#include "astro/date_serial.h"
 #include "platform/clock.h"
+#include "util/date_serial.h"
 
 namespace jovi::test {
 

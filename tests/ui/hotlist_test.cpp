@@ -15,7 +15,6 @@
 #include "app/help_commands.h"
 #include "app/jovi_application.h"
 #include "app/sat_lab_form.h"
-#include "astro/date_serial.h"
 #include "config/options_file.h"
 #include "lists/hotlist_entry.h"
 #include "lists/ui/hotlist_form.h"
@@ -26,6 +25,7 @@
 #include "support/modal_helpers.h"
 #include "support/recording_prompter.h"
 #include "support/screenshot.h"
+#include "util/date_serial.h"
 
 using jovi::TSatLabForm1;
 

@@ -15,8 +15,8 @@
 #include <cmath>
 #include <memory>
 
-#include "lists/ui/info_list_form.h"
-#include "lists/ui/search_string_dialog.h"
+#include "report/ui/info_list_form.h"
+#include "report/ui/search_string_dialog.h"
 #include "session/exercise_session.h"
 #include "support/file_helpers.h"
 #include "support/modal_helpers.h"

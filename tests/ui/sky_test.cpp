@@ -16,10 +16,10 @@
 
 #include "app/event_commands.h"
 #include "app/sat_lab_form.h"
-#include "lists/ui/search_string_dialog.h"
 #include "phenomena/jupiter_phenomena.h"
 #include "phenomena/observing_day_lines.h"
 #include "phenomena/ui/phenom_list_form.h"
+#include "report/ui/search_string_dialog.h"
 #include "session/exercise_session.h"
 #include "sky/ui/observing_site_dialog.h"
 #include "sky/ui/site_settings.h"

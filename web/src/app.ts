@@ -11,6 +11,7 @@ import { HelpView } from "./help_view.js";
 import { keepOffline } from "./offline.js";
 import { TableView } from "./table_view.js";
 import { TelescopeView, type CrossHair } from "./telescope_view.js";
+import { paintTopView, TOP_VIEW_ARROW } from "./top_view.js";
 
 interface SavedSession {
   table: Uint8Array; // the table as the .DAT file holds it
@@ -159,6 +160,18 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
   const nextButton = el("button", { type: "button", id: "next", class: "primary", text: t("next") });
   const playButton = el("button", { type: "button", id: "play", text: t("play"), "aria-pressed": "false" });
   const animField = el("input", { id: "anim-step", type: "number", min: 1, step: "any", value: 10, size: 5 });
+  const topButton = el("button", { type: "button", id: "top-view-button", "aria-pressed": "false", "aria-controls": "top-view", text: t("topView") });
+  const topCanvas = el("canvas", { id: "top-view-canvas", role: "img", "aria-label": t("topViewLabel") });
+  const topPanel = el("div", { id: "top-view", class: "top-view" }, topCanvas);
+  topPanel.hidden = true;
+  const showTopView = (): void => {
+    if (!topPanel.hidden) paintTopView(topCanvas, lab.topView(TOP_VIEW_ARROW));
+  };
+  topButton.addEventListener("click", () => {
+    topPanel.hidden = !topPanel.hidden;
+    topButton.setAttribute("aria-pressed", String(!topPanel.hidden));
+    showTopView();
+  });
   const mags = [1, 2, 3, 4].map((m) =>
     el("button", { type: "button", class: "segment", "aria-pressed": "false", "data-mag": m, text: t("magLabel", { mag: m * 100 }) }),
   );
@@ -175,6 +188,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
     playButton,
     el("div", { class: "field" }, el("label", { for: "anim-step", text: t("animationStep") }), animField),
     el("div", { class: "segmented", role: "group", "aria-label": t("magnification") }, ...mags),
+    topButton,
   );
 
   // The view and the reading.
@@ -259,6 +273,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
     const frame = lab.frame();
     for (const b of mags) b.setAttribute("aria-pressed", String(Number(b.dataset["mag"]) === frame.magnification));
     view.show(frame);
+    showTopView();
     showTime();
     cross = view.crossHair();
     showReading();
@@ -407,6 +422,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
       el("h2", { id: "scope-heading", class: "visually-hidden", text: t("telescope") }),
       el("div", { class: "scope-frame" }, canvas),
       clockForm,
+      topPanel,
     ),
     el(
       "section",

@@ -49,7 +49,24 @@ export interface ImportOutcome {
   skipped: number;
 }
 
+export interface TopViewPlan {
+  width: number;
+  height: number;
+  boxes: number[][]; // Jupiter's disc, then the four orbits: left, top, right, bottom
+  orbits: boolean;
+  arrow: number[]; // top left of the arrow towards the Earth
+  text: number[];
+  toEarth: string;
+  zone: number[][]; // the eclipse zone's lines
+  jupiter: string;
+  orbitColour: string;
+  zoneColour: string;
+  textColour: string;
+  moons: { moon: number; x: number; y: number; mark: "dot" | "plus" | "none"; size: number; colour: string }[];
+}
+
 export interface Lab {
+  topView(icon: number): TopViewPlan;
   time(): CalendarTime & { jd: number };
   setTime(c: CalendarTime): boolean;
   setJD(jd: number): boolean;

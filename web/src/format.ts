@@ -88,6 +88,12 @@ export function offsetText(offset: number): string {
   return `${size} ${offset < 0 ? t("east") : t("west")}`;
 }
 
+// An offset as the table lists it: signed (east negative, as its caption says), two decimals.
+export function signedOffsetText(offset: number): string {
+  const text = offset.toFixed(2);
+  return text === "-0.00" ? "0.00" : text;
+}
+
 // A signed value with sensible digits for the analysis' read-outs (no exponent for the
 // numbers a student meets: days, diameters, Julian dates).
 export function numberText(value: number, decimals: number): string {

@@ -3,7 +3,7 @@
 // rules; this view lists what it holds and forwards the student's actions.
 import type { Lab, TableRecord } from "./core.js";
 import { el } from "./dom.js";
-import { dateText, offsetText, timeText } from "./format.js";
+import { dateText, signedOffsetText, timeText } from "./format.js";
 import { moonName, t } from "./messages.js";
 
 export interface TableCallbacks {
@@ -32,7 +32,6 @@ export class TableView {
       {},
       el("th", { scope: "col", text: t("colDate") }),
       ...[1, 2, 3, 4].map((m) => el("th", { scope: "col", text: moonName(m) })),
-      el("th", { scope: "col", text: t("colActions") }),
     );
     this.root = el(
       "div",
@@ -53,7 +52,7 @@ export class TableView {
     const records = this.lab.table();
     this.empty.hidden = records.length > 0;
     this.undoButton.disabled = !this.lab.canUndo();
-    this.body.replaceChildren(...records.map((r, i) => this.row(r, i)));
+    this.body.replaceChildren(...records.flatMap((r, i) => this.row(r, i)));
   }
 
   private after(notice: string): void {
@@ -61,7 +60,7 @@ export class TableView {
     this.callbacks.changed(notice);
   }
 
-  private row(r: TableRecord, index: number): HTMLTableRowElement {
+  private row(r: TableRecord, index: number): HTMLTableRowElement[] {
     const when = `${dateText(r.time)} ${timeText(r.time)}`;
     if (index === this.editing) return this.editRow(r, index, when);
     const cells = r.offsets.map((offset, i) => {
@@ -79,7 +78,7 @@ export class TableView {
       return el(
         "td",
         { class: included ? "" : "left-out" },
-        el("label", { class: "value" }, box, ` ${offsetText(offset)}`),
+        el("label", { class: "value" }, box, ` ${signedOffsetText(offset)}`),
         included ? null : el("span", { class: "tag", text: ` (${t("leftOut")})` }),
       );
     });
@@ -93,10 +92,17 @@ export class TableView {
     del.addEventListener("click", () => {
       if (this.lab.deleteRecord(index)) this.after(t("deletedNotice", { date: when }));
     });
-    return el("tr", {}, el("th", { scope: "row", text: when }), ...cells, el("td", { class: "actions" }, edit, del));
+    const date = this.dateCell(r);
+    date.append(el("span", { class: "actions" }, edit, del));
+    return [el("tr", {}, date, ...cells)];
   }
 
-  private editRow(r: TableRecord, index: number, when: string): HTMLTableRowElement {
+  // The date over the time, so the row stays narrow.
+  private dateCell(r: TableRecord): HTMLTableCellElement {
+    return el("th", { scope: "row" }, el("span", { class: "day", text: dateText(r.time) }), " ", el("span", { class: "time", text: timeText(r.time) }));
+  }
+
+  private editRow(r: TableRecord, index: number, when: string): HTMLTableRowElement[] {
     const fields = r.offsets.map((offset, i) =>
       el("input", {
         type: "text",
@@ -123,12 +129,12 @@ export class TableView {
       this.editing = -1;
       this.render();
     });
-    return el(
+    const row = el(
       "tr",
       { class: "editing" },
-      el("th", { scope: "row", text: when }),
+      this.dateCell(r),
       ...fields.map((f) => el("td", {}, f)),
-      el("td", { class: "actions" }, save, cancel, error),
     );
+    return [row, el("tr", { class: "editing" }, el("td", { colspan: 5, class: "actions" }, save, cancel, error))];
   }
 }

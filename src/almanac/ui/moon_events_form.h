@@ -16,7 +16,7 @@
 #include "almanac/almanac_listing.h"
 #include "almanac/visible_events.h"
 #include "astro/date_time.h"
-#include "lists/ui/info_list_form.h"
+#include "report/ui/info_list_form.h"
 #include "sky/sky_ephemeris.h"
 #include "util/real.h"
 

@@ -21,8 +21,8 @@
 #include "analysis/ui/seven_segment_readout.h"
 #include "analysis/ui/sine_parms_dialog.h"
 #include "analysis/ui/toggle_switch.h"
+#include "report/print_header.h"
 #include "session/exercise_session.h"
-#include "session/print_header.h"
 #include "util/ui/qt_print_surface.h"
 #include "util/ui/qt_text.h"
 

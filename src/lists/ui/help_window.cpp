@@ -9,7 +9,7 @@
 #include "lists/list_window_size.h"
 #include "lists/ui/help_list_dialog.h"
 #include "lists/ui/help_metrics.h"
-#include "lists/ui/search_string_dialog.h"
+#include "report/ui/search_string_dialog.h"
 #include "util/ui/qt_text.h"
 
 namespace jovi {

@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "lists/ui/info_list_form.h"
 #include "measure/review_list.h"
+#include "report/ui/info_list_form.h"
 
 namespace jovi {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "astro/date_time.h"
-#include "lists/ui/info_list_form.h"
+#include "report/ui/info_list_form.h"
 
 namespace jovi {
 

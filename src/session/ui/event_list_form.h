@@ -2,8 +2,8 @@
 // printed and closed. The list is never written to a file; printing is the way to keep it.
 #pragma once
 
-#include "lists/ui/info_list_form.h"
-#include "session/event_record.h"
+#include "measure/event_record.h"
+#include "report/ui/info_list_form.h"
 
 namespace jovi {
 

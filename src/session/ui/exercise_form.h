@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "session/exercise_mode.h"
+#include "config/exercise_mode.h"
 
 class QButtonGroup;
 class QGroupBox;

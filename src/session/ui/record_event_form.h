@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "astro/date_time.h"
-#include "session/event_record.h"
+#include "measure/event_record.h"
 
 class QComboBox;
 class QGroupBox;

@@ -169,5 +169,10 @@ test("the reading says at once when the cross-hair is on no moon", async () => {
   await page.getByRole("button", { name: "Record" }).click();
   assert.match((await page.locator("#record-note").textContent()) ?? "", /Nothing recorded/);
   assert.equal(await page.locator(".measurements tbody tr").count(), 0);
+  // The top view opens beside the clock and passes the accessibility check.
+  await page.getByRole("button", { name: "Top view" }).click();
+  assert.equal(await page.getByRole("button", { name: "Top view" }).getAttribute("aria-pressed"), "true");
+  await page.locator("#top-view-canvas").waitFor();
+  await assertAccessible(page, "the top view");
   await context.close();
 });

@@ -33,6 +33,18 @@ test("the start form checks as the student types and remembers the students", as
   assert.match((await page.locator("#top-names").textContent()) ?? "", /Ana Lima/);
   await assertAccessible(page, "the telescope");
 
+  // Help: the desktop's topics in a side panel, searched by their words, closed by Escape.
+  await page.getByRole("button", { name: "Help" }).click();
+  await page.getByRole("button", { name: "The Telescope View" }).click();
+  assert.match((await page.locator(".help-page").textContent()) ?? "", /north is at the bottom/);
+  await assertAccessible(page, "the help panel");
+  await page.getByLabel("Search the help").fill("Kepler third law planetary");
+  assert.equal(await page.locator(".help-topics li").first().textContent(), "No topic matches.");
+  await page.getByLabel("Search the help").fill("gravitation");
+  assert.ok((await page.locator(".help-topics button").count()) >= 1);
+  await page.keyboard.press("Escape");
+  assert.equal(await page.locator("#help-panel").isVisible(), false);
+
   await page.reload();
   assert.equal(await page.getByLabel("Students' names").inputValue(), "Ana Lima");
   assert.equal(await page.getByLabel("Table number").inputValue(), "7");

@@ -1,7 +1,7 @@
 import assert from "node:assert/strict";
 import { test } from "node:test";
 
-import { dateText, localTimeText, offsetText, parseDateTime, timeText } from "../../src/format.js";
+import { dateText, localTimeText, offsetText, parseDateTime, signedOffsetText, timeText } from "../../src/format.js";
 import { t } from "../../src/messages.js";
 import { checkStudents, fileStem } from "../../src/settings.js";
 
@@ -43,10 +43,13 @@ test("typed dates and times are read back or refused", () => {
   for (const [date, time, want] of cases) assert.deepEqual(parseDateTime(date, time), want, `${date} ${time}`);
 });
 
-test("offsets carry their side in words, east for negative", () => {
+test("offsets carry their side in words in the reading and a sign in the table", () => {
   assert.equal(offsetText(-1.234), `1.23 ${t("east")}`);
   assert.equal(offsetText(2.5), `2.50 ${t("west")}`);
   assert.equal(offsetText(-0.004), "0.00");
+  assert.equal(signedOffsetText(-1.234), "-1.23");
+  assert.equal(signedOffsetText(-0.004), "0.00");
+  assert.equal(signedOffsetText(12.5), "12.50");
 });
 
 test("the students' details are checked and make safe file names", () => {

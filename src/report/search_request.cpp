@@ -1,4 +1,4 @@
-#include "lists/search_request.h"
+#include "report/search_request.h"
 
 #include "util/utf8_text.h"
 

@@ -1,8 +1,8 @@
-#include "lists/report_output.h"
+#include "report/report_output.h"
 
 #include <filesystem>
 
-#include "session/print_header.h"
+#include "report/print_header.h"
 #include "util/atomic_file.h"
 #include "util/general_error.h"
 

@@ -1,4 +1,4 @@
-#include "session/exercise_mode.h"
+#include "config/exercise_mode.h"
 
 namespace jovi {
 

@@ -1,4 +1,4 @@
-#include "lists/ui/search_string_dialog.h"
+#include "report/ui/search_string_dialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "analysis/analysis_text.h"
+#include "util/decimal_text.h"
 
 #include <algorithm>
 #include <cstdio>

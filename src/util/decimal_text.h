@@ -1,4 +1,5 @@
-// Number texts of the analysis window and its printouts (full stop, whatever the locale).
+// Number texts of the measurements, the analysis window and their printouts (full stop, whatever
+// the locale).
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "session/print_header.h"
+#include "report/print_header.h"
 
 #include <cstdio>
 

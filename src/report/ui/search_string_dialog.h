@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "lists/search_request.h"
+#include "report/search_request.h"
 
 class QCheckBox;
 class QLineEdit;

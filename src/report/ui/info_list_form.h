@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "lists/report_output.h"
+#include "report/report_output.h"
 #include "util/print_surface.h"
 #include "util/ui/message_box_prompter.h"
 

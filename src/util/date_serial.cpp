@@ -1,4 +1,4 @@
-#include "astro/date_serial.h"
+#include "util/date_serial.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "lists/ui/info_list_form.h"
+#include "report/ui/info_list_form.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,11 +13,11 @@
 #include <QPrinter>
 #include <QScreen>
 
-#include "lists/line_search.h"
-#include "lists/report_sizing.h"
-#include "lists/ui/search_string_dialog.h"
+#include "report/line_search.h"
+#include "report/print_header.h"
+#include "report/report_sizing.h"
+#include "report/ui/search_string_dialog.h"
 #include "session/exercise_session.h"
-#include "session/print_header.h"
 #include "util/ui/qt_print_surface.h"
 #include "util/ui/qt_text.h"
 

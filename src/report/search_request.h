@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "lists/line_search.h"
+#include "report/line_search.h"
 
 namespace jovi {
 

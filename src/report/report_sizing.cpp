@@ -1,4 +1,4 @@
-#include "lists/report_sizing.h"
+#include "report/report_sizing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "lists/line_search.h"
+#include "report/line_search.h"
 
 #include "util/ascii_case.h"
 
