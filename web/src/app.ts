@@ -9,6 +9,7 @@ import { LocalStore } from "./store.js";
 import { AnalysisView } from "./analysis_view.js";
 import { HelpView } from "./help_view.js";
 import { keepOffline } from "./offline.js";
+import { openTeacherSettings } from "./instructor_view.js";
 import { TableView } from "./table_view.js";
 import { TelescopeView, type CrossHair } from "./telescope_view.js";
 import { paintTopView, TOP_VIEW_ARROW } from "./top_view.js";
@@ -138,7 +139,9 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
       void go(false);
     });
   }
-  section.replaceChildren(form);
+  const teacher = el("button", { type: "button", id: "teacher-button", text: t("teacherButton") });
+  teacher.addEventListener("click", () => openTeacherSettings(core, section));
+  section.replaceChildren(form, el("p", { class: "teacher-link" }, teacher));
   section.hidden = false;
   names.focus();
 }
@@ -190,6 +193,14 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
     el("div", { class: "segmented", role: "group", "aria-label": t("magnification") }, ...mags),
     topButton,
   );
+  // The teacher's settings (JUP_OPTS.INI) give the steps, the animation's pace and what the
+  // students may use.
+  const settings = core.labSettings(lab);
+  stepField.value = String(settings.observationStepHours);
+  animField.value = String(Number((settings.animationStepHours * 60).toFixed(4)));
+  playButton.hidden = !settings.allowAnimation;
+  if (animField.parentElement) animField.parentElement.hidden = !settings.allowAnimation;
+  topButton.hidden = !settings.allowTopView;
 
   // The view and the reading.
   const canvas = el("canvas", { id: "scope", tabindex: 0, role: "img", "aria-label": t("telescopeView") });
@@ -318,7 +329,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
         return;
       }
       redraw();
-    }, reduced ? 1000 : 100);
+    }, reduced ? 1000 : Math.max(40, settings.animationTimerMs));
   });
 
   nextButton.addEventListener("click", () => {
