@@ -10,6 +10,7 @@ import { AnalysisView } from "./analysis_view.js";
 import { HelpView } from "./help_view.js";
 import { keepOffline } from "./offline.js";
 import { openTeacherSettings } from "./instructor_view.js";
+import { MoonEventsView } from "./moon_events_view.js";
 import { TableView } from "./table_view.js";
 import { TelescopeView, type CrossHair } from "./telescope_view.js";
 import { paintTopView, TOP_VIEW_ARROW } from "./top_view.js";
@@ -165,6 +166,22 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
   const animField = el("input", { id: "anim-step", type: "number", min: 1, step: "any", value: 10, size: 5 });
   const topButton = el("button", { type: "button", id: "top-view-button", "aria-pressed": "false", "aria-controls": "top-view", text: t("topView") });
   const topCanvas = el("canvas", { id: "top-view-canvas", role: "img", "aria-label": t("topViewLabel") });
+  const eventsButton = el("button", { type: "button", id: "moon-events-button", "aria-pressed": "false", "aria-controls": "moon-events", text: t("moonEvents") });
+  const eventsView = new MoonEventsView(
+    core,
+    () => lab.time().jd,
+    (jd) => {
+      if (!lab.setJD(jd)) return;
+      redraw();
+      void persist(t("savedLocally"));
+    },
+  );
+  eventsView.root.hidden = true;
+  eventsButton.addEventListener("click", () => {
+    eventsView.root.hidden = !eventsView.root.hidden;
+    eventsButton.setAttribute("aria-pressed", String(!eventsView.root.hidden));
+    if (!eventsView.root.hidden) eventsView.show();
+  });
   const topPanel = el("div", { id: "top-view", class: "top-view" }, topCanvas);
   topPanel.hidden = true;
   const showTopView = (): void => {
@@ -192,6 +209,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
     el("div", { class: "field" }, el("label", { for: "anim-step", text: t("animationStep") }), animField),
     el("div", { class: "segmented", role: "group", "aria-label": t("magnification") }, ...mags),
     topButton,
+    eventsButton,
   );
   // The teacher's settings (JUP_OPTS.INI) give the steps, the animation's pace and what the
   // students may use.
@@ -434,6 +452,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
       el("div", { class: "scope-frame" }, canvas),
       clockForm,
       topPanel,
+      eventsView.root,
     ),
     el(
       "section",
