@@ -94,7 +94,8 @@ export class MoonEventsView {
       hidden: this.hidden.checked,
     });
     const options = lines.map((line) => {
-      const option = el("option", { value: String(line.event), text: line.text });
+      // A list box folds runs of spaces; the almanac's columns keep theirs.
+      const option = el("option", { value: String(line.event), text: line.text.replace(/ {2,}/g, (run) => "\u00a0".repeat(run.length)) });
       if (line.event < 0) option.disabled = true;
       return option;
     });
