@@ -11,6 +11,7 @@ import { HelpView } from "./help_view.js";
 import { keepOffline } from "./offline.js";
 import { openTeacherSettings } from "./instructor_view.js";
 import { MoonEventsView } from "./moon_events_view.js";
+import { HotlistView } from "./hotlist_view.js";
 import { TableView } from "./table_view.js";
 import { TelescopeView, type CrossHair } from "./telescope_view.js";
 import { paintTopView, TOP_VIEW_ARROW } from "./top_view.js";
@@ -177,6 +178,18 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
     },
   );
   eventsView.root.hidden = true;
+  const hotlistButton = el("button", { type: "button", id: "hotlist-button", "aria-pressed": "false", "aria-controls": "hotlist", text: t("hotlist") });
+  const hotlistView = new HotlistView(core, lab, store, (jd) => {
+    if (!lab.setJD(jd)) return;
+    redraw();
+    void persist(t("savedLocally"));
+  });
+  hotlistView.root.hidden = true;
+  hotlistButton.addEventListener("click", () => {
+    hotlistView.root.hidden = !hotlistView.root.hidden;
+    hotlistButton.setAttribute("aria-pressed", String(!hotlistView.root.hidden));
+    if (!hotlistView.root.hidden) void hotlistView.show();
+  });
   eventsButton.addEventListener("click", () => {
     eventsView.root.hidden = !eventsView.root.hidden;
     eventsButton.setAttribute("aria-pressed", String(!eventsView.root.hidden));
@@ -210,6 +223,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
     el("div", { class: "segmented", role: "group", "aria-label": t("magnification") }, ...mags),
     topButton,
     eventsButton,
+    hotlistButton,
   );
   // The teacher's settings (JUP_OPTS.INI) give the steps, the animation's pace and what the
   // students may use.
@@ -453,6 +467,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
       clockForm,
       topPanel,
       eventsView.root,
+      hotlistView.root,
     ),
     el(
       "section",

@@ -189,7 +189,19 @@ export interface MoonEventsModule {
   almanacSpan(): { fewest: number; most: number; first: number };
 }
 
-export interface CoreModule extends HelpCore, MoonEventsModule {
+export interface HotlistCore {
+  lines(): string[];
+  choose(line: number): number; // NaN for none
+  add(jd: number, note: string): void;
+  remove(line: number): boolean;
+  bytes(): Uint8Array<ArrayBuffer> | null; // the list's file as the desktop saves it
+}
+
+export interface HotlistModule {
+  Hotlist: new (lab: Lab, saved: Uint8Array | null) => HotlistCore;
+}
+
+export interface CoreModule extends HelpCore, MoonEventsModule, HotlistModule {
   Instructor: new () => InstructorCore;
   labSettings(lab: Lab): LabSettings;
   teacherOptionsFolder(): string;
