@@ -43,7 +43,7 @@ const QColor kNavy(0, 0, 128), kWhite(255, 255, 255), kYellow(255, 255, 0), kAqu
 jovi::MeasurementTable Fixture() {
   jovi::MeasurementTable table;
   const struct {
-    Real jd;
+    jovi::Real jd;
     float offset;
     bool included;
   } readings[] = {{2455201.5_r, 1.0f, true},
@@ -200,7 +200,7 @@ class AnalysisTest : public QObject {
     QCOMPARE(form.PScroll->value(), 0);
     QVERIFY(std::abs(static_cast<double>(form.PReading->Value()) - 1.2 * 1.77) < 1e-12);
     form.AScroll->setValue(-50);
-    const Real amplitude = form.AReading->Value();
+    const jovi::Real amplitude = form.AReading->Value();
     form.CFToggle->click();  // fine
     QVERIFY(form.Analysis().Sliders().Fine());
     QCOMPARE(form.AScroll->value(), 0);

@@ -40,7 +40,7 @@ namespace {
 
 const QString kDegree = QString(QChar(0x00B0));
 
-jovi::DateTimeRec ObservationAt(Real ut_jd) {
+jovi::DateTimeRec ObservationAt(jovi::Real ut_jd) {
   jovi::DateTimeRec rec;
   jovi::SetFromJD(rec, ut_jd);
   return rec;

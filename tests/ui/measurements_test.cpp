@@ -43,7 +43,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr Real kStartJD = 2455197.5_r;  // 2010 January 1, 0h UT
+constexpr jovi::Real kStartJD = 2455197.5_r;  // 2010 January 1, 0h UT
 
 // The main window observing at kStartJD, with the build's shipped files, in a sandboxed home.
 class Observing {
@@ -82,8 +82,8 @@ class Observing {
   QAction* Item(const char* name) { return form->findChild<QAction*>(QString::fromLatin1(name)); }
   const jovi::test::Message& Last() { return prompts.prompter.messages.back(); }
   std::string UserFile(const char* name) { return form->Session().Options().UserDir + name; }
-  void Fill(std::initializer_list<Real> dates) {
-    for (const Real jd : dates) {
+  void Fill(std::initializer_list<jovi::Real> dates) {
+    for (const jovi::Real jd : dates) {
       MeasurementRecord r;
       r.JulianDay = jd;
       r.Offset[0] = static_cast<float>(jd - 2455000);

@@ -224,7 +224,7 @@ class MoonEventsTest : public QObject {
     QVERIFY(printed);
 
     // Go To with nothing chosen says so and changes nothing.
-    const Real start = jovi::ToJD(main.Session().ObservationTime());
+    const jovi::Real start = jovi::ToJD(main.Session().ObservationTime());
     form->ListBox1->setCurrentRow(-1);
     form->GoToBtn->click();
     QCOMPARE(setup.prompts.prompter.messages.back().caption, std::string("Go To"));
@@ -236,7 +236,7 @@ class MoonEventsTest : public QObject {
     QVERIFY(row >= 0);
     form->SelectLine(row);
     form->GoToBtn->click();
-    const Real set = jovi::ToJD(main.Session().ObservationTime());
+    const jovi::Real set = jovi::ToJD(main.Session().ObservationTime());
     QVERIFY(std::fabs(set - jovi::test::CivilJD(2016, 1, 1, 15, 34)) < 1e-7_r);
     QCOMPARE(main.Controls().UTLbl->text(), QStringLiteral("UT: 15 Hrs, 34 Min, 00 Sec"));
     QCOMPARE(main.Controls().DateLbl->text(), QStringLiteral("January 1, 2016"));
@@ -263,7 +263,7 @@ class MoonEventsTest : public QObject {
   void listsMutualEventsAndGoesToOne() {
     // 2026 December 24, 17:50 UT: Ganymede's shadow falls on Io (3E1), the season's deepest.
     jovi::test::ObservingWindow setup;
-    constexpr Real kFrom = 2461398.5_r;  // 2026 Dec 24 0h UT
+    constexpr jovi::Real kFrom = 2461398.5_r;  // 2026 Dec 24 0h UT
     const auto window = setup.Observe("ROEMER", QStringLiteral("2461398.500000"));
     QVERIFY(window);
     jovi::TSatLabForm1& main = *window;

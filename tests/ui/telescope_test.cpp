@@ -44,7 +44,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const QColor kMoon(255, 192, 0);
-constexpr Real kStartJD = 2455197.5_r;  // 2010 January 1, 0h UT
+constexpr jovi::Real kStartJD = 2455197.5_r;  // 2010 January 1, 0h UT
 
 // A program folder holding the build's pictures and ephemeris files, the options written
 // fresh for each test, and a sandboxed home.
@@ -66,7 +66,7 @@ class TelescopeSetup {
   ~TelescopeSetup() { jovi::SetProgramDir(""); }
 
   // The window after login and Run, observing at `jd`.
-  std::unique_ptr<TSatLabForm1> Observe(Real jd = kStartJD) {
+  std::unique_ptr<TSatLabForm1> Observe(jovi::Real jd = kStartJD) {
     auto form = jovi::test::OpenMainWindow(program_, options, {QStringLiteral("NEWTON")});
     if (!form) return nullptr;
     form->findChild<QAction*>(QStringLiteral("LogIn1"))->trigger();
@@ -107,9 +107,9 @@ int DiscWidth(const QImage& field) {
 
 // The first hour from `jd` at which some moon satisfies `want`.
 template <typename Want>
-std::pair<Real, int> FindMoment(Real jd, Want want) {
+std::pair<jovi::Real, int> FindMoment(jovi::Real jd, Want want) {
   for (int hour = 0; hour < 24 * 20; ++hour) {
-    const Real t = jd + hour / 24.0_r;
+    const jovi::Real t = jd + hour / 24.0_r;
     jovi::ComputeScene(jovi::TDTFromUT(t));
     for (int k = 1; k <= 4; ++k) {
       if (want(jovi::ProgramScene().Satellite(k))) return {t, k};
@@ -197,9 +197,9 @@ class TelescopeTest : public QObject {
     // 2014 December 21: Callisto's shadow on Io (03:13-03:32 UT), four fifths of Io's light lost
     // at the middle; a quarter of an hour after the end Io is at full light again.
     TelescopeSetup setup;
-    constexpr Real kMiddle = 2457012.640618_r;
+    constexpr jovi::Real kMiddle = 2457012.640618_r;
     struct Moment {
-      Real jd;
+      jovi::Real jd;
       const char* shot;
     };
     for (const Moment m : {Moment{kMiddle, "telescope_mutual_eclipse"},
@@ -228,8 +228,8 @@ class TelescopeTest : public QObject {
     // animation step of 0.01 hour, to a few minutes after.
     TelescopeSetup setup;
     setup.options.AnimStepHrs = 0.01_r;
-    constexpr Real kBefore = 2457012.6325_r;  // 03:10:48 UT
-    constexpr Real kAfter = 2457012.6500_r;   // 03:36:00 UT
+    constexpr jovi::Real kBefore = 2457012.6325_r;  // 03:10:48 UT
+    constexpr jovi::Real kAfter = 2457012.6500_r;   // 03:36:00 UT
     auto form = setup.Observe(kBefore);
     QVERIFY(form);
     QTest::mouseClick(form->Controls().MagBtn[3], Qt::LeftButton);
@@ -241,13 +241,13 @@ class TelescopeTest : public QObject {
     QTest::mouseClick(form->Controls().ContBtn, Qt::LeftButton);
     QVERIFY(form->AnimationTimer().isActive());
     std::vector<int> red;  // Io's red channel at each new time
-    Real last = 0;
+    jovi::Real last = 0;
     bool shot = false;
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 20000) {
       QTest::qWait(5);
-      const Real jd = jovi::ToJD(form->Session().ObservationTime());
+      const jovi::Real jd = jovi::ToJD(form->Session().ObservationTime());
       if (jd == last) continue;
       last = jd;
       const auto& at = form->Scope().Pixels()[0];
@@ -430,7 +430,7 @@ class TelescopeTest : public QObject {
       QTest::mouseClick(d->OKBtn, Qt::LeftButton);
     });
     form->findChild<QAction*>(QStringLiteral("SetDateTime1"))->trigger();
-    const Real calendar = jovi::ToJD(form->Session().ObservationTime());
+    const jovi::Real calendar = jovi::ToJD(form->Session().ObservationTime());
     QCOMPARE(QString::number(static_cast<double>(calendar), 'f', 6), shown_jd);
     if (zone == 0.0f) QCOMPARE(form->Controls().DateLbl->text(), QStringLiteral("June 5, 2012"));
     jovi::test::OnNextModal<jovi::TUTTimeDlg>([&](jovi::TUTTimeDlg* d) {

@@ -47,15 +47,15 @@ class TopViewTest : public QObject {
   std::unique_ptr<jovi::TJSatOrrery> view_;
 
   // Observes at `jd` (UT): the session clock and the program's scene.
-  void ObserveAt(Real jd) {
+  void ObserveAt(jovi::Real jd) {
     session_->SetObservationJD(jd);
     jovi::ComputeScene(jovi::TDTFromUT(jd));
   }
 
   // The first hour from `jd` with Io in the shadow and clear of the disc's picture.
-  Real IoEclipsedFrom(Real jd) {
+  jovi::Real IoEclipsedFrom(jovi::Real jd) {
     for (int hour = 0; hour < 24 * 5; ++hour) {
-      const Real t = jd + hour / 24.0_r;
+      const jovi::Real t = jd + hour / 24.0_r;
       ObserveAt(t);
       if (jovi::ProgramScene().Satellite(1).Eclipsed) return t;
     }
@@ -129,7 +129,7 @@ class TopViewTest : public QObject {
   }
 
   void eclipsedMoonsInThreeWays() {
-    const Real t = IoEclipsedFrom(jovi::test::CivilJD(2010, 1, 1));
+    const jovi::Real t = IoEclipsedFrom(jovi::test::CivilJD(2010, 1, 1));
     QVERIFY(t != 0);
     view_->show();
     // Pixels of the body colour along the row through Io's place, 3 each way.
