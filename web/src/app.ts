@@ -37,7 +37,6 @@ async function main(): Promise<void> {
   byId("app-title").textContent = t("appTitle");
   byId("help-button").textContent = t("help");
   setStatus(t("loading"));
-  keepOffline(byId("top-offline"), base);
   let store: LocalStore | null = null;
   try {
     store = await LocalStore.open();
@@ -50,6 +49,8 @@ async function main(): Promise<void> {
     store?.get<SavedSession>("table", "session"),
   ]);
   setStatus("");
+  // The offline copy is fetched once the lab has started, so that it never slows the first visit.
+  keepOffline(byId("top-offline"), base);
   new HelpView(core, base);
   showStart(core, store, students ?? { names: "", table: "" }, saved);
 }
