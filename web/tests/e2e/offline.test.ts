@@ -44,6 +44,12 @@ test("after one visit the lab opens and a night is measured with the network cut
   await page.locator("#offline-note", { hasText: "works without the network" }).waitFor({ timeout: 60000 });
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
   assert.equal((await siteCaches(page)).length, 1);
+  // Installable: the browser finds the manifest sound and nothing missing but a profile of its
+  // own (the test's browser runs as a private window).
+  const cdp = await context.newCDPSession(page);
+  assert.deepEqual((await cdp.send("Page.getAppManifest")).errors, []);
+  const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+  assert.deepEqual(installabilityErrors.map((e) => e.errorId).filter((id) => id !== "in-incognito"), []);
 
   // The host goes away and the device drops off the network.
   server.close();
