@@ -9,7 +9,7 @@ ifneq ($(CCACHE),)
 CMAKE_GEN  += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE)
 endif
 
-.PHONY: run test bench build deps sanitize clean web web-core web-page web-run web-test web-bench
+.PHONY: run test bench build deps sanitize clean web web-core web-page web-run web-test web-bench web-dist
 
 deps:
 	@bash scripts/setup-deps.sh
@@ -61,7 +61,7 @@ web: web-core web-page
 
 # The page (web/: TypeScript bundled by esbuild) at the site's root, over the module and its data.
 web-page: web-core
-	cd web && node scripts/build.mjs ../$(WEB_BUILD)
+	cd web && node scripts/build.mjs ../$(WEB_BUILD) ../$(BUILD)/icons
 
 # Serves the site on the loopback; any static web server serves the folder as it is (it needs
 # http or https: a page opened from the disk cannot load the WebAssembly core).
@@ -69,6 +69,12 @@ WEB_PORT ?= 8000
 web-run: web
 	@echo "Jovitrack in the browser: http://127.0.0.1:$(WEB_PORT)/"
 	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)
+
+# One archive of the site, $(WEB_DIST), for a teacher to unpack on any static web host: what the
+# page may ask for and its service worker, without the tools for node and the module's build.
+WEB_DIST ?= $(WEB_BUILD)-dist/jovitrack-web.zip
+web-dist: web
+	cd web && node scripts/dist.mjs ../$(WEB_BUILD) ../$(WEB_DIST)
 
 web-core: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target jovi_data jovitrack-cli

@@ -57,6 +57,10 @@ constexpr std::array kCommands = {
             "                             Jupiter's rise, transit and set and the Sun's rise and set\n"
             "                             on a local date (HOURS: UT minus local time, 0 unless given)",
             RiseSetCommand},
+    Command{"options",
+            "options FILE               an options file (JUP_OPTS.INI) as the program's options\n"
+            "                             dialog shows it, one CONTROL=VALUE a line",
+            OptionsCommand},
 };
 
 // The one list of the commands: the manual page is made from it too.

@@ -46,4 +46,7 @@ void PhenomenaCommand(const Args& args, std::ostream& out);
 void SkyCommand(const Args& args, std::ostream& out);
 void RiseSetCommand(const Args& args, std::ostream& out);
 
+// The options file as the program's options dialog shows it.
+void OptionsCommand(const Args& args, std::ostream& out);
+
 }  // namespace jovi::cli

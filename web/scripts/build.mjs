@@ -5,10 +5,14 @@ import { cp, mkdir, readdir } from "node:fs/promises";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 
+import { offlineList } from "./offline.mjs";
+
 const here = path.dirname(fileURLToPath(import.meta.url));
 const web = path.resolve(here, "..");
 const repo = path.resolve(web, "..");
 const out = path.resolve(process.argv[2] ?? path.join(repo, "build-web"));
+// The program's icons as the native build draws them (for the web app manifest).
+const icons = path.resolve(process.argv[3] ?? path.join(repo, "build/icons"));
 
 await mkdir(out, { recursive: true });
 await build({
@@ -27,4 +31,22 @@ await cp(path.join(web, "styles.css"), path.join(out, "styles.css"));
 const help = path.join(repo, "data/help");
 await mkdir(path.join(out, "help"), { recursive: true });
 for (const name of await readdir(help)) await cp(path.join(help, name), path.join(out, "help", name));
-console.log(`page built into ${out}`);
+await cp(path.join(web, "manifest.webmanifest"), path.join(out, "manifest.webmanifest"));
+await mkdir(path.join(out, "icons"), { recursive: true });
+await cp(path.join(icons, "hicolor/scalable/apps/jovitrack.svg"), path.join(out, "icons/jovitrack.svg"));
+for (const size of [48, 64, 128, 256]) {
+  await cp(path.join(icons, `hicolor/${size}x${size}/apps/jovitrack.png`), path.join(out, `icons/jovitrack-${size}.png`));
+}
+// The service worker last, over the list of everything above and the module's build.
+const offline = await offlineList(out);
+await build({
+  entryPoints: [path.join(web, "src/service_worker.ts")],
+  bundle: true,
+  format: "iife",
+  target: ["chrome100", "safari15", "firefox100"],
+  minify: true,
+  define: { JOVI_OFFLINE: JSON.stringify(offline) },
+  outfile: path.join(out, "sw.js"),
+  logLevel: "warning",
+});
+console.log(`page built into ${out} (offline version ${offline.version}, ${offline.urls.length} files)`);

@@ -8,6 +8,10 @@ import { checkStudents, fileStem, type Students } from "./settings.js";
 import { LocalStore } from "./store.js";
 import { AnalysisView } from "./analysis_view.js";
 import { HelpView } from "./help_view.js";
+import { keepOffline } from "./offline.js";
+import { openTeacherSettings } from "./instructor_view.js";
+import { MoonEventsView } from "./moon_events_view.js";
+import { HotlistView } from "./hotlist_view.js";
 import { TableView } from "./table_view.js";
 import { TelescopeView, type CrossHair } from "./telescope_view.js";
 import { paintTopView, TOP_VIEW_ARROW } from "./top_view.js";
@@ -45,6 +49,8 @@ async function main(): Promise<void> {
     store?.get<SavedSession>("table", "session"),
   ]);
   setStatus("");
+  // The offline copy is fetched once the lab has started, so that it never slows the first visit.
+  keepOffline(byId("top-offline"), base);
   new HelpView(core, base);
   showStart(core, store, students ?? { names: "", table: "" }, saved);
 }
@@ -136,7 +142,9 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
       void go(false);
     });
   }
-  section.replaceChildren(form);
+  const teacher = el("button", { type: "button", id: "teacher-button", text: t("teacherButton") });
+  teacher.addEventListener("click", () => openTeacherSettings(core, section));
+  section.replaceChildren(form, el("p", { class: "teacher-link" }, teacher));
   section.hidden = false;
   names.focus();
 }
@@ -160,6 +168,34 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
   const animField = el("input", { id: "anim-step", type: "number", min: 1, step: "any", value: 10, size: 5 });
   const topButton = el("button", { type: "button", id: "top-view-button", "aria-pressed": "false", "aria-controls": "top-view", text: t("topView") });
   const topCanvas = el("canvas", { id: "top-view-canvas", role: "img", "aria-label": t("topViewLabel") });
+  const eventsButton = el("button", { type: "button", id: "moon-events-button", "aria-pressed": "false", "aria-controls": "moon-events", text: t("moonEvents") });
+  const eventsView = new MoonEventsView(
+    core,
+    () => lab.time().jd,
+    (jd) => {
+      if (!lab.setJD(jd)) return;
+      redraw();
+      void persist(t("savedLocally"));
+    },
+  );
+  eventsView.root.hidden = true;
+  const hotlistButton = el("button", { type: "button", id: "hotlist-button", "aria-pressed": "false", "aria-controls": "hotlist", text: t("hotlist") });
+  const hotlistView = new HotlistView(core, lab, store, (jd) => {
+    if (!lab.setJD(jd)) return;
+    redraw();
+    void persist(t("savedLocally"));
+  });
+  hotlistView.root.hidden = true;
+  hotlistButton.addEventListener("click", () => {
+    hotlistView.root.hidden = !hotlistView.root.hidden;
+    hotlistButton.setAttribute("aria-pressed", String(!hotlistView.root.hidden));
+    if (!hotlistView.root.hidden) void hotlistView.show();
+  });
+  eventsButton.addEventListener("click", () => {
+    eventsView.root.hidden = !eventsView.root.hidden;
+    eventsButton.setAttribute("aria-pressed", String(!eventsView.root.hidden));
+    if (!eventsView.root.hidden) eventsView.show();
+  });
   const topPanel = el("div", { id: "top-view", class: "top-view" }, topCanvas);
   topPanel.hidden = true;
   const showTopView = (): void => {
@@ -187,7 +223,17 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
     el("div", { class: "field" }, el("label", { for: "anim-step", text: t("animationStep") }), animField),
     el("div", { class: "segmented", role: "group", "aria-label": t("magnification") }, ...mags),
     topButton,
+    eventsButton,
+    hotlistButton,
   );
+  // The teacher's settings (JUP_OPTS.INI) give the steps, the animation's pace and what the
+  // students may use.
+  const settings = core.labSettings(lab);
+  stepField.value = String(settings.observationStepHours);
+  animField.value = String(Number((settings.animationStepHours * 60).toFixed(4)));
+  playButton.hidden = !settings.allowAnimation;
+  if (animField.parentElement) animField.parentElement.hidden = !settings.allowAnimation;
+  topButton.hidden = !settings.allowTopView;
 
   // The view and the reading.
   const canvas = el("canvas", { id: "scope", tabindex: 0, role: "img", "aria-label": t("telescopeView") });
@@ -316,7 +362,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
         return;
       }
       redraw();
-    }, reduced ? 1000 : 100);
+    }, reduced ? 1000 : Math.max(40, settings.animationTimerMs));
   });
 
   nextButton.addEventListener("click", () => {
@@ -421,6 +467,8 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
       el("div", { class: "scope-frame" }, canvas),
       clockForm,
       topPanel,
+      eventsView.root,
+      hotlistView.root,
     ),
     el(
       "section",

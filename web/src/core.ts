@@ -144,7 +144,68 @@ export interface HelpCore {
   topicText(fileText: string, title: string): { lines: string[]; related: number } | null;
 }
 
-export interface CoreModule extends HelpCore {
+// The lab session's settings the page applies itself.
+export interface LabSettings {
+  observationStepHours: number;
+  animationStepHours: number;
+  animationTimerMs: number;
+  allowAnimation: boolean;
+  allowTopView: boolean;
+  labTable: string;
+}
+
+export interface OptionControl {
+  name: string; // the desktop options dialog's control
+  kind: "check" | "text";
+  checked?: boolean;
+  value?: string;
+}
+
+export type ApplyOutcome = "stored" | "password-changed" | "password-not-confirmed" | "bad-number" | "locked";
+
+export interface InstructorCore {
+  unlock(typed: string): "ok" | "again" | "denied";
+  lock(): void;
+  controls(): OptionControl[];
+  apply(values: Record<string, string | boolean>, password: string, confirmation: string): ApplyOutcome;
+  password(): string;
+  fileBytes(): Uint8Array<ArrayBuffer>;
+}
+
+export interface AlmanacLine {
+  text: string;
+  event: number; // -1 for headings and notes
+}
+
+export interface MoonEventsCore {
+  search(fromUT: number, days: number, mutual: boolean): number; // the span searched
+  lines(filter: { moons: boolean[]; kinds: boolean[]; mutual: boolean; hidden: boolean }): AlmanacLine[];
+  goTo(event: number): number; // NaN for none
+}
+
+export interface MoonEventsModule {
+  MoonEvents: new () => MoonEventsCore;
+  moonEventKinds(): { code: string; title: string }[];
+  almanacSpan(): { fewest: number; most: number; first: number };
+}
+
+export interface HotlistCore {
+  lines(): string[];
+  choose(line: number): number; // NaN for none
+  add(jd: number, note: string): void;
+  remove(line: number): boolean;
+  bytes(): Uint8Array<ArrayBuffer> | null; // the list's file as the desktop saves it
+}
+
+export interface HotlistModule {
+  Hotlist: new (lab: Lab, saved: Uint8Array | null) => HotlistCore;
+}
+
+export interface CoreModule extends HelpCore, MoonEventsModule, HotlistModule {
+  Instructor: new () => InstructorCore;
+  labSettings(lab: Lab): LabSettings;
+  teacherOptionsFolder(): string;
+  optionsFileName(): string;
   Analysis: new (lab: Lab) => AnalysisCore;
   // The lab of the orbit exercise for these students (names separated by commas).
   Lab: new (names: string, table: string) => Lab & { started(): boolean; message(): string };
@@ -181,6 +242,25 @@ async function fetchData(fs: ModuleFS, data: URL): Promise<void> {
   );
 }
 
+// A teacher's options file beside the page, when there is one, where the lab reads it first.
+// Its bytes are the core's to judge: an unreadable one gives way to the shipped file.
+async function fetchTeacherOptions(core: CoreModule & { FS: ModuleFS }, base: URL): Promise<void> {
+  let response: Response;
+  try {
+    response = await fetch(new URL(core.optionsFileName(), base), { cache: "no-cache" });
+  } catch {
+    return;
+  }
+  if (!response.ok) return;
+  const folder = core.teacherOptionsFolder();
+  try {
+    core.FS.mkdir(folder);
+  } catch {
+    // already there
+  }
+  core.FS.writeFile(folder + core.optionsFileName(), new Uint8Array(await response.arrayBuffer()));
+}
+
 // Loads the module from beside the page, with its data. Throws with the reason when it cannot.
 export async function loadCore(base: URL): Promise<CoreModule> {
   const url = new URL("core/jovicore.mjs", base).href;
@@ -189,6 +269,7 @@ export async function loadCore(base: URL): Promise<CoreModule> {
   };
   const core = await mod.default({ locateFile: (p: string) => new URL(`core/${p}`, base).href });
   await fetchData(core.FS, new URL("data/", base));
+  await fetchTeacherOptions(core, base);
   core.dataReady?.();
   return core;
 }

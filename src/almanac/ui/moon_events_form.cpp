@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "almanac/almanac_search.h"
 #include "session/exercise_session.h"
 #include "sky/ui/observing_site_dialog.h"
 #include "sky/ui/site_settings.h"
@@ -252,25 +253,14 @@ void TMoonEventsForm1::ShowMoonEvents(const DateTimeRec& from) {
 }
 
 void TMoonEventsForm1::Search() {
-  const int days = ClampAlmanacDays(SpanEd->value());
-  MoonEventQuery query;
-  query.from_ut = from_jd_;
-  query.to_ut = from_jd_ + days;
-  query.include_hidden = true;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  MoonEventList list = FindMoonEvents(query, WindowPrompter());
-  found_ = std::move(list.events);
-  mutual_searched_ = MutualBox->isChecked();
-  if (mutual_searched_) {
-    // Every mutual event of the span, the hidden and faint ones too: the filter chooses.
-    const MutualSearch mutual =
-        FindMutualEvents(query.from_ut, query.to_ut, kDefaultMinimumDrop, true);
-    found_ = WithMutualEvents(std::move(found_), mutual.events);
-    if (mutual.failed && list.Ok()) list.error = "Jupiter's place is not available";
-  }
+  AlmanacSearch search =
+      SearchAlmanac(from_jd_, SpanEd->value(), MutualBox->isChecked(), WindowPrompter());
   QApplication::restoreOverrideCursor();
-  searched_days_ = days;
-  search_error_ = list.Ok() ? QString() : ToQt(list.error);
+  found_ = std::move(search.found);
+  mutual_searched_ = search.mutual;
+  searched_days_ = search.days;
+  search_error_ = ToQt(search.error);
   FromLabel->setText(QStringLiteral("From the observation time, ") + ToQt(MinuteText(from_jd_)) +
                      QStringLiteral(" UT"));
   JudgeEvents();  // whatever asked for the search, the visible list follows the events found
@@ -285,7 +275,7 @@ void TMoonEventsForm1::Relist() {
     report_ = AlmanacLines(found_, from_jd_, searched_days_, Filter());
   }
   if (!search_error_.isEmpty()) {
-    report_.lines.push_back("The moons' events cannot be listed: " + FromQt(search_error_) + ".");
+    report_.lines.push_back(AlmanacErrorLine(FromQt(search_error_)));
     report_.event_of_line.push_back(-1);
   }
   SetLines(report_.lines);

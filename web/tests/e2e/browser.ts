@@ -30,7 +30,11 @@ export interface Device {
   scale?: number;
 }
 
-export async function open(browser: Browser, device: Device = { width: 1366, height: 768 }): Promise<{ context: BrowserContext; page: Page }> {
+export async function open(
+  browser: Browser,
+  device: Device = { width: 1366, height: 768 },
+  url: string = siteUrl,
+): Promise<{ context: BrowserContext; page: Page }> {
   const context = await browser.newContext({
     viewport: { width: device.width, height: device.height },
     deviceScaleFactor: device.scale ?? 1,
@@ -43,7 +47,7 @@ export async function open(browser: Browser, device: Device = { width: 1366, hei
   const errors: string[] = [];
   page.on("pageerror", (e) => errors.push(e.message));
   (page as Page & { errors: string[] }).errors = errors;
-  await page.goto(siteUrl);
+  await page.goto(url);
   return { context, page };
 }
 

@@ -87,3 +87,14 @@ export function csvRecords(text: string): { jd: number; values: number[] }[] {
       return { jd: Number(jd), values: values.map((v) => (v.trim() === "" ? NaN : Number(v.replace("*", "")))) };
     });
 }
+
+// Clicks every moon a student can measure now and records it; the moons measured.
+export async function recordAllMoons(page: Page): Promise<number> {
+  const moons = measurable(await currentJD(page));
+  for (const m of moons) {
+    const at = await clientPoint(page, pixelOf(m));
+    await page.mouse.click(at.x, at.y);
+    await page.getByRole("button", { name: "Record" }).click();
+  }
+  return moons.length;
+}

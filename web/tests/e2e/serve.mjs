@@ -1,4 +1,7 @@
 // A static server for the built site on 127.0.0.1 (a free port), as a web host serves it.
+// `replaced` maps an address's path to the bytes served instead of the file (a new version of
+// one file, as a host serves after an update). close() also drops the open connections, as a
+// host that went away.
 import { createReadStream } from "node:fs";
 import { stat } from "node:fs/promises";
 import http from "node:http";
@@ -18,10 +21,16 @@ const types = {
   ".map": "application/json",
 };
 
-export function serve(root) {
+export function serve(root, replaced = new Map()) {
   const server = http.createServer(async (req, res) => {
     try {
       const url = new URL(req.url ?? "/", "http://localhost");
+      const instead = replaced.get(url.pathname);
+      if (instead !== undefined) {
+        res.writeHead(200, { "content-type": types[path.extname(url.pathname)] ?? "application/octet-stream" });
+        res.end(instead);
+        return;
+      }
       let file = path.join(root, decodeURIComponent(url.pathname));
       if (!file.startsWith(root)) throw new Error("outside");
       if ((await stat(file)).isDirectory()) file = path.join(file, "index.html");
@@ -38,7 +47,13 @@ export function serve(root) {
   return new Promise((resolve) => {
     server.listen(0, "127.0.0.1", () => {
       const { port } = server.address();
-      resolve({ url: `http://127.0.0.1:${port}/`, close: () => server.close() });
+      resolve({
+        url: `http://127.0.0.1:${port}/`,
+        close: () => {
+          server.close();
+          server.closeAllConnections();
+        },
+      });
     });
   });
 }

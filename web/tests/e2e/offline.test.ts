@@ -1,0 +1,109 @@
+// Offline and installable: after one visit the lab opens and measures with the network cut; a
+// new version of the site is offered, not forced, and replaces the old one's cache.
+import assert from "node:assert/strict";
+import { readFile } from "node:fs/promises";
+import path from "node:path";
+import { after, before, test } from "node:test";
+import type { Browser, Page } from "playwright-core";
+
+import { assertAccessible, launch, open, sitePath, start } from "./browser.js";
+import { FIELD, recordAllMoons, setDate } from "./lab.js";
+import { serve } from "./serve.mjs";
+
+let browser: Browser;
+before(async () => {
+  browser = await launch();
+});
+after(async () => {
+  await browser.close();
+});
+
+async function siteCaches(page: Page): Promise<string[]> {
+  return page.evaluate(async () => (await caches.keys()).filter((n) => n.startsWith("jovitrack-site-")));
+}
+
+// The brightness of the view's pixel over Jupiter's centre: the planet's picture was drawn.
+async function jupiterDrawn(page: Page): Promise<boolean> {
+  await page.waitForFunction(
+    ({ cx, cy, w, h }) => {
+      const canvas = document.querySelector<HTMLCanvasElement>("#scope");
+      const ctx = canvas?.getContext("2d");
+      if (!canvas || !ctx) return false;
+      const [r, g, b] = ctx.getImageData(Math.round((cx * canvas.width) / w), Math.round((cy * canvas.height) / h), 1, 1).data;
+      return (r ?? 0) + (g ?? 0) + (b ?? 0) > 150;
+    },
+    { cx: FIELD.cx, cy: FIELD.cy, w: FIELD.width, h: FIELD.height },
+    { timeout: 10000 },
+  );
+  return true;
+}
+
+test("after one visit the lab opens and a night is measured with the network cut", async () => {
+  const server = await serve(sitePath);
+  const { context, page } = await open(browser, undefined, server.url);
+  await page.locator("#offline-note", { hasText: "works without the network" }).waitFor({ timeout: 60000 });
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  assert.equal((await siteCaches(page)).length, 1);
+  // Installable: the browser finds the manifest sound and nothing missing but a profile of its
+  // own (the test's browser runs as a private window).
+  const cdp = await context.newCDPSession(page);
+  assert.deepEqual((await cdp.send("Page.getAppManifest")).errors, []);
+  const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+  assert.deepEqual(installabilityErrors.map((e) => e.errorId).filter((id) => id !== "in-incognito"), []);
+
+  // The host goes away and the device drops off the network.
+  server.close();
+  await context.setOffline(true);
+  const failed: string[] = [];
+  // Every request is answered from the offline copy; only the worker's try of the network for
+  // a teacher's newer options file fails (and the lab starts with the settings it had).
+  page.on("requestfailed", (r) => {
+    if (!r.url().endsWith("/JUP_OPTS.INI")) failed.push(r.url());
+  });
+  await page.reload();
+  await start(page);
+  await setDate(page, "2026-02-03", "21:00:00");
+  assert.ok(await jupiterDrawn(page));
+  assert.ok((await recordAllMoons(page)) > 0);
+  await page.getByRole("button", { name: "Next" }).click();
+  assert.equal(await page.locator(".measurements tbody tr").count(), 1);
+  await page.getByRole("button", { name: "Help" }).click();
+  await page.locator("#help-panel a, #help-panel button").first().waitFor();
+  assert.deepEqual(failed, []);
+  assert.deepEqual((page as Page & { errors: string[] }).errors, []);
+  await context.close();
+});
+
+test("a new version is offered beside the work and replaces the cached one", async () => {
+  const replaced = new Map<string, string>();
+  const server = await serve(sitePath, replaced);
+  try {
+    const { context, page } = await open(browser, undefined, server.url);
+    await page.locator("#offline-note", { hasText: "works without the network" }).waitFor({ timeout: 60000 });
+    const [first] = await siteCaches(page);
+    await start(page);
+
+    // The host now has a new version of the site: a different worker.
+    const worker = await readFile(path.join(sitePath, "sw.js"), "utf8");
+    const next = worker.replace(/(version"?:")[0-9a-f]{16}/, (_, key: string) => `${key}0123456789abcdef`);
+    assert.notEqual(next, worker, "the worker names its version");
+    replaced.set("/sw.js", next);
+    await page.evaluate(async () => {
+      const registration = await navigator.serviceWorker.getRegistration();
+      await registration?.update();
+    });
+    const notice = page.locator("#offline-note", { hasText: "A new version of the lab is ready." });
+    await notice.waitFor({ timeout: 60000 });
+    // The notice waits for the student: the lab goes on meanwhile, and it is accessible.
+    assert.equal(await page.locator("#scope").isVisible(), true);
+    await assertAccessible(page, "the update notice");
+    await page.getByRole("button", { name: "Update now" }).click();
+    await page.waitForEvent("load");
+    await page.getByLabel("Students' names").waitFor();
+    assert.deepEqual(await siteCaches(page), ["jovitrack-site-0123456789abcdef"]);
+    assert.notEqual(first, "jovitrack-site-0123456789abcdef");
+    await context.close();
+  } finally {
+    server.close();
+  }
+});
