@@ -5,8 +5,10 @@
 #include <emscripten/val.h>
 
 #include <cstdio>
+#include <optional>
 
 #include "analysis/analysis_dialogs.h"
+#include "analysis/jupiter_mass.h"
 #include "analysis/orbit_analysis.h"
 #include "analysis/plot_geometry.h"
 #include "analysis/plot_picture.h"
@@ -123,6 +125,11 @@ class Analysis {
     out.set("tzero", ReadoutValue(f.TZero));
     out.set("period", ReadoutValue(f.Period));
     out.set("amplitude", ReadoutValue(f.Amplitude));
+    // The mass of Jupiter the student's own period and radius give.
+    const std::optional<Real> mass =
+        f.Period.On && f.Amplitude.On ? JupiterMassKg(f.Period.Value, f.Amplitude.Value)
+                                      : std::nullopt;
+    out.set("jupiterMass", mass ? val(static_cast<double>(*mass)) : val::null());
     out.set("crossDay", ReadoutValue(f.CrossX));
     out.set("crossOffset", ReadoutValue(f.CrossY));
     const bool curve = !f.RmsText.empty();

@@ -3,7 +3,7 @@
 // core draws the plot as shapes and computes every number; this view paints and forwards.
 import type { AnalysisCore, AnalysisFrame, PlotShape } from "./core.js";
 import { download, el, fitCanvas } from "./dom.js";
-import { numberText } from "./format.js";
+import { numberText, powerOfTenText } from "./format.js";
 import { moonName, t, type MessageKey } from "./messages.js";
 
 const SLIDERS: { key: MessageKey; field: "tzero" | "period" | "amplitude" }[] = [
@@ -208,6 +208,7 @@ export class AnalysisView {
       add("tZero", numberText(f.tzero, 4));
       add("period", numberText(f.period, 4));
       add("orbitRadius", `${numberText(Math.abs(f.amplitude), 3)} ${t("diameters")}`);
+      if (f.jupiterMass !== null) add("jupiterMass", `${powerOfTenText(f.jupiterMass, 4)} ${t("kilograms")}`);
     }
     this.paint();
   }

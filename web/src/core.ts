@@ -111,6 +111,7 @@ export interface AnalysisFrame {
   tzero: number | null; // null while no curve is shown
   period: number | null;
   amplitude: number | null;
+  jupiterMass: number | null; // kg, from the fitted period and radius
   crossDay: number | null;
   crossOffset: number | null;
   rms: number | null;

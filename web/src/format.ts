@@ -100,3 +100,16 @@ export function numberText(value: number, decimals: number): string {
   if (!Number.isFinite(value)) return "—";
   return value.toFixed(decimals);
 }
+
+// A large quantity in powers of ten as a textbook writes it: 1.900e27 with 4 significant digits
+// is "1.900 × 10²⁷".
+export function powerOfTenText(value: number, significant: number): string {
+  if (!Number.isFinite(value)) return "—";
+  const [mantissa, exponent] = value.toExponential(significant - 1).split("e");
+  const superscript = "⁰¹²³⁴⁵⁶⁷⁸⁹";
+  const power = Number(exponent)
+    .toString()
+    .replace(/-/, "⁻")
+    .replace(/[0-9]/g, (d) => superscript[Number(d)] ?? d);
+  return `${mantissa} × 10${power}`;
+}

@@ -107,6 +107,7 @@ const en = {
   plotCross: "Cross-hair: day {day}, offset {offset}",
   views: "Views",
   orbitRadius: "Orbit radius",
+  kilograms: "kg, from this moon's period and radius",
   jupiterMass: "Mass of Jupiter",
   searchHelp: "Search the help",
   helpTopics: "Help topics",

@@ -77,6 +77,15 @@ test("the hand fit of a perfect table finds each moon's period within half a per
     }
     assert.ok(Math.abs(best.period - published) / published <= 0.005, `moon ${moon}: ${best.period} against ${published}`);
     assert.match((await page.locator("#results").textContent()) ?? "", /Period \(days\)/);
+    // The best curve's period and radius give Jupiter's mass (1.898 × 10²⁷ kg accepted).
+    const fit = sineThrough(points, best.period);
+    await page.getByRole("textbox", { name: "T-zero (Julian date)" }).fill(fit.tzero.toFixed(4));
+    await page.getByRole("textbox", { name: "Period (days)" }).fill(best.period.toFixed(5));
+    await page.getByRole("textbox", { name: "Amplitude (Jupiter diameters)" }).fill(fit.amplitude.toFixed(3));
+    await page.getByRole("button", { name: "Set curve" }).click();
+    const mass = /Mass of Jupiter\s*([0-9.]+) × 10²⁷ kg/.exec((await page.locator("#results").textContent()) ?? "");
+    assert.ok(mass, `moon ${moon}: no mass shown`);
+    assert.ok(Math.abs(Number(mass[1]) - 1.898) / 1.898 <= 0.05, `moon ${moon}: mass ${mass[1]} × 10²⁷ kg`);
   }
   await context.close();
 });

@@ -1,7 +1,7 @@
 import assert from "node:assert/strict";
 import { test } from "node:test";
 
-import { dateText, localTimeText, offsetText, parseDateTime, signedOffsetText, timeText } from "../../src/format.js";
+import { dateText, localTimeText, offsetText, parseDateTime, powerOfTenText, signedOffsetText, timeText } from "../../src/format.js";
 import { t } from "../../src/messages.js";
 import { checkStudents, fileStem } from "../../src/settings.js";
 
@@ -65,4 +65,10 @@ test("the students' details are checked and make safe file names", () => {
 test("catalogue texts take their values and keep unknown ones visible", () => {
   assert.equal(t("importDone", { count: 3 }), "3 records imported.");
   assert.equal(t("importDone"), "{count} records imported.");
+});
+
+test("large quantities are written in powers of ten with superscript exponents", () => {
+  assert.equal(powerOfTenText(1.8998e27, 4), "1.900 × 10²⁷");
+  assert.equal(powerOfTenText(6.674e-11, 4), "6.674 × 10⁻¹¹");
+  assert.equal(powerOfTenText(Number.NaN, 4), "—");
 });
