@@ -59,6 +59,18 @@ export async function readingText(page: Page): Promise<string> {
   return (await page.locator("#reading").textContent()) ?? "";
 }
 
+// Waits (at most `ms`) until `read` gives a text that `done` accepts, and returns the last text
+// read: the page answers an action on its own time, sooner or later on a busy machine.
+export async function settled(read: () => Promise<string>, done: (text: string) => boolean, ms = 5000): Promise<string> {
+  const until = Date.now() + ms;
+  let text = await read();
+  while (!done(text) && Date.now() < until) {
+    await new Promise((resolve) => setTimeout(resolve, 25));
+    text = await read();
+  }
+  return text;
+}
+
 export const moonNames = ["I. Io", "II. Europa", "III. Ganymede", "IV. Callisto"];
 
 // Sets the clock by typing the date and time and pressing Set.

@@ -15,6 +15,7 @@ import {
   moonNames,
   pixelOf,
   readingText,
+  settled,
   setDate,
   type MoonPlace,
 } from "./lab.js";
@@ -33,24 +34,31 @@ type Input = "mouse" | "keyboard" | "touch";
 // moon before Record.
 async function measure(page: Page, m: MoonPlace, input: Input): Promise<void> {
   const px = pixelOf(m);
-  const at = await clientPoint(page, px);
-  if (input === "mouse") {
-    // A drag from beside the moon onto it, as a student aims.
-    await page.mouse.move(at.x - 30, at.y + 20);
-    await page.mouse.down();
-    await page.mouse.move(at.x, at.y, { steps: 5 });
-    await page.mouse.up();
-  } else if (input === "touch") {
-    // A finger lifts and comes down again more slowly than a double tap.
-    await page.waitForTimeout(400);
-    await page.touchscreen.tap(at.x, at.y);
-  } else {
-    await page.locator("#scope").focus();
-    const from = await crossHairPixel(page);
-    await moveByKeys(page, px.x - from.x, "ArrowRight", "ArrowLeft");
-    await moveByKeys(page, px.y - from.y, "ArrowDown", "ArrowUp");
+  const name = new RegExp(`^${moonNames[m.moon - 1]?.replace(".", "\\.")}`);
+  // The view's place on the screen is taken afresh for each try: on a busy machine the page may
+  // still be settling its layout (a notice appearing) when the first aim is taken.
+  let reading = "";
+  for (let attempt = 0; attempt < 3 && !name.test(reading); ++attempt) {
+    const at = await clientPoint(page, px);
+    if (input === "mouse") {
+      // A drag from beside the moon onto it, as a student aims.
+      await page.mouse.move(at.x - 30, at.y + 20);
+      await page.mouse.down();
+      await page.mouse.move(at.x, at.y, { steps: 5 });
+      await page.mouse.up();
+    } else if (input === "touch") {
+      // A finger lifts and comes down again more slowly than a double tap.
+      await page.waitForTimeout(400);
+      await page.touchscreen.tap(at.x, at.y);
+    } else {
+      await page.locator("#scope").focus();
+      const from = await crossHairPixel(page);
+      await moveByKeys(page, px.x - from.x, "ArrowRight", "ArrowLeft");
+      await moveByKeys(page, px.y - from.y, "ArrowDown", "ArrowUp");
+    }
+    reading = await settled(() => readingText(page), (text) => name.test(text), 1000);
   }
-  assert.match(await readingText(page), new RegExp(`^${moonNames[m.moon - 1]?.replace(".", "\\.")}`), `reading of moon ${m.moon}`);
+  assert.match(reading, name, `reading of moon ${m.moon}`);
   if (input === "keyboard") await page.keyboard.press("Enter");
   else if (input === "touch") await page.getByRole("button", { name: "Record" }).tap();
   else await page.getByRole("button", { name: "Record" }).click();
@@ -74,12 +82,17 @@ async function crossHairPixel(page: Page): Promise<{ x: number; y: number }> {
 }
 
 async function next(page: Page, input: Input): Promise<void> {
+  const shown = async (): Promise<string> =>
+    `${await page.getByLabel("Date (UT)").inputValue()} ${await page.getByLabel("Time (UT)").inputValue()}`;
+  const before = await shown();
   if (input === "keyboard") {
     await page.getByRole("button", { name: "Next" }).focus();
     await page.keyboard.press("Enter");
   } else {
     await page.getByRole("button", { name: "Next" }).click();
   }
+  // The next night is read from the clock's fields: wait until they show it.
+  assert.notEqual(await settled(shown, (now) => now !== before), before, "Next moved the clock");
 }
 
 // `nights` evenings from the date shown, measured with `input`; the reference places of every
