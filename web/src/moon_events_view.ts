@@ -103,12 +103,20 @@ export class MoonEventsView {
       el(
         "span",
         { class: "limit-fields" },
-        el("label", { for: "almanac-min-alt", text: t("visibleMinAlt") }),
-        this.minAlt,
-        el("span", { id: "almanac-min-alt-unit", text: t("visibleHigh") }),
-        el("label", { for: "almanac-sun-below", text: t("visibleSunBelow") }),
-        this.sunBelow,
-        el("span", { id: "almanac-sun-below-unit", text: t("visibleDown") }),
+        el(
+          "span",
+          { class: "limit" },
+          el("label", { for: "almanac-min-alt", text: t("visibleMinAlt") }),
+          this.minAlt,
+          el("span", { id: "almanac-min-alt-unit", text: t("visibleHigh") }),
+        ),
+        el(
+          "span",
+          { class: "limit" },
+          el("label", { for: "almanac-sun-below", text: t("visibleSunBelow") }),
+          this.sunBelow,
+          el("span", { id: "almanac-sun-below-unit", text: t("visibleDown") }),
+        ),
       ),
       this.limitError,
     );
