@@ -96,6 +96,9 @@ export class MoonEventsView {
       this.siteError,
       this.siteNote,
     );
+    // "Jupiter at least [10] ° high,": the label, the field and its unit kept on one line.
+    const limit = (field: HTMLInputElement, label: string, unit: string): HTMLElement =>
+      el("span", { class: "limit" }, el("label", { for: field.id, text: label }), field, el("span", { id: `${field.id}-unit`, text: unit }));
     const visibility = el(
       "div",
       { class: "almanac-visible" },
@@ -103,20 +106,8 @@ export class MoonEventsView {
       el(
         "span",
         { class: "limit-fields" },
-        el(
-          "span",
-          { class: "limit" },
-          el("label", { for: "almanac-min-alt", text: t("visibleMinAlt") }),
-          this.minAlt,
-          el("span", { id: "almanac-min-alt-unit", text: t("visibleHigh") }),
-        ),
-        el(
-          "span",
-          { class: "limit" },
-          el("label", { for: "almanac-sun-below", text: t("visibleSunBelow") }),
-          this.sunBelow,
-          el("span", { id: "almanac-sun-below-unit", text: t("visibleDown") }),
-        ),
+        limit(this.minAlt, t("visibleMinAlt"), t("visibleHigh")),
+        limit(this.sunBelow, t("visibleSunBelow"), t("visibleDown")),
       ),
       this.limitError,
     );

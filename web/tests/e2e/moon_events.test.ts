@@ -3,7 +3,7 @@
 // chosen event, by mouse or keyboard.
 import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
-import type { Browser, Page } from "playwright-core";
+import type { Browser, BrowserContext, Page } from "playwright-core";
 
 import { assertAccessible, launch, open, start } from "./browser.js";
 import { cliLines, currentJD, setDate } from "./lab.js";
@@ -41,13 +41,19 @@ function reference(from: number, days: number, ...place: string[]): Listed[] {
   });
 }
 
-test("a week's almanac agrees with the reference, and Go To sets the telescope before an event", async () => {
+// The lab started and Moon Events opened from 2027 January 10, 0 h UT.
+async function openMoonEvents(): Promise<{ context: BrowserContext; page: Page; from: number }> {
   const { context, page } = await open(browser);
   await start(page);
   await setDate(page, "2027-01-10", "00:00:00");
   const from = await currentJD(page);
   await page.getByRole("button", { name: "Moon Events" }).click();
   await page.locator("#almanac-list option").first().waitFor();
+  return { context, page, from };
+}
+
+test("a week's almanac agrees with the reference, and Go To sets the telescope before an event", async () => {
+  const { context, page, from } = await openMoonEvents();
   await assertAccessible(page, "Moon Events");
 
   const shown = await listed(page);
@@ -91,12 +97,7 @@ function visibleReference(from: number, days: number, lat: number, lon: number):
 }
 
 test("the observing site typed or taken from the device's location lists what it sees, and is kept", async () => {
-  const { context, page } = await open(browser);
-  await start(page);
-  await setDate(page, "2027-01-10", "00:00:00");
-  const from = await currentJD(page);
-  await page.getByRole("button", { name: "Moon Events" }).click();
-  await page.locator("#almanac-list option").first().waitFor();
+  const { context, page, from } = await openMoonEvents();
   const visible = page.locator("#moon-events").getByRole("checkbox", { name: /^Visible from/ });
   assert.equal(await visible.isDisabled(), true, "no site yet");
 
@@ -150,10 +151,7 @@ test("the observing site typed or taken from the device's location lists what it
 });
 
 test("the device's location, when the browser gives it; a refusal leaves typing", async () => {
-  const { context, page } = await open(browser);
-  await start(page);
-  await page.getByRole("button", { name: "Moon Events" }).click();
-  await page.locator("#almanac-list option").first().waitFor();
+  const { context, page } = await openMoonEvents();
   const locate = page.getByRole("button", { name: "Use this device's location" });
 
   // Not allowed: the page says so and the fields stay for typing.
