@@ -192,7 +192,9 @@ export class MoonEventsView {
     } catch {
       kept = undefined;
     }
-    if (!kept || this.site || !this.events.setPlace(kept)) return;
+    // Whatever the storage holds is checked by the core before it is taken.
+    if (!kept || typeof kept.latitude !== "number" || typeof kept.longitude !== "number") return;
+    if (this.site || !this.events.setPlace({ latitude: kept.latitude, longitude: kept.longitude })) return;
     const texts = this.core.placeTexts(kept.latitude, kept.longitude);
     this.latitude.value = texts.latitude;
     this.longitude.value = texts.longitude;
