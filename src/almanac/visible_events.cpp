@@ -40,6 +40,17 @@ std::optional<Real> ParseSunBelow(std::string_view text, std::string* error) {
                     error);
 }
 
+std::string ReadVisibilityLimits(std::string_view min_alt, std::string_view sun_below,
+                                 VisibilityLimits& limits) {
+  std::string why_alt, why_sun;
+  const std::optional<Real> alt = ParseMinAltitude(min_alt, &why_alt);
+  const std::optional<Real> sun = ParseSunBelow(sun_below, &why_sun);
+  if (alt) limits.min_alt_deg = *alt;
+  if (sun) limits.sun_below_deg = *sun;
+  if (alt && sun) return {};
+  return (alt ? why_sun : why_alt) + ".";
+}
+
 std::vector<MoonEvent> VisibleEventList::Events() const {
   std::vector<MoonEvent> list;
   list.reserve(events.size());

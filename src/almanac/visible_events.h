@@ -28,6 +28,12 @@ inline constexpr Real kMostSunBelowDeg = 18;
 std::optional<Real> ParseMinAltitude(std::string_view text, std::string* error = nullptr);
 std::optional<Real> ParseSunBelow(std::string_view text, std::string* error = nullptr);
 
+// Both limits as typed in the window: each good one is taken into `limits`, a refused one
+// leaves its limit as it was. The reason the first refused one gives, with its full stop, or ""
+// when both were taken.
+std::string ReadVisibilityLimits(std::string_view min_alt, std::string_view sun_below,
+                                 VisibilityLimits& limits);
+
 struct VisibleEvent {
   MoonEvent event;
   Real jupiter_altitude_deg = 0;  // apparent, at the event's instant

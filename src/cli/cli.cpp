@@ -35,6 +35,10 @@ constexpr std::array kCommands = {
             "mutual FROM TO [--all] [--min-drop F]  the moons' mutual occultations and "
             "eclipses (UT)",
             MutualCommand},
+    Command{"light",
+            "light JD                   the fraction of each moon's light that reaches the Earth\n"
+            "                             in the moons' mutual events, at a UT JD",
+            LightCommand},
     Command{"almanac",
             "almanac FROM TO [--moon N] [--all]  the moons' eclipses, occultations, transits and "
             "shadow transits (UT)\n"

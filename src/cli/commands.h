@@ -34,6 +34,7 @@ void EventsCommand(const Args& args, std::ostream& out);
 
 // The moons' mutual events.
 void MutualCommand(const Args& args, std::ostream& out);
+void LightCommand(const Args& args, std::ostream& out);
 
 // The moons' almanac; AlmanacLine is one event as the command prints it.
 std::string AlmanacLine(const MoonEvent& event);

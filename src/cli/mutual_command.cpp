@@ -1,8 +1,12 @@
+#include <array>
 #include <cmath>
 #include <string>
 
 #include "almanac/mutual_events.h"
+#include "astro/satellite_scene.h"
+#include "astro/time_scales.h"
 #include "cli/commands.h"
+#include "session/moon_dimming.h"
 #include "util/real.h"
 
 namespace jovi::cli {
@@ -49,6 +53,17 @@ void MutualCommand(const Args& args, std::ostream& out) {
         << '\n';
   }
   if (search.failed) throw DataError("Jupiter's place is not available: the list stops there");
+}
+
+void LightCommand(const Args& args, std::ostream& out) {
+  ExpectCount(args, 1, 1, "jovitrack-cli light JD");
+  const Real jd = ObservationJD(args[0]);
+  ComputeScene(TDTFromUT(jd));
+  if (ProgramScene().Working().jupiter_failed) {
+    throw DataError("Jupiter's place is not known (see the message above)");
+  }
+  const std::array<Real, 4> light = MutualMoonLight(ProgramScene(), jd);
+  for (std::size_t k = 0; k < light.size(); ++k) out << k + 1 << ' ' << Fixed(light[k], 6) << '\n';
 }
 
 }  // namespace jovi::cli

@@ -111,7 +111,8 @@ TelescopeFrame Telescope::Redraw() {
   } else {
     frame.glyph = GlyphSizeFor(geometry_.MagIndex);
     MoonPlan plan = PlanMoons(moons, pixels_, session_.Features(), animating_, eclipsed_);
-    DimMoonMarks(plan.marks, MutualMoonLight(ProgramScene(), jd));
+    frame.moon_light = MutualMoonLight(ProgramScene(), jd);
+    DimMoonMarks(plan.marks, frame.moon_light);
     frame.marks = std::move(plan.marks);
     if (plan.notice) {
       StopAnimation();

@@ -51,6 +51,9 @@ struct TelescopeFrame {
   std::string magnification_label;
   GlyphSize glyph;
   std::vector<MoonMark> marks;  // shadows and moons, in painting order
+  // The fraction of each moon's light its glyph is drawn with in a mutual event (1 outside
+  // one, and when clouds hide the moons).
+  std::array<Real, 4> moon_light{1, 1, 1, 1};
   bool clouded = false;
   std::string cloud_path;       // covers the whole field when clouded
   TimeLabels labels;

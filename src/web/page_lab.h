@@ -217,6 +217,10 @@ class Lab {
       marks.call<void>("push", mark);
     }
     f.set("marks", marks);
+    // Each moon's light in a mutual event, which its mark's colour is already dimmed by.
+    val light = val::array();
+    for (const Real l : frame_.moon_light) light.call<void>("push", static_cast<double>(l));
+    f.set("light", light);
     f.set("clouded", frame_.clouded);
     f.set("magnification", frame_.magnification);
     return f;

@@ -2,6 +2,10 @@
 // altitude in the listing's column, and the limits as typed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
+#include "almanac/moon_events_report.h"
 #include "almanac/visible_events.h"
 #include "support/civil_dates.h"
 #include "support/recording_prompter.h"
@@ -111,6 +115,86 @@ TEST_F(AlmanacVisible, AnUnknownDateIsLeftOutAndSaidSo) {
       KeepVisibleEvents(sky, amsterdam, {EventAt(test::CivilJD(2900, 1, 1, 22), 1)});
   EXPECT_FALSE(kept.available);
   EXPECT_TRUE(kept.events.empty());
+}
+
+TEST_F(AlmanacVisible, TheReportListsTheVisibleEventsUnderThePlacesHeadings) {
+  AlmanacSearch search;
+  search.days = 1;
+  search.found = {EventAt(dusk - kMinute, 1), EventAt(dusk + kMinute, 2),
+                  EventAt(sinking - kMinute, 3), EventAt(sinking + kMinute, 4)};
+  const AlmanacReport all = MoonEventsReport(search, evening, AlmanacFilter{});
+  EXPECT_EQ(all.events.size(), 4u);
+  EXPECT_EQ(all.lines[6], "Date       UT     Event     What happens");
+
+  const VisibleChoice choice = JudgeVisibility(sky, search, amsterdam, {});
+  const AlmanacReport seen = MoonEventsReport(search, evening, AlmanacFilter{}, &choice);
+  ASSERT_EQ(seen.events.size(), 2u);
+  EXPECT_EQ(seen.events[0].moon, 2);
+  EXPECT_EQ(seen.events[1].moon, 3);
+  EXPECT_EQ(seen.lines.size(), all.lines.size());  // two events fewer, two headings more
+  const auto heading = std::find(seen.lines.begin(), seen.lines.end(),
+                                 "Visible from Amsterdam (52.37° N, 4.89° E).");
+  ASSERT_NE(heading, seen.lines.end());
+  EXPECT_EQ(*(heading + 1),
+            "Jupiter at least 10° high, the Sun at least 6° below the horizon; Alt: Jupiter's, "
+            "in °.");
+  EXPECT_EQ(*(heading + 2), "");  // the headings end where they ended
+  EXPECT_NE(std::find(seen.lines.begin(), seen.lines.end(),
+                      "Date       UT     Event     Alt  What happens"),
+            seen.lines.end());
+  // Every event line points at its event, whatever was inserted above it.
+  for (std::size_t i = 0; i < seen.lines.size(); ++i) {
+    const int e = seen.event_of_line[i];
+    if (e < 0) continue;
+    EXPECT_NE(seen.lines[i].find(MinuteText(seen.events[static_cast<std::size_t>(e)].jd).substr(11)),
+              std::string::npos)
+        << seen.lines[i];
+  }
+
+  // Other limits are judged anew: in full darkness only the late event is left.
+  const VisibleChoice dark = JudgeVisibility(sky, search, amsterdam, {10, 18});
+  const AlmanacReport late = MoonEventsReport(search, evening, AlmanacFilter{}, &dark);
+  ASSERT_EQ(late.events.size(), 1u);
+  EXPECT_EQ(late.events[0].moon, 3);
+  EXPECT_NE(std::find(late.lines.begin(), late.lines.end(),
+                      "Jupiter at least 10° high, the Sun at least 18° below the horizon; Alt: "
+                      "Jupiter's, in °."),
+            late.lines.end());
+
+  // A failed search says so under the list, and unknown dates are said to be left out.
+  search.error = "Jupiter's place is not available";
+  search.found.push_back(EventAt(test::CivilJD(2900, 1, 1, 22), 1));
+  const VisibleChoice unknown = JudgeVisibility(sky, search, amsterdam, {});
+  const AlmanacReport failed = MoonEventsReport(search, evening, AlmanacFilter{}, &unknown);
+  EXPECT_EQ(failed.lines.back(),
+            "The moons' events cannot be listed: Jupiter's place is not available.");
+  EXPECT_EQ(failed.event_of_line.back(), -1);
+  EXPECT_NE(std::find(failed.lines.begin(), failed.lines.end(),
+                      "Some events are left out: Jupiter's place is not known for them."),
+            failed.lines.end());
+}
+
+TEST(AlmanacVisibleLimits, BothFieldsReadTogether) {
+  struct Case {
+    const char* alt;
+    const char* sun;
+    Real min_alt, sun_below;  // the limits after reading, from 20 and 12
+    const char* why;
+  };
+  const Case cases[] = {
+      {"15", "9", 15, 9, ""},
+      {"95", "9", 20, 9, "Jupiter's least altitude is a number of degrees from 0 to 90."},
+      {"15", "x", 15, 12, "The Sun's depth below the horizon is a number of degrees from 0 to 18."},
+      // Both refused: the first field's reason, both limits as they were.
+      {"", "19", 20, 12, "Jupiter's least altitude is a number of degrees from 0 to 90."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.alt) + " / " + c.sun);
+    VisibilityLimits limits{20, 12};
+    EXPECT_EQ(ReadVisibilityLimits(c.alt, c.sun, limits), c.why);
+    EXPECT_EQ(limits.min_alt_deg, c.min_alt);
+    EXPECT_EQ(limits.sun_below_deg, c.sun_below);
+  }
 }
 
 TEST(AlmanacVisibleLimits, TypedLimits) {

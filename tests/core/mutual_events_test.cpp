@@ -310,6 +310,22 @@ TEST_F(MutualEvents, CommandLine) {
   }
 }
 
+TEST_F(MutualEvents, TheLightCommandPrintsEachMoonsLight) {
+  // 2014 December 14: Ganymede hides Io wholly at the middle of the event; an hour and a half
+  // later every moon is at full light.
+  const test::CliResult middle = test::RunCliCommand({"light", "2457006.394801"});
+  ASSERT_EQ(middle.status, 0) << middle.err;
+  EXPECT_EQ(middle.out, "1 0.000000\n2 1.000000\n3 1.000000\n4 1.000000\n");
+  const test::CliResult later = test::RunCliCommand({"light", "2457006.46"});
+  EXPECT_EQ(later.out, "1 1.000000\n2 1.000000\n3 1.000000\n4 1.000000\n");
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"light"}, {"light", "x"}, {"light", "2457006", "2457007"}}) {
+    const test::CliResult e = test::RunCliCommand(args);
+    EXPECT_EQ(e.status, 2) << args.size();
+    EXPECT_TRUE(e.out.empty());
+  }
+}
+
 // "hh:mm" or "hh:mm.m" as a fraction of a day.
 Real DayFraction(const std::string& text) {
   return (std::stold(text.substr(0, 2)) * 60 + std::stold(text.substr(3))) / 1440;

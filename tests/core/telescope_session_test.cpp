@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "astro/time_scales.h"
 #include "config/options_file.h"
 #include "session/exercise_session.h"
+#include "session/moon_dimming.h"
 #include "support/civil_dates.h"
 #include "support/fake_storage_environment.h"
 #include "support/recording_prompter.h"
@@ -183,6 +185,26 @@ TEST_F(TelescopeSessionTest, TheDateLabelIsTheUTDateOfTheInstant) {
   EXPECT_EQ(labels.Date, "December 22, 1992");
   EXPECT_EQ(labels.UT, "UT:  3 Hrs, 00 Min, 00 Sec");
   EXPECT_EQ(labels.JD, "Jul. Day: 2448978.625000");
+}
+
+TEST_F(TelescopeSessionTest, TheFrameCarriesTheLightItsMoonsAreDimmedBy) {
+  // 1991 February 13: Europa's shadow on Io (02:00-02:09 UT), seven tenths of Io's light lost
+  // at the middle; Io is at full light again a quarter of an hour after the end.
+  constexpr Real kMiddle = 2448300.586687_r;
+  options.NewtonCloudyPct = 0;
+  Observe(kMiddle);
+  for (const Real jd : {kMiddle, kMiddle + 0.02_r}) {
+    session.SetObservationJD(jd);
+    scope.ComputeScene();
+    const TelescopeFrame frame = scope.Redraw();
+    ASSERT_FALSE(frame.clouded);
+    const std::array<Real, 4> light = MutualMoonLight(ProgramScene(), jd);
+    for (std::size_t k = 0; k < 4; ++k) EXPECT_NEAR(frame.moon_light[k], light[k], 1e-12) << k;
+    const bool middle = jd == kMiddle;
+    EXPECT_EQ(light[0] > 0.2_r && light[0] < 0.4_r, middle) << light[0];
+    EXPECT_EQ(light[0] == 1, !middle) << light[0];
+    EXPECT_EQ(light[1], 1);
+  }
 }
 
 }  // namespace

@@ -2,36 +2,12 @@
 // system from build-web/data/files.txt), answering as the core does.
 // usage: node module_test.mjs WEB_DIR
 import assert from 'node:assert/strict';
-import fs from 'node:fs';
-import { createRequire } from 'node:module';
 import path from 'node:path';
 import test from 'node:test';
 
-const webDir = path.resolve(process.argv[2] ?? 'build-web');
-// Emscripten 3.1.6's ES module takes node's CommonJS names from the global scope.
-globalThis.__dirname = path.join(webDir, 'core');
-globalThis.require = createRequire(import.meta.url);
-const { default: createJoviCore } = await import(path.join(webDir, 'core', 'jovicore.mjs'));
-const core = await createJoviCore({
-  wasmBinary: fs.readFileSync(path.join(webDir, 'core', 'jovicore.wasm')),
-});
+import { loadModule } from './load_module.mjs';
 
-function loadData() {
-  const dataDir = path.join(webDir, 'data');
-  const names = fs.readFileSync(path.join(dataDir, 'files.txt'), 'utf8').split('\n').filter(Boolean);
-  for (const name of names) {
-    const target = core.dataFolder() + name;
-    let folder = '';
-    for (const part of target.split('/').slice(1, -1)) {
-      folder += '/' + part;
-      if (!core.FS.analyzePath(folder).exists) core.FS.mkdir(folder);
-    }
-    core.FS.writeFile(target, fs.readFileSync(path.join(dataDir, name)));
-  }
-  core.dataReady();
-  return names;
-}
-const files = loadData();
+const { core, files } = await loadModule(path.resolve(process.argv[2] ?? 'build-web'));
 
 test('the data list names the files the core reads', () => {
   for (const name of ['Leap Seconds.txt', 'Outer_Pl_Tbl.dat', 'JUP_OPTS.INI', 'Rotation BMPs/Jup001.BMP']) {

@@ -177,6 +177,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
       redraw();
       void persist(t("savedLocally"));
     },
+    store,
   );
   eventsView.root.hidden = true;
   const hotlistButton = el("button", { type: "button", id: "hotlist-button", "aria-pressed": "false", "aria-controls": "hotlist", text: t("hotlist") });

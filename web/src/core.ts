@@ -24,6 +24,7 @@ export interface TelescopeFrame {
   cloud: string; // the clouds' picture when clouded
   glyph: { before: number; after: number };
   marks: MoonMark[];
+  light: number[]; // each moon's light in a mutual event (its mark's colour is dimmed by it)
   clouded: boolean;
   magnification: number; // 1..4
 }
@@ -180,14 +181,30 @@ export interface AlmanacLine {
 
 export interface MoonEventsCore {
   search(fromUT: number, days: number, mutual: boolean): number; // the span searched
-  lines(filter: { moons: boolean[]; kinds: boolean[]; mutual: boolean; hidden: boolean }): AlmanacLine[];
+  lines(filter: { moons: boolean[]; kinds: boolean[]; mutual: boolean; hidden: boolean; visible: boolean }): AlmanacLine[];
   goTo(event: number): number; // NaN for none
+  setPlace(place: ObservingPlace | null): boolean; // false: no place
+  setLimits(minAlt: string, sunBelow: string): string; // the first refusal's reason, or ""
+  limits(): { minAlt: string; sunBelow: string };
+  // The lines of Jupiter's and the Sun's rise, transit and set on the date searched from, in
+  // the zone named, whose UT minus local time in hours at a UT Julian date `hoursAt` gives.
+  riseTransitSet(zone: string, hoursAt: (jd: number) => number): string[];
 }
+
+// Degrees, north and east positive.
+export interface ObservingPlace {
+  latitude: number;
+  longitude: number;
+}
+
+export type PlaceCheck = ({ ok: true } & ObservingPlace) | { ok: false; error: string; field: "latitude" | "longitude" };
 
 export interface MoonEventsModule {
   MoonEvents: new () => MoonEventsCore;
   moonEventKinds(): { code: string; title: string }[];
   almanacSpan(): { fewest: number; most: number; first: number };
+  checkPlace(latitude: string, longitude: string): PlaceCheck;
+  placeTexts(latitude: number, longitude: number): { latitude: string; longitude: string; place: string };
 }
 
 export interface HotlistCore {

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "almanac/almanac_search.h"
+#include "almanac/moon_events_report.h"
 #include "session/exercise_session.h"
 #include "sky/ui/observing_site_dialog.h"
 #include "sky/ui/site_settings.h"
@@ -114,7 +114,7 @@ QWidget* TMoonEventsForm1::BuildPanel() {
                      "Europa, partial)"));
   grid->addWidget(MutualBox, 2, column);
   connect(MutualBox, &QCheckBox::toggled, this, [this](bool on) {
-    if (on && !mutual_searched_) Search();
+    if (on && !search_.mutual) Search();
     Relist();
   });
   grid->setColumnStretch(6, 1);
@@ -202,32 +202,16 @@ void TMoonEventsForm1::EditSite() {
 }
 
 void TMoonEventsForm1::ReadLimits() {
-  std::string why_alt, why_sun;
-  const auto min_alt = ParseMinAltitude(FromQt(MinAltEd->text()), &why_alt);
-  const auto sun_below = ParseSunBelow(FromQt(SunBelowEd->text()), &why_sun);
-  if (min_alt) limits_.min_alt_deg = *min_alt;
-  if (sun_below) limits_.sun_below_deg = *sun_below;
-  const std::string why = !min_alt ? why_alt : why_sun;
-  LimitErrorLbl->setText(min_alt && sun_below ? QString() : ToQt(why + "."));
+  LimitErrorLbl->setText(
+      ToQt(ReadVisibilityLimits(FromQt(MinAltEd->text()), FromQt(SunBelowEd->text()), limits_)));
   LimitErrorLbl->setVisible(!LimitErrorLbl->text().isEmpty());
   JudgeEvents();
   Relist();
 }
 
 void TMoonEventsForm1::JudgeEvents() {
-  visible_ = place_ ? KeepVisibleEvents(sky_, *place_, found_, limits_) : VisibleEventList{};
-}
-
-void TMoonEventsForm1::AddVisibility(AlmanacReport& report) const {
-  // Before the blank line that ends the headings.
-  auto blank = std::find(report.lines.begin(), report.lines.end(), std::string());
-  std::size_t at = static_cast<std::size_t>(blank - report.lines.begin());
-  for (std::string& line : VisibilityHeadings(*place_, limits_)) {
-    InsertHeading(report, at++, std::move(line));
-  }
-  if (!visible_.available) {
-    InsertHeading(report, at, "Some events are left out: Jupiter's place is not known for them.");
-  }
+  visible_.reset();
+  if (place_) visible_ = JudgeVisibility(sky_, search_, *place_, limits_);
 }
 
 AlmanacFilter TMoonEventsForm1::Filter() const {
@@ -254,30 +238,16 @@ void TMoonEventsForm1::ShowMoonEvents(const DateTimeRec& from) {
 
 void TMoonEventsForm1::Search() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  AlmanacSearch search =
-      SearchAlmanac(from_jd_, SpanEd->value(), MutualBox->isChecked(), WindowPrompter());
+  search_ = SearchAlmanac(from_jd_, SpanEd->value(), MutualBox->isChecked(), WindowPrompter());
   QApplication::restoreOverrideCursor();
-  found_ = std::move(search.found);
-  mutual_searched_ = search.mutual;
-  searched_days_ = search.days;
-  search_error_ = ToQt(search.error);
   FromLabel->setText(QStringLiteral("From the observation time, ") + ToQt(MinuteText(from_jd_)) +
                      QStringLiteral(" UT"));
   JudgeEvents();  // whatever asked for the search, the visible list follows the events found
 }
 
 void TMoonEventsForm1::Relist() {
-  if (VisibleBox->isChecked() && place_) {
-    report_ = AlmanacLines(visible_.Events(), from_jd_, searched_days_, Filter(),
-                           {JupiterAltitudeColumn(visible_)});
-    AddVisibility(report_);
-  } else {
-    report_ = AlmanacLines(found_, from_jd_, searched_days_, Filter());
-  }
-  if (!search_error_.isEmpty()) {
-    report_.lines.push_back(AlmanacErrorLine(FromQt(search_error_)));
-    report_.event_of_line.push_back(-1);
-  }
+  const bool visible = VisibleBox->isChecked() && visible_;
+  report_ = MoonEventsReport(search_, from_jd_, Filter(), visible ? &*visible_ : nullptr);
   SetLines(report_.lines);
 }
 

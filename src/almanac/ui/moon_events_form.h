@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "almanac/almanac_listing.h"
+#include "almanac/almanac_search.h"
+#include "almanac/moon_events_report.h"
 #include "almanac/visible_events.h"
 #include "astro/date_time.h"
 #include "report/ui/info_list_form.h"
@@ -81,20 +83,16 @@ class TMoonEventsForm1 : public TInfoListForm1 {
   void EditSite();
   void ReadLimits();   // a limit field was edited
   void JudgeEvents();  // the events, the place or the limits changed
-  void AddVisibility(AlmanacReport& report) const;
 
   QWidget* panel_ = nullptr;
   DateTimeRec from_;
   Real from_jd_ = 0;
-  int searched_days_ = 0;
-  std::vector<MoonEvent> found_;  // every moon and kind, hidden ones included
-  bool mutual_searched_ = false;  // found_ holds the mutual events of the span too
-  QString search_error_;
+  AlmanacSearch search_;  // every moon and kind, hidden ones included
   AlmanacReport report_;
   std::optional<ObserverPlace> place_;
   VisibilityLimits limits_;
   SkyEphemeris sky_;
-  VisibleEventList visible_;  // of found_, from place_ within limits_
+  std::optional<VisibleChoice> visible_;  // the search's events from place_ within limits_
   std::function<void(const DateTimeRec&)> go_to_;
 };
 
