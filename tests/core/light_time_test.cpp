@@ -243,5 +243,35 @@ TEST_F(PerfectEclipses, OneWrongEventShowsInTheResidual) {
   }
 }
 
+// The teacher's answer key from an exported list: a season of perfect eclipses of each kind in
+// 2027 (tests/fixtures/light_time, made from jovitrack-cli events).
+TEST_F(PerfectEclipses, CommandLineAnswerKey) {
+  const std::string file = std::string(JOVI_TEST_FIXTURES) + "/light_time/io_eclipses_2027.csv";
+  auto slopes = [](const std::string& out) {
+    std::vector<double> found;
+    for (std::size_t at = out.find("slope "); at != std::string::npos;
+         at = out.find("slope ", at + 1)) {
+      found.push_back(std::stod(out.substr(at + 6)));
+    }
+    return found;
+  };
+  const test::CliResult allowing = test::RunCliCommand({"lighttime", file, "1.769"});
+  ASSERT_EQ(allowing.status, 0) << allowing.err;
+  EXPECT_EQ(allowing.out.rfind("entering 5 events: period 1.76986", 0), 0u) << allowing.out;
+  const std::vector<double> slope = slopes(allowing.out);
+  ASSERT_EQ(slope.size(), 2u) << allowing.out;
+  for (const double s : slope) EXPECT_NEAR(s, 499.0, 3.0) << allowing.out;
+
+  // Without the allowance the same eclipses are far off.
+  const test::CliResult plain = test::RunCliCommand({"lighttime", file, "1.769", "--plain"});
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  for (const double s : slopes(plain.out)) EXPECT_GT(std::fabs(s - 499.0), 50.0) << plain.out;
+
+  const test::CliResult missing = test::RunCliCommand({"lighttime", file + ".gone", "1.769"});
+  EXPECT_EQ(missing.status, 1);
+  const test::CliResult no_period = test::RunCliCommand({"lighttime", file, "0"});
+  EXPECT_EQ(no_period.status, 2);
+}
+
 }  // namespace
 }  // namespace jovi
