@@ -94,19 +94,7 @@ std::optional<IoShadowEvent> IoShadowEventNear(PlanetBody& jupiter, Real jde, Ec
   e.ShadowLatitude = std::asin(std::fmax(-1.0_r, std::fmin(1.0_r, axis.z)));
 
   GalileanAngles angles{};
-  for (std::size_t k = 0; k < 4; ++k) {
-    Set(angles, static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::l1) + k),
-        secular.l[k]);
-    Set(angles, static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::pi1) + k),
-        secular.pi[k]);
-    Set(angles, static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::w1) + k),
-        secular.w[k]);
-  }
-  Set(angles, GalileanAngle::PHI_lambda, secular.PhiLambda);
-  Set(angles, GalileanAngle::psi, secular.psi);
-  Set(angles, GalileanAngle::Gdash, secular.Gdash);
-  Set(angles, GalileanAngle::G, secular.G);
-  Set(angles, GalileanAngle::PI, secular.PI);
+  SetSecularAngles(angles, secular);
 
   // Io is at the shadow's edge: its mean longitude follows from its true one there, and
   // Europa's from the resonance l1 - 3 l2 + 2 l3 = 180 degrees, so neither needs the instant
