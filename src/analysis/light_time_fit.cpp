@@ -52,7 +52,9 @@ std::vector<LightTimeEvent> EventsOfPhase(const std::vector<EventRecord>& record
   std::vector<LightTimeEvent> events;
   for (const EventRecord& r : records) {
     if (EclipsePhaseOf(r.Event) != phase) continue;
-    events.push_back({EventJulianDate(r, zone_hours), r.DistanceAU, r.Event});
+    const Real jd = EventJulianDate(r, zone_hours);
+    if (!std::isfinite(jd) || !std::isfinite(r.DistanceAU)) continue;
+    events.push_back({jd, r.DistanceAU, r.Event});
   }
   std::stable_sort(events.begin(), events.end(),
                    [](const LightTimeEvent& a, const LightTimeEvent& b) {

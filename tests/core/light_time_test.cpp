@@ -60,6 +60,7 @@ TEST(LightTimeFit, TakesOneKindInTimeOrderFromTheSessionClock) {
       Record(2461480.75, 4.9, "Io is leaving Eclipse.", zone),
       Record(2461450.5, 5.2, "Io enters eclipse", zone),
       Record(2461460.5, 5.1, "Europa is entering eclipse.", zone),
+      Record(NAN, 5.0, "Io is entering eclipse.", zone),
   };
   const std::vector<LightTimeEvent> entering = EventsOfPhase(records, zone, EclipsePhase::Entering);
   ASSERT_EQ(entering.size(), 2u);
