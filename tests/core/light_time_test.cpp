@@ -215,6 +215,20 @@ TEST_F(PerfectEclipses, GiveTheLightTimeOfOneAU) {
   }
 }
 
+TEST_F(PerfectEclipses, TwoSeasonsOfOneKind) {
+  // Entering in the seasons before the oppositions of 2027 February and 2028 March: the
+  // distance falls twice, so the period and the light time part far more clearly.
+  std::vector<LightTimeEvent> events;
+  for (const Real at : {2461448.0_r - 150, 2461448.0_r - 90, 2461448.0_r - 20,
+                        2461847.0_r - 120, 2461847.0_r - 40}) {
+    events.push_back(EventFrom(at, EclipsePhase::Entering));
+  }
+  const std::optional<LightTimeModel> fit =
+      BestLightTimeFit(events, kStartPeriodDays, true, EclipsePhase::Entering);
+  ASSERT_TRUE(fit);
+  EXPECT_NEAR(static_cast<double>(fit->SlopeSecondsPerAU), 499.0, 3.0);
+}
+
 TEST_F(PerfectEclipses, NoAllowanceWhereJupiterCannotBePlaced) {
   // A year the ephemeris does not serve (3501): the delays without the allowance, none with it.
   const std::vector<LightTimeEvent> events = {{3000000.5_r, 5.0_r, "Io enters eclipse"},
