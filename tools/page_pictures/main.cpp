@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
