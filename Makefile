@@ -46,7 +46,8 @@ clean:
 # The browser edition in $(WEB_BUILD)/: the core compiled to WebAssembly by em++ (the module
 # for the page in core/, its data in data/, jovitrack-cli.js and the core's tests for node in
 # bin/). The data generators run natively: their files come from the native build. `web` is the
-# whole edition; the page's build adds itself to it after the core.
+# whole edition; the page's build adds itself to it after the core. The pictures the page draws
+# are the native build's lossless WebP copies of the desktop's bitmaps (tools/page_pictures).
 WEB_BUILD ?= build-web
 WEB_CMAKE := $(WEB_BUILD)/cmake
 EMCMAKE_GEN := -G Ninja
@@ -77,7 +78,7 @@ web-dist: web
 	cd web && node scripts/dist.mjs ../$(WEB_BUILD) ../$(WEB_DIST)
 
 web-core: deps $(BUILD)/build.ninja
-	cmake --build $(BUILD) -j $(JOBS) --target jovi_data jovitrack-cli
+	cmake --build $(BUILD) -j $(JOBS) --target jovi_data jovitrack-cli jovi_page_pictures
 	$(WEB_ENV) emcmake cmake -S . -B $(WEB_CMAKE) $(EMCMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
 	      -DJOVI_WEB_DIR=$(abspath $(WEB_BUILD)) -DJOVI_NATIVE_DATA_DIR=$(abspath $(BUILD))/bin \
 	      -DJOVI_WITH_UI=OFF -DJOVI_WITH_BENCH=OFF

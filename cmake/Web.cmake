@@ -9,6 +9,11 @@ if(NOT JOVI_NATIVE_DATA_DIR)
                       "set JOVI_NATIVE_DATA_DIR to its bin folder (make web does)")
 endif()
 get_filename_component(JOVI_WEB_DIR "${JOVI_WEB_DIR}" ABSOLUTE)
+# The page draws lossless WebP copies of the native build's pictures, which that build makes
+# beside its bin folder (tools/page_pictures) with the tool that checks them.
+get_filename_component(JOVI_NATIVE_BUILD_DIR "${JOVI_NATIVE_DATA_DIR}" DIRECTORY)
+set(JOVI_NATIVE_PAGE_PICTURES_DIR "${JOVI_NATIVE_BUILD_DIR}/page-pictures")
+set(JOVI_NATIVE_PAGE_PICTURES_TOOL "${JOVI_NATIVE_BUILD_DIR}/tools/page_pictures/jovi-page-pictures")
 set(JOVI_WITH_UI OFF CACHE BOOL "" FORCE)
 set(JOVI_WITH_BENCH OFF CACHE BOOL "" FORCE)
 

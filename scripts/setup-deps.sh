@@ -18,6 +18,8 @@ packages=(
 # The browser edition's page is built and tested with node and npm, in Debian's chromium.
 # A node that came with its own npm (not Debian's) is taken as it is.
 packages+=(chromium)
+# Its pictures are lossless WebP copies of the desktop's bitmaps, written with libwebp.
+packages+=(libwebp-dev)
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
   packages+=(nodejs npm)
 fi

@@ -8,7 +8,8 @@
 // their paths one a line; the caller fetches each one and writes it below dataFolder() with
 // Module.FS (creating folders such as "Rotation BMPs" first), then calls dataReady() before
 // anything else (tests/web/module_test.mjs does it in node). Answers to questions the core asks are Ok for
-// now; the messages are kept for the caller (takeMessages()).
+// now; the messages are kept for the caller (takeMessages()). A frame names its pictures by
+// the page's copies below the data folder (web/page_picture.h), which the page fetches itself.
 //
 // Usage:
 //   import createJoviCore from './core/jovicore.mjs';
@@ -40,6 +41,7 @@
 #include "session/telescope.h"
 #include "util/prompter.h"
 #include "util/real.h"
+#include "web/page_picture.h"
 #include "web/web_storage.h"
 
 namespace jovi::web {
@@ -218,7 +220,7 @@ class TelescopeSession {
     const TelescopeFrame frame = scope_.Redraw();
     val out = val::object();
     out.set("picture", frame.jupiter_picture);
-    out.set("picturePath", BelowData(frame.jupiter_path));
+    out.set("picturePath", PagePictureName(BelowData(frame.jupiter_path)));
     out.set("magnification", frame.magnification);
     out.set("magnificationLabel", frame.magnification_label);
     out.set("centreX", frame.centre_x);
@@ -249,7 +251,7 @@ class TelescopeSession {
     }
     out.set("pixels", pixels);
     out.set("clouded", frame.clouded);
-    out.set("cloudPath", BelowData(frame.cloud_path));
+    out.set("cloudPath", PagePictureName(BelowData(frame.cloud_path)));
     out.set("labels", LabelsObject(frame.labels));
     return out;
   }

@@ -32,6 +32,7 @@
 #include "util/le_codec.h"
 #include "util/prompter.h"
 #include "util/real.h"
+#include "web/page_picture.h"
 #include "web/web_storage.h"
 
 namespace jovi::web {
@@ -200,8 +201,8 @@ class Lab {
     val f = val::object();
     f.set("width", kTelescopeImageWidth);
     f.set("height", kTelescopeImageHeight);
-    f.set("picture", BelowData(frame_.jupiter_path));
-    f.set("cloud", BelowData(frame_.cloud_path));
+    f.set("picture", PagePictureName(BelowData(frame_.jupiter_path)));
+    f.set("cloud", PagePictureName(BelowData(frame_.cloud_path)));
     val glyph = val::object();
     glyph.set("before", frame_.glyph.Before);
     glyph.set("after", frame_.glyph.After);

@@ -10,9 +10,11 @@ import { loadModule } from './load_module.mjs';
 const { core, files } = await loadModule(path.resolve(process.argv[2] ?? 'build-web'));
 
 test('the data list names the files the core reads', () => {
-  for (const name of ['Leap Seconds.txt', 'Outer_Pl_Tbl.dat', 'JUP_OPTS.INI', 'Rotation BMPs/Jup001.BMP']) {
+  for (const name of ['Leap Seconds.txt', 'Outer_Pl_Tbl.dat', 'JUP_OPTS.INI', 'Rotation BMPs/Jup001.webp']) {
     assert.ok(files.includes(name), name);
   }
+  // The site's pictures are the page's copies; the desktop's bitmaps and pointers stay out.
+  assert.deepEqual(files.filter((n) => /\.(bmp|cur|ico)$/i.test(n)), []);
 });
 
 test('time conversions', () => {
@@ -48,7 +50,8 @@ test('the telescope frame and the cross-hair reading', () => {
   assert.equal(scope.start(2461420.625), true, core.takeMessages().join('\n'));
   const at100 = scope.frame();
   assert.ok(at100.picture >= 1 && at100.picture <= 573);
-  assert.equal(at100.picturePath, `Rotation BMPs/Jup${String(at100.picture).padStart(3, '0')}.BMP`);
+  // The page's copy of the desktop's bitmap.
+  assert.equal(at100.picturePath, `Rotation BMPs/Jup${String(at100.picture).padStart(3, '0')}.webp`);
   assert.ok(files.includes(at100.picturePath));
   assert.equal(at100.magnificationLabel, ' 100x ');
   assert.equal(at100.labels.jd, 'Jul. Day: 2461420.625000');

@@ -5,7 +5,7 @@ import { cp, mkdir, readdir } from "node:fs/promises";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 
-import { offlineList } from "./offline.mjs";
+import { OFFLINE_LIMIT, offlineList } from "./offline.mjs";
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const web = path.resolve(here, "..");
@@ -37,8 +37,17 @@ await cp(path.join(icons, "hicolor/scalable/apps/jovitrack.svg"), path.join(out,
 for (const size of [48, 64, 128, 256]) {
   await cp(path.join(icons, `hicolor/${size}x${size}/apps/jovitrack.png`), path.join(out, `icons/jovitrack-${size}.png`));
 }
-// The service worker last, over the list of everything above and the module's build.
+// The service worker last, over the list of everything above and the module's build; none for
+// a copy too large to keep offline.
 const offline = await offlineList(out);
+const megabytes = (n) => (n / 1e6).toFixed(2);
+if (offline.bytes > OFFLINE_LIMIT) {
+  console.error(
+    `The offline copy is ${megabytes(offline.bytes)} MB, over its limit of ${megabytes(OFFLINE_LIMIT)} MB` +
+      ` by ${megabytes(offline.bytes - OFFLINE_LIMIT)} MB (scripts/offline.mjs)`,
+  );
+  process.exit(1);
+}
 await build({
   entryPoints: [path.join(web, "src/service_worker.ts")],
   bundle: true,
@@ -49,4 +58,7 @@ await build({
   outfile: path.join(out, "sw.js"),
   logLevel: "warning",
 });
-console.log(`page built into ${out} (offline version ${offline.version}, ${offline.urls.length} files)`);
+console.log(
+  `page built into ${out} (offline version ${offline.version}, ${offline.urls.length} files, ` +
+    `${megabytes(offline.bytes)} MB of ${megabytes(OFFLINE_LIMIT)} MB)`,
+);

@@ -6,6 +6,7 @@ import path from "node:path";
 import { after, before, test } from "node:test";
 import type { Browser, Page } from "playwright-core";
 
+import { readBitmap } from "./bitmap.js";
 import { assertAccessible, launch, open, sitePath, start } from "./browser.js";
 import { FIELD, recordAllMoons, setDate } from "./lab.js";
 import { serve } from "./serve.mjs";
@@ -38,6 +39,60 @@ async function jupiterDrawn(page: Page): Promise<boolean> {
   return true;
 }
 
+// The view drew the page's copy of the desktop's bitmap: the browser decodes the copy it was
+// served (with the network cut: from the offline copy) to exactly the bitmap's pixels, and the
+// view's pixel over Jupiter's centre has the bitmap's colour there, averaged over what that
+// pixel covers of the picture scaled into the field at 100X.
+async function assertDrawsBitmap(page: Page, url: string): Promise<void> {
+  const name = decodeURIComponent(new URL(url).pathname.split("/").pop() ?? "");
+  assert.match(name, /^Jup\d{3}\.webp$/);
+  const bitmap = readBitmap(await readFile(path.join(sitePath, "bin/Rotation BMPs", name.replace(/\.webp$/, ".BMP"))));
+  const shown = await page.evaluate(
+    async ({ address, cx, cy }) => {
+      const picture = await createImageBitmap(await (await fetch(address)).blob());
+      const decoder = new OffscreenCanvas(picture.width, picture.height).getContext("2d");
+      const view = document.querySelector<HTMLCanvasElement>("#scope");
+      const viewCtx = view?.getContext("2d");
+      if (!decoder || !view || !viewCtx) return null;
+      decoder.drawImage(picture, 0, 0);
+      const i = Math.floor(cx * view.width);
+      const j = Math.floor(cy * view.height);
+      return {
+        width: picture.width,
+        height: picture.height,
+        rgba: Array.from(decoder.getImageData(0, 0, picture.width, picture.height).data),
+        scale: view.width,
+        centre: { x: i + 0.5 - cx * view.width, y: j + 0.5 - cy * view.height },
+        pixel: Array.from(viewCtx.getImageData(i, j, 1, 1).data),
+      };
+    },
+    { address: url, cx: FIELD.cx / FIELD.width, cy: FIELD.cy / FIELD.height },
+  );
+  assert.ok(shown, "the view and the decoded picture");
+  assert.deepEqual([shown.width, shown.height], [bitmap.width, bitmap.height]);
+  let differ = 0;
+  for (let p = 0; p < bitmap.width * bitmap.height; ++p) {
+    for (let c = 0; c < 3; ++c) if (shown.rgba[4 * p + c] !== bitmap.rgb[3 * p + c]) ++differ;
+  }
+  assert.equal(differ, 0, `${name}: values that differ from the bitmap's`);
+
+  // Picture pixels per view pixel: the picture spans Jupiter's diameter at 100X.
+  const step = bitmap.width / ((2 * FIELD.pixelsPerRadius * shown.scale) / FIELD.width);
+  const px = bitmap.width / 2 + shown.centre.x * step;
+  const py = bitmap.height / 2 + shown.centre.y * step;
+  const mean = [0, 0, 0];
+  let count = 0;
+  for (let y = Math.round(py - step / 2); y < Math.round(py + step / 2); ++y) {
+    for (let x = Math.round(px - step / 2); x < Math.round(px + step / 2); ++x) {
+      for (let c = 0; c < 3; ++c) mean[c] = (mean[c] ?? 0) + (bitmap.rgb[3 * (y * bitmap.width + x) + c] ?? 0);
+      ++count;
+    }
+  }
+  const expected = mean.map((v) => v / count);
+  const off = expected.map((v, c) => Math.abs(v - (shown.pixel[c] ?? 0)));
+  assert.ok(Math.max(...off) <= 6, `${name} at Jupiter's centre: drawn ${shown.pixel.join(" ")}, the bitmap's ${expected.map(Math.round).join(" ")}`);
+}
+
 test("after one visit the lab opens and a night is measured with the network cut", async () => {
   const server = await serve(sitePath);
   const { context, page } = await open(browser, undefined, server.url);
@@ -60,8 +115,12 @@ test("after one visit the lab opens and a night is measured with the network cut
   page.on("requestfailed", (r) => {
     if (!r.url().endsWith("/JUP_OPTS.INI")) failed.push(r.url());
   });
+  // The first picture of Jupiter the lab shows after the reload.
+  const picture = page.waitForRequest((r) => /\/Rotation%20BMPs\/Jup\d{3}\.[a-z]+$/i.test(r.url()));
   await page.reload();
   await start(page);
+  assert.ok(await jupiterDrawn(page));
+  await assertDrawsBitmap(page, (await picture).url());
   await setDate(page, "2026-02-03", "21:00:00");
   assert.ok(await jupiterDrawn(page));
   assert.ok((await recordAllMoons(page)) > 0);
@@ -97,8 +156,9 @@ test("a new version is offered beside the work and replaces the cached one", asy
     // The notice waits for the student: the lab goes on meanwhile, and it is accessible.
     assert.equal(await page.locator("#scope").isVisible(), true);
     await assertAccessible(page, "the update notice");
-    await page.getByRole("button", { name: "Update now" }).click();
-    await page.waitForEvent("load");
+    // The page reloads itself on the switch: waited for from before the click, so that a quick
+    // reload is not missed.
+    await Promise.all([page.waitForEvent("load"), page.getByRole("button", { name: "Update now" }).click()]);
     await page.getByLabel("Students' names").waitFor();
     assert.deepEqual(await siteCaches(page), ["jovitrack-site-0123456789abcdef"]);
     assert.notEqual(first, "jovitrack-site-0123456789abcdef");

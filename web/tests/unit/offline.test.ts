@@ -36,9 +36,12 @@ after(async () => {
 });
 
 test("the offline list holds the page's files as the browser asks for them, and nothing else", async () => {
-  const { urls, version } = await offlineList(site);
+  const { urls, version, bytes } = await offlineList(site);
   assert.deepEqual(urls, ["./", "app.js", "core/jovicore.wasm", "data/JUP_OPTS.INI", "data/Rotation%20BMPs/Jup001.BMP", "index.html"]);
   assert.match(version, /^[0-9a-f]{16}$/);
+  // What the cache holds: the listed files, the page once more as the site's address.
+  const cached = ["index.html", "app.js", "core/jovicore.wasm", "data/JUP_OPTS.INI", "data/Rotation BMPs/Jup001.BMP", "index.html"];
+  assert.equal(bytes, cached.reduce((sum, name) => sum + (files[name] ?? "").length, 0));
 });
 
 test("the version follows the listed files' bytes and names only", async () => {
