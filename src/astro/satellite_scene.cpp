@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "astro/galilean_angles.h"
 #include "astro/planet_body.h"
 #include "astro/sun_body.h"
 #include "util/real.h"
@@ -12,15 +13,9 @@ namespace jovi {
 
 namespace {
 
-constexpr Real kDegree = std::numbers::pi_v<Real> / 180.0_r;
 constexpr Real kTwoPi = 2 * std::numbers::pi_v<Real>;
 constexpr Real kLightDaysPerAU = 0.0057755183_r;
-constexpr std::array<Real, 4> kMeanDistance = {5.9073_r, 9.39912_r, 14.9924_r, 26.3699_r};
 constexpr std::array<Real, 4> kLightTimeK = {17295, 21819, 27558, 36548};
-
-Real Argument(const SecularArgument& a, Real t) {
-  return (a.constant_deg + a.rate_deg_per_day * t) * kDegree;
-}
 
 struct Vector3 {
   Real a, b, c;
@@ -143,27 +138,25 @@ void ObservationScene::Compute(Real jde, Prompter& prompter) {
   const Real tau = kLightDaysPerAU * delta;
   const Real t = jde - 2443000.5_r - tau;
   w.t = t;
-  const GalileanArguments& args = GalileanSecularArguments();
+  const GalileanSecularAngles secular = GalileanSecularAnglesAt(t);
   GalileanAngles angles{};
   auto set = [&angles](GalileanAngle a, Real v) {
     angles[static_cast<std::size_t>(a)] = v;
   };
   for (std::size_t k = 0; k < 4; ++k) {
-    w.l[k] = Argument(args.l[k], t);
-    w.pi[k] = Argument(args.pi[k], t);
-    w.w[k] = Argument(args.w[k], t);
+    w.l[k] = secular.l[k];
+    w.pi[k] = secular.pi[k];
+    w.w[k] = secular.w[k];
     set(static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::l1) + k), w.l[k]);
     set(static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::pi1) + k), w.pi[k]);
     set(static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::w1) + k), w.w[k]);
   }
-  w.PhiLambda = Argument(args.phi_lambda, t);
-  w.psi = Argument(args.psi, t);
-  w.Gdash = Argument(args.g_dash, t);
-  w.Gamma = (0.33033_r * Sin((163.679_r + 0.0010512_r * t) * kDegree) +
-             0.03439_r * Sin((34.486_r - 0.0161731_r * t) * kDegree)) *
-            kDegree;
-  w.G = (30.23756_r + 0.0830925701_r * t) * kDegree + w.Gamma;
-  w.PI = 13.469942_r * kDegree;
+  w.PhiLambda = secular.PhiLambda;
+  w.psi = secular.psi;
+  w.Gdash = secular.Gdash;
+  w.Gamma = secular.Gamma;
+  w.G = secular.G;
+  w.PI = secular.PI;
   set(GalileanAngle::PHI_lambda, w.PhiLambda);
   set(GalileanAngle::psi, w.psi);
   set(GalileanAngle::Gdash, w.Gdash);
@@ -184,19 +177,16 @@ void ObservationScene::Compute(Real jde, Prompter& prompter) {
     w.latitude_sum[k] = EvaluateSeries(series.latitude[k], angles);
     w.radius_sum[k] = EvaluateSeries(series.radius[k], angles);
     s.Latitude = std::atan(w.latitude_sum[k]);
-    s.Radius = kMeanDistance[k] * (1 + w.radius_sum[k]);
+    s.Radius = kGalileanMeanDistance[k] * (1 + w.radius_sum[k]);
   }
 
   // 8. Frame angles: precession, inclinations and nodes.
-  const Real T0 = (jde - 2433282.4235_r) / 36525;
-  const Real P = (1.3966626_r * T0 + 0.0003088_r * T0 * T0) * kDegree;
+  const JupiterEquatorFrame frame = JupiterEquatorFrameAt(jde);
+  const Real P = frame.Precession;
   w.psi += P;
-  const Real T1 = (jde - 2415020.3135_r) / 36525;
-  const Real I = (3.120262_r + 0.0006_r * T1) * kDegree;
-  const Real T = (jde - 2451545.0_r) / 36525;
-  w.Omega = (100.464441_r + 1.020955_r * T + 0.00040117_r * T * T + 0.000000569_r * T * T * T) *
-            kDegree;
-  w.i = (1.30327_r - 0.0054966_r * T + 0.00000465_r * T * T - 0.000000004_r * T * T * T) * kDegree;
+  const Real I = frame.I;
+  w.Omega = frame.Omega;
+  w.i = frame.i;
   w.Phi = w.psi - w.Omega;
 
   for (SatelliteState& s : satellites_) s.Longitude += P;

@@ -20,6 +20,13 @@ struct EventRecord {
   Real DistanceAU = 0;  // Earth-Jupiter distance
 };
 
+// The record's instant as a UT Julian date; `zone_hours` is the session's UT minus local time.
+// The UT serial is rounded to a double first, as the session's UT labels take it.
+inline Real EventJulianDate(const EventRecord& record, float zone_hours) {
+  const auto ut_serial = static_cast<double>(record.DateTime + zone_hours / 24.0_r);
+  return ut_serial + kSerialZeroJD;
+}
+
 // Records keep the order in which they were made; the list is never sorted.
 struct EventOrder {
   static bool Equal(const EventRecord& a, const EventRecord& b) { return a.DateTime == b.DateTime; }

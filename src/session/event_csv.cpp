@@ -116,8 +116,7 @@ std::string EventCsvText(const std::vector<EventRecord>& records, float zone_hou
   for (const EventRecord& r : records) {
     // Through the UT serial as the session's UT labels take it: 3h UT is written 2461423.625,
     // and the local serial comes back from it bit for bit.
-    const auto ut_serial = static_cast<double>(r.DateTime + ZoneDays(zone_hours));
-    const Real jd = ut_serial + kSerialZeroJD;
+    const Real jd = EventJulianDate(r, zone_hours);
     const CalendarText when = CalendarTextOf(jd);
     text += when.Date + "," + when.Time + "," + Shortest(jd) + "," + Quoted(r.Event) + "," +
             Shortest(r.DistanceAU) + "," + KilometresText(r.DistanceAU) + "\r\n";

@@ -104,3 +104,64 @@ test('the telescope frame and the cross-hair reading', () => {
   assert.ok(Math.abs(scope.julianDate() - (2461420.625 + 1 / 24)) < 1e-9);
   assert.equal(scope.frame().labels.ut, 'UT:  4 Hrs, 00 Min, 00 Sec');
 });
+
+test('the light-time analysis over an event list', () => {
+  // Io's eclipses as jovitrack-cli events gives them, one of another moon, one leaving.
+  const csv = [
+    'UT Date,UT Time,Julian Date,Event,Distance (AU),Distance (km)',
+    '2027/01/01,05:49:41,2461406.74284,"Io is entering eclipse.",4.60412,6.88767E+08',
+    '2026/09/17,01:25:24,2461300.559301,"Io is entering eclipse.",6.06781,9.07732E+08',
+    '2026/11/09,03:37:15,2461353.65087,"Io enters eclipse",5.37456,8.04023E+08',
+    '2026/11/10,03:00:00,2461354.625,"Europa is entering eclipse.",5.36,8.01846E+08',
+    '2027/02/25,04:53:41,2461461.703951,"Io is leaving Eclipse.",4.39432,6.57381E+08',
+  ].join('\r\n') + '\r\n';
+  const fit = new core.LightTimeFit(csv, 0);
+  try {
+    assert.equal(fit.error(), '');
+    assert.equal(fit.count(0), 3);
+    assert.equal(fit.count(1), 1);
+    assert.equal(fit.count(7), 0);
+    assert.equal(fit.startPeriodDays(), 1.769);
+
+    // The student's own period: the delays are the instants' lateness, the first event's nothing.
+    const period = 1.7698;
+    fit.setModel(period, false, -3000, 500);
+    assert.equal(fit.size(), 3);
+    const first = fit.point(0);
+    assert.equal(first.julianDate, 2461300.559301);
+    assert.equal(first.text, 'Io is entering eclipse.');
+    assert.equal(first.delaySeconds, 0);
+    const last = fit.point(2);
+    assert.equal(last.orbits, Math.round((last.julianDate - first.julianDate) / period));
+    const late = (last.julianDate - first.julianDate - last.orbits * period) * 86400;
+    assert.ok(Math.abs(last.delaySeconds - late) < 1e-3, `${last.delaySeconds} ${late}`);
+    assert.equal(last.distanceAU, 4.60412);
+    assert.equal(fit.point(3), null);
+    assert.ok(Number.isFinite(fit.residualSeconds()));
+    assert.ok(Math.abs(fit.speedOfLightKmPerS() - 149597870.66 / 500) < 1e-6);
+    const plot = fit.plot();
+    assert.ok(plot.minAU <= 4.60412 && plot.maxAU >= 6.06781);
+    assert.ok(plot.minDelay <= -3000 + 500 * plot.minAU && plot.maxDelay >= late);
+
+    // Allowing for the irregularities changes the delays but not the first.
+    fit.setModel(period, true, -3000, 500);
+    assert.equal(fit.point(0).delaySeconds, 0);
+    assert.notEqual(fit.point(2).delaySeconds, last.delaySeconds);
+
+    // One event leaving: no residual; a slope of nothing: no speed.
+    fit.setPhase(1);
+    fit.setModel(period, false, 0, 0);
+    assert.equal(fit.size(), 1);
+    assert.ok(Number.isNaN(fit.residualSeconds()));
+    assert.ok(Number.isNaN(fit.speedOfLightKmPerS()));
+  } finally {
+    fit.delete();
+  }
+
+  const bad = new core.LightTimeFit('not an event list', 0);
+  assert.match(bad.error(), /heading/);
+  assert.equal(bad.count(0), 0);
+  assert.equal(bad.size(), 0);
+  assert.ok(Number.isNaN(bad.residualSeconds()));
+  bad.delete();
+});
