@@ -20,6 +20,7 @@ export class EclipseNotice {
   private readonly text: HTMLParagraphElement;
   private readonly continueButton: HTMLButtonElement;
   private readonly buttons: HTMLDivElement;
+  private returnTo: HTMLElement | null = null;
 
   constructor(actions: EclipseNoticeActions) {
     this.text = el("p", { id: "eclipse-notice-text", class: "eclipse-text" });
@@ -53,10 +54,16 @@ export class EclipseNotice {
     this.text.textContent = t(stop.entered ? "eclipseEntered" : "eclipseLeft", { moon: name });
     this.buttons.hidden = false;
     this.root.classList.add("active");
-    if (takeFocus) this.continueButton.focus();
+    if (takeFocus) {
+      this.returnTo = document.activeElement instanceof HTMLElement ? document.activeElement : null;
+      this.continueButton.focus();
+    }
   }
 
+  // The keyboard's focus goes back where it was when the notice took it.
   hide(): void {
+    if (this.root.contains(document.activeElement)) this.returnTo?.focus();
+    this.returnTo = null;
     this.text.textContent = "";
     this.buttons.hidden = true;
     this.root.classList.remove("active");

@@ -73,7 +73,13 @@ export class LightTimeLab {
       this.store?.get<string>("table", EVENTS_KEY),
       this.store?.get<boolean>("settings", STOP_KEY),
     ]);
-    if (text) this.log.restore(text);
+    if (text && this.log.list().length === 0) {
+      this.log.restore(text);
+    } else if (text) {
+      // Recorded before the storage answered: the kept events join them, and all are kept.
+      this.log.importCsv(text);
+      await this.persist();
+    }
     this.stopBox.checked = this.lab.setStopOnEclipse(stop ?? true);
     this.list.render();
   }

@@ -41,7 +41,7 @@ export class LightTimeView {
     this.period = number("light-period", PERIOD_STEPS[2] ?? "any");
     this.periodStep = el(
       "select",
-      { id: "light-period-step", "aria-label": `${t("lightPeriod")}: ${t("step")}` },
+      { id: "light-period-step", "aria-label": t("lightPeriodStep") },
       ...PERIOD_STEPS.map((s) => el("option", { value: s, text: `± ${s}`, selected: s === PERIOD_STEPS[2] })),
     );
     this.periodStep.addEventListener("change", () => (this.period.step = this.periodStep.value));

@@ -221,6 +221,7 @@ const en = {
   lightEntering: "Io entering eclipse ({count})",
   lightLeaving: "Io leaving eclipse ({count})",
   lightPeriod: "Io's mean period (days)",
+  lightPeriodStep: "Step of the period's arrows (days)",
   lightIrregular: "Allow for Io's known irregularities",
   lightOffset: "Line offset (s)",
   lightSlope: "Line slope (s per AU)",
