@@ -34,7 +34,7 @@ export class EventListView {
     const head = el(
       "tr",
       {},
-      ...(["colUTDate", "colJulianDate", "colDistance", "colDistanceKm", "colEvent", "colActions"] as const).map((k) =>
+      ...(["colUTDate", "colDistance", "colEvent"] as const).map((k) =>
         el("th", { scope: "col", text: t(k) }),
       ),
     );
@@ -81,11 +81,10 @@ export class EventListView {
     this.body.replaceChildren(
       ...events.map((e, index) => {
         const when = `${e.date} ${e.time}`;
+        // The instant over its Julian date, the distance in AU over km: the row stays narrow.
         const cells = [
-          el("th", { scope: "row", text: when }),
-          el("td", { text: e.julianDate }),
-          el("td", { class: "number", text: e.au }),
-          el("td", { class: "number", text: e.km }),
+          el("th", { scope: "row" }, when, el("span", { class: "sub", text: `JD ${e.julianDate}` })),
+          el("td", { class: "number" }, t("eventAU", { au: e.au }), el("span", { class: "sub", text: t("eventKm", { km: e.km }) })),
         ];
         if (index === this.editing) return this.editRow(cells, e.text, index, when);
         const edit = el("button", { type: "button", text: t("edit"), "aria-label": `${t("edit")} ${when}` });
@@ -100,7 +99,7 @@ export class EventListView {
           this.after(t("eventDeleted", { date: e.date, time: e.time }));
           this.undoButton.focus();
         });
-        return el("tr", {}, ...cells, el("td", { text: e.text }), el("td", { class: "actions" }, edit, del));
+        return el("tr", {}, ...cells, el("td", {}, e.text, el("span", { class: "actions" }, edit, del)));
       }),
     );
   }
@@ -130,7 +129,7 @@ export class EventListView {
       if (e.key === "Enter") save.click();
       if (e.key === "Escape") cancel.click();
     });
-    return el("tr", { class: "editing" }, ...cells, el("td", {}, field), el("td", { class: "actions" }, save, cancel));
+    return el("tr", { class: "editing" }, ...cells, el("td", {}, field, el("span", { class: "actions" }, save, cancel)));
   }
 
   private after(notice: string): void {

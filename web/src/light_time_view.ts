@@ -94,7 +94,7 @@ export class LightTimeView {
             el(
               "tr",
               {},
-              ...(["colJulianDate", "colDistance", "colOrbits", "colDelay", "colEvent"] as const).map((k) => el("th", { scope: "col", text: t(k) })),
+              ...(["colJulianDate", "colDistanceAU", "colOrbits", "colDelay", "colEvent"] as const).map((k) => el("th", { scope: "col", text: t(k) })),
             ),
           ),
           this.points,
@@ -204,12 +204,11 @@ export class LightTimeView {
     const range = fit.plot();
     if (!Number.isFinite(range.minAU) || !Number.isFinite(range.minDelay)) return;
     const margin = { left: 64, right: 16, top: 16, bottom: 40 };
-    const padAU = Math.max(0.05, (range.maxAU - range.minAU) * 0.08);
-    const padDelay = Math.max(10, (range.maxDelay - range.minDelay) * 0.08);
-    const x0 = range.minAU - padAU;
-    const x1 = range.maxAU + padAU;
-    const y0 = range.minDelay - padDelay;
-    const y1 = range.maxDelay + padDelay;
+    // The core's range covers the points and the line with round ends.
+    const x0 = range.minAU;
+    const x1 = range.maxAU > x0 ? range.maxAU : x0 + 1;
+    const y0 = range.minDelay;
+    const y1 = range.maxDelay > y0 ? range.maxDelay : y0 + 100;
     const px = (au: number): number => margin.left + ((au - x0) / (x1 - x0)) * (w - margin.left - margin.right);
     const py = (s: number): number => h - margin.bottom - ((s - y0) / (y1 - y0)) * (h - margin.top - margin.bottom);
     ctx.strokeStyle = ink;
@@ -220,13 +219,13 @@ export class LightTimeView {
     ctx.textAlign = "center";
     for (let i = 0; i <= 4; i++) {
       const au = x0 + ((x1 - x0) * i) / 4;
-      ctx.fillText(au.toFixed(2), px(au), h - margin.bottom + 16);
+      ctx.fillText(String(Number(au.toFixed(3))), px(au), h - margin.bottom + 16);
     }
     ctx.fillText(t("lightDistanceAxis"), (margin.left + w - margin.right) / 2, h - 6);
     ctx.textAlign = "right";
     for (let i = 0; i <= 4; i++) {
       const s = y0 + ((y1 - y0) * i) / 4;
-      ctx.fillText(s.toFixed(0), margin.left - 6, py(s) + 4);
+      ctx.fillText(String(Number(s.toFixed(1))), margin.left - 6, py(s) + 4);
     }
     ctx.save();
     ctx.translate(14, (margin.top + h - margin.bottom) / 2);
