@@ -3,58 +3,58 @@
 #include <cmath>
 #include <numbers>
 
-#include "astro/planet_body.h"
-#include "astro/position_rec.h"
 #include "astro/time_scales.h"
 
 namespace jovi {
 
 namespace {
 
-constexpr Real kDegree = std::numbers::pi_v<Real> / 180;
-// Jupiter's mean motion round the Sun (degrees a day): its sidereal period, 4332.59 days.
-constexpr Real kJupiterMeanMotion = 360 / 4332.59_r;
-// Io's mean motion relative to the Sun's direction from Jupiter, degrees a day.
-constexpr Real kIoMeanMotion = 203.488955790_r;
-constexpr Real kIoSynodicMotion = kIoMeanMotion - kJupiterMeanMotion;
-// Light from Jupiter takes this long at a typical distance (5.2 AU): the irregularities are
-// taken at the instant the light left Jupiter, near enough.
-constexpr Real kTypicalLightDays = 5.2_r * 0.0057755183_r;
+constexpr Real kPi = std::numbers::pi_v<Real>;
+constexpr Real kDegree = kPi / 180;
+// Jupiter's mean motion round the Sun (its sidereal period, 4332.59 days) and Io's mean motion
+// relative to the Sun's direction from Jupiter, radians a day.
+constexpr Real kJupiterMeanMotion = 360 / 4332.59_r * kDegree;
+constexpr Real kIoSynodicMotion = 203.488955790_r * kDegree - kJupiterMeanMotion;
+constexpr Real kLightDaysPerAU = 0.0057755183_r;
+// T0 is taken at Jupiter a typical light time before it was seen: a season's first eclipse
+// entering the shadow is seen months before opposition, with Jupiter far off; the first
+// leaving it soon after opposition, with Jupiter near (AU).
+constexpr Real kTypicalFirstEnteringAU = 5.8_r;
+constexpr Real kTypicalFirstLeavingAU = 4.5_r;
+// The lateness moves the instant it is taken at; it settles in two or three rounds.
+constexpr int kSettlingRounds = 3;
 
-struct JupiterSide {
-  Real longitude_deg;  // Jupiter's heliocentric longitude
-  Real io_lead_deg;    // Io's longitude ahead of its mean longitude
-};
-
-std::optional<JupiterSide> At(Real ut_jd) {
-  const Real light_left = ut_jd - kTypicalLightDays;
-  PlanetBody jupiter(kGeometric);
-  PositionRec pos;
-  Real r = 0;
-  jupiter.HeliocentricPosition(light_left, pos, r);
-  if (jupiter.OutOfRange || jupiter.FileError || !std::isfinite(pos.Longitude)) return std::nullopt;
-  // Io's main periodic term (its forced eccentricity in the resonance with Europa).
-  const Real d = TDTFromUT(light_left) - 2443000.5_r;
-  const Real l1 = 106.07719_r + 203.488955790_r * d;
-  const Real l2 = 175.73161_r + 101.374724735_r * d;
-  const Real lead = 0.47259_r * std::sin(2 * (l1 - l2) * kDegree);
-  return JupiterSide{pos.Longitude / kDegree, lead};
-}
-
-Real Wrapped180(Real deg) { return deg - 360 * std::nearbyint(deg / 360); }
+Real Wrapped(Real angle) { return angle - 2 * kPi * std::nearbyint(angle / (2 * kPi)); }
 
 }  // namespace
 
-std::optional<Real> EclipseIrregularityDays(Real ut_jd, Real reference_ut_jd, EclipsePhase) {
-  const std::optional<JupiterSide> now = At(ut_jd);
-  const std::optional<JupiterSide> then = At(reference_ut_jd);
-  if (!now || !then) return std::nullopt;
-  // The shadow's direction ahead of its mean motion, and Io behind its own: both delay the
-  // eclipse by the time Io takes to make up the angle.
-  const Real shadow_ahead = Wrapped180(now->longitude_deg - then->longitude_deg -
-                                       kJupiterMeanMotion * (ut_jd - reference_ut_jd));
-  const Real io_behind = -(now->io_lead_deg - then->io_lead_deg);
-  return (shadow_ahead + io_behind) / kIoSynodicMotion;
+EclipseIrregularities::EclipseIrregularities(Real reference_ut_jd, EclipsePhase phase)
+    : jupiter_(kGeometric, &silent_),
+      phase_(phase),
+      reference_jde_(TDTFromUT(reference_ut_jd) -
+                     kLightDaysPerAU * (phase == EclipsePhase::Leaving ? kTypicalFirstLeavingAU
+                                                                      : kTypicalFirstEnteringAU)),
+      reference_(IoShadowEventNear(jupiter_, reference_jde_, phase)) {}
+
+std::optional<Real> EclipseIrregularities::LatenessDays(Real orbits, Real period_days) {
+  if (!reference_) return std::nullopt;
+  const Real mean_days = orbits * period_days;
+  Real late = 0;
+  for (int round = 0; round < kSettlingRounds; ++round) {
+    const Real days = mean_days + late;
+    const std::optional<IoShadowEvent> e = IoShadowEventNear(jupiter_, reference_jde_ + days, phase_);
+    if (!e) return std::nullopt;
+    // Io's mean longitude at the event is the shadow's, plus the angle to the shadow's edge,
+    // less Io's lead on its mean motion. Where the shadow runs ahead of its mean motion, the
+    // edge lies further on or Io lags, the event comes late by the time Io takes to make it
+    // up.
+    const Real shadow_ahead = Wrapped(e->ShadowLongitude - reference_->ShadowLongitude -
+                                      kJupiterMeanMotion * days);
+    const Real edge_further = e->ChordAngle - reference_->ChordAngle;
+    const Real io_behind = -(e->IoLead - reference_->IoLead);
+    late = (shadow_ahead + edge_further + io_behind) / kIoSynodicMotion;
+  }
+  return late;
 }
 
 }  // namespace jovi

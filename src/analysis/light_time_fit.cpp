@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "analysis/light_time_correction.h"
+#include "astro/planet_body.h"
 
 namespace jovi {
 
@@ -15,6 +16,7 @@ constexpr Real kSecondsPerDay = 86400;
 constexpr Real kNaN = std::numeric_limits<Real>::quiet_NaN();
 // The period settles in two or three rounds; a fit still moving after this many has none.
 constexpr int kMostFitRounds = 20;
+constexpr Real kSettledPeriodDays = 1.0e-9_r;
 
 // The whole orbits from T0 to t, or nothing when the period gives no count.
 std::optional<Real> OrbitsFrom(Real t0, Real t, Real period) {
@@ -22,18 +24,6 @@ std::optional<Real> OrbitsFrom(Real t0, Real t, Real period) {
   const Real n = std::nearbyint((t - t0) / period);
   if (!(std::fabs(n) <= kMostOrbits)) return std::nullopt;
   return n;
-}
-
-// The irregularity of each event from the first, days (NaN where Jupiter cannot be placed).
-std::vector<Real> Irregularities(const std::vector<LightTimeEvent>& events, EclipsePhase phase) {
-  std::vector<Real> out;
-  out.reserve(events.size());
-  for (const LightTimeEvent& e : events) {
-    const std::optional<Real> c =
-        EclipseIrregularityDays(e.JulianDate, events.front().JulianDate, phase);
-    out.push_back(c ? *c : kNaN);
-  }
-  return out;
 }
 
 // Solves a 3 x 3 system by Cramer's rule; nothing when it is singular.
@@ -62,7 +52,9 @@ std::vector<LightTimeEvent> EventsOfPhase(const std::vector<EventRecord>& record
   std::vector<LightTimeEvent> events;
   for (const EventRecord& r : records) {
     if (EclipsePhaseOf(r.Event) != phase) continue;
-    events.push_back({EventJulianDate(r, zone_hours), r.DistanceAU, r.Event});
+    const Real jd = EventJulianDate(r, zone_hours);
+    if (!std::isfinite(jd) || !std::isfinite(r.DistanceAU)) continue;
+    events.push_back({jd, r.DistanceAU, r.Event});
   }
   std::stable_sort(events.begin(), events.end(),
                    [](const LightTimeEvent& a, const LightTimeEvent& b) {
@@ -75,17 +67,19 @@ std::vector<LightTimePoint> LightTimePoints(const std::vector<LightTimeEvent>& e
                                             const LightTimeModel& model, EclipsePhase phase) {
   std::vector<LightTimePoint> points;
   if (events.empty()) return points;
-  const std::vector<Real> irregular =
-      model.AllowForIrregularities ? Irregularities(events, phase) : std::vector<Real>{};
   const Real t0 = events.front().JulianDate;
-  for (std::size_t i = 0; i < events.size(); ++i) {
-    const LightTimeEvent& e = events[i];
+  std::optional<EclipseIrregularities> irregular;
+  if (model.AllowForIrregularities) irregular.emplace(t0, phase);
+  for (const LightTimeEvent& e : events) {
     LightTimePoint p{e.JulianDate, e.DistanceAU, kNaN, kNaN, e.Text};
     if (const std::optional<Real> n = OrbitsFrom(t0, e.JulianDate, model.PeriodDays)) {
       p.Orbits = *n;
-      Real late = e.JulianDate - (t0 + *n * model.PeriodDays);
-      if (model.AllowForIrregularities) late -= irregular[i];
-      p.DelaySeconds = late * kSecondsPerDay;
+      const std::optional<Real> irregularity =
+          irregular ? irregular->LatenessDays(*n, model.PeriodDays) : 0;
+      if (irregularity) {
+        p.DelaySeconds = (e.JulianDate - (t0 + *n * model.PeriodDays) - *irregularity) *
+                         kSecondsPerDay;
+      }
     }
     points.push_back(std::move(p));
   }
@@ -115,22 +109,22 @@ std::optional<LightTimeModel> BestLightTimeFit(const std::vector<LightTimeEvent>
                                                Real start_period_days, bool allow_for_irregularities,
                                                EclipsePhase phase) {
   if (events.size() < 3) return std::nullopt;
-  const std::vector<Real> irregular =
-      allow_for_irregularities ? Irregularities(events, phase) : std::vector<Real>(events.size());
-  if (std::any_of(irregular.begin(), irregular.end(), [](Real c) { return !std::isfinite(c); })) {
-    return std::nullopt;
-  }
   const Real t0 = events.front().JulianDate;
+  std::optional<EclipseIrregularities> irregular;
+  if (allow_for_irregularities) irregular.emplace(t0, phase);
   Real period = start_period_days;
   for (int round = 0; round < kMostFitRounds; ++round) {
-    // t - T0 - irregularity = n P + offset + slope x distance, all in seconds.
+    // t - T0 - irregularity = n P + offset + slope x distance, all in seconds; the
+    // irregularities taken where the period of the round puts the eclipses.
     std::array<std::array<Real, 3>, 3> normal{};
     std::array<Real, 3> right{};
-    for (std::size_t i = 0; i < events.size(); ++i) {
-      const std::optional<Real> n = OrbitsFrom(t0, events[i].JulianDate, period);
+    for (const LightTimeEvent& e : events) {
+      const std::optional<Real> n = OrbitsFrom(t0, e.JulianDate, period);
       if (!n) return std::nullopt;
-      const std::array<Real, 3> row = {*n, 1, events[i].DistanceAU};
-      const Real y = (events[i].JulianDate - t0 - irregular[i]) * kSecondsPerDay;
+      const std::optional<Real> irregularity = irregular ? irregular->LatenessDays(*n, period) : 0;
+      if (!irregularity) return std::nullopt;
+      const std::array<Real, 3> row = {*n, 1, e.DistanceAU};
+      const Real y = (e.JulianDate - t0 - *irregularity) * kSecondsPerDay;
       for (std::size_t j = 0; j < 3; ++j) {
         for (std::size_t k = 0; k < 3; ++k) normal[j][k] += row[j] * row[k];
         right[j] += row[j] * y;
@@ -145,7 +139,7 @@ std::optional<LightTimeModel> BestLightTimeFit(const std::vector<LightTimeEvent>
         same_counts = false;
       }
     }
-    if (same_counts) {
+    if (same_counts && std::fabs(fitted - period) < kSettledPeriodDays) {
       return LightTimeModel{fitted, allow_for_irregularities, (*x)[1], (*x)[2]};
     }
     period = fitted;

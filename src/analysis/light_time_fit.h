@@ -46,7 +46,7 @@ inline constexpr Real kMostOrbits = 1.0e6_r;
 inline constexpr Real kStartPeriodDays = 1.769_r;
 
 // The events of the records (their instants from the session's clock by `zone_hours`) of one
-// kind, earliest first.
+// kind, earliest first; a record without a finite instant or distance is left out.
 std::vector<LightTimeEvent> EventsOfPhase(const std::vector<EventRecord>& records,
                                           float zone_hours, EclipsePhase phase);
 

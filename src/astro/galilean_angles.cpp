@@ -36,6 +36,22 @@ GalileanSecularAngles GalileanSecularAnglesAt(Real t) {
   return a;
 }
 
+void SetSecularAngles(GalileanAngles& angles, const GalileanSecularAngles& secular) {
+  auto set = [&angles](GalileanAngle a, std::size_t k, Real v) {
+    angles[static_cast<std::size_t>(a) + k] = v;
+  };
+  for (std::size_t k = 0; k < 4; ++k) {
+    set(GalileanAngle::l1, k, secular.l[k]);
+    set(GalileanAngle::pi1, k, secular.pi[k]);
+    set(GalileanAngle::w1, k, secular.w[k]);
+  }
+  set(GalileanAngle::PHI_lambda, 0, secular.PhiLambda);
+  set(GalileanAngle::psi, 0, secular.psi);
+  set(GalileanAngle::Gdash, 0, secular.Gdash);
+  set(GalileanAngle::G, 0, secular.G);
+  set(GalileanAngle::PI, 0, secular.PI);
+}
+
 JupiterEquatorFrame JupiterEquatorFrameAt(Real jde) {
   JupiterEquatorFrame f;
   const Real T0 = (jde - 2433282.4235_r) / 36525;

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "astro/galilean_series.h"
 #include "util/real.h"
 
 namespace jovi {
@@ -24,6 +25,10 @@ struct GalileanSecularAngles {
   Real PI = 0;                         // longitude of Jupiter's perihelion
 };
 GalileanSecularAngles GalileanSecularAnglesAt(Real t);
+
+// The series' angles set from the secular ones (the true longitudes and sums are left as they
+// are).
+void SetSecularAngles(GalileanAngles& angles, const GalileanSecularAngles& secular);
 
 // Radians, at a dynamical date: the precession from B1950 to the date, the inclination of
 // Jupiter's equator to its orbit, and the node and inclination of Jupiter's orbit on the

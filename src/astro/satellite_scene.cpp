@@ -143,25 +143,16 @@ void ObservationScene::Compute(Real jde, Prompter& prompter) {
   auto set = [&angles](GalileanAngle a, Real v) {
     angles[static_cast<std::size_t>(a)] = v;
   };
-  for (std::size_t k = 0; k < 4; ++k) {
-    w.l[k] = secular.l[k];
-    w.pi[k] = secular.pi[k];
-    w.w[k] = secular.w[k];
-    set(static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::l1) + k), w.l[k]);
-    set(static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::pi1) + k), w.pi[k]);
-    set(static_cast<GalileanAngle>(static_cast<std::size_t>(GalileanAngle::w1) + k), w.w[k]);
-  }
+  SetSecularAngles(angles, secular);
+  w.l = secular.l;
+  w.pi = secular.pi;
+  w.w = secular.w;
   w.PhiLambda = secular.PhiLambda;
   w.psi = secular.psi;
   w.Gdash = secular.Gdash;
   w.Gamma = secular.Gamma;
   w.G = secular.G;
   w.PI = secular.PI;
-  set(GalileanAngle::PHI_lambda, w.PhiLambda);
-  set(GalileanAngle::psi, w.psi);
-  set(GalileanAngle::Gdash, w.Gdash);
-  set(GalileanAngle::G, w.G);
-  set(GalileanAngle::PI, w.PI);
 
   // 6.-7. The periodic series and each moon's longitude, latitude and distance.
   const GalileanSeries& series = GalileanTerms();

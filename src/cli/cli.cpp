@@ -57,6 +57,12 @@ constexpr std::array kCommands = {
             "                             Jupiter's rise, transit and set and the Sun's rise and set\n"
             "                             on a local date (HOURS: UT minus local time, 0 unless given)",
             RiseSetCommand},
+    Command{"lighttime",
+            "lighttime CSVFILE PERIOD [--plain]\n"
+            "                             the least-squares line through an exported event list's\n"
+            "                             delays from the period (days), each kind of eclipse apart,\n"
+            "                             allowing for the eclipses' irregularities unless --plain",
+            LightTimeCommand},
     Command{"options",
             "options FILE               an options file (JUP_OPTS.INI) as the program's options\n"
             "                             dialog shows it, one CONTROL=VALUE a line",

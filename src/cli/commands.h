@@ -46,6 +46,9 @@ void PhenomenaCommand(const Args& args, std::ostream& out);
 void SkyCommand(const Args& args, std::ostream& out);
 void RiseSetCommand(const Args& args, std::ostream& out);
 
+// The least-squares light time of an exported event list.
+void LightTimeCommand(const Args& args, std::ostream& out);
+
 // The options file as the program's options dialog shows it.
 void OptionsCommand(const Args& args, std::ostream& out);
 
