@@ -131,7 +131,7 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
     exercise,
   );
   if (hasSaved) {
-    form.append(el("p", { class: "offer", text: t("savedTableOffer", { count: saved.records, pending: saved.pendingValues ?? 0 }) }));
+    const offer = el("p", { class: "offer", text: t("savedTableOffer", { count: saved.records, pending: saved.pendingValues ?? 0 }) });
     const resume = el("button", { type: "submit", class: "primary", text: t("continueButton") });
     const fresh = el("button", { type: "button", text: t("newTableButton") });
     // Starting afresh discards the saved table: the button asks once, in place.
@@ -146,7 +146,16 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
       warning.textContent = t("discardWarning", { count: saved.records });
       fresh.textContent = t("discardConfirm");
     });
-    form.append(el("div", { class: "buttons" }, resume, fresh), warning);
+    // The saved table belongs to the orbits exercise; the light-time exercise starts beside it.
+    const orbitsOffer = el("div", {}, offer, el("div", { class: "buttons" }, resume, fresh), warning);
+    const lightStart = el("div", { class: "buttons" }, el("button", { type: "submit", class: "primary", text: t("startButton") }));
+    const showOffer = (): void => {
+      orbitsOffer.hidden = exercise.value === "light-time";
+      lightStart.hidden = !orbitsOffer.hidden;
+    };
+    exercise.addEventListener("change", showOffer);
+    showOffer();
+    form.append(orbitsOffer, lightStart);
     form.addEventListener("submit", (e) => {
       e.preventDefault();
       void go(true);
@@ -280,7 +289,9 @@ function showLab(core: CoreModule, lab: Lab & LightLab, store: LocalStore | null
   const datButton = el("button", { type: "button", id: "export-dat", text: t("exportDat") });
 
   const persist = async (notice: string): Promise<void> => {
-    if (!store) return;
+    // The light-time exercise keeps its events itself; the orbits table saved on another visit
+    // stays as it was.
+    if (!store || light) return;
     await store.put("table", "session", {
       table: lab.datBytes(),
       records: lab.table().length,
