@@ -390,7 +390,7 @@ function showLab(core: CoreModule, lab: Lab & LightLab, store: LocalStore | null
   };
   const startPlay = (): void => {
     if (light) {
-      light.notice.hide();
+      light.beforePlay();
       lab.play(true);
     }
     const reduced = window.matchMedia("(prefers-reduced-motion: reduce)").matches;

@@ -98,6 +98,12 @@ export class LightTimeLab {
     return true;
   }
 
+  // Play while a notice stands: the notice is put away first, as Close puts it away.
+  beforePlay(): void {
+    if (this.lab.eclipseStop()) this.lab.dismissEclipseStop();
+    this.notice.hide();
+  }
+
   // Enter on the telescope: the event's text, ready for Record.
   focusRecord(): void {
     this.record.focus();
