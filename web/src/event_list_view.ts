@@ -79,7 +79,7 @@ export class EventListView {
     this.undoButton.disabled = !this.log.canUndo();
     if (this.editing >= events.length) this.editing = -1;
     this.body.replaceChildren(
-      ...events.map((e, index) => {
+      ...events.flatMap((e, index) => {
         const when = `${e.date} ${e.time}`;
         // The instant over its Julian date, the distance in AU over km: the row stays narrow.
         const cells = [
@@ -99,12 +99,13 @@ export class EventListView {
           this.after(t("eventDeleted", { date: e.date, time: e.time }));
           this.undoButton.focus();
         });
-        return el("tr", {}, ...cells, el("td", {}, e.text, el("span", { class: "actions" }, edit, del)));
+        return [el("tr", {}, ...cells, el("td", {}, e.text, el("span", { class: "actions" }, edit, del)))];
       }),
     );
   }
 
-  private editRow(cells: HTMLElement[], text: string, index: number, when: string): HTMLTableRowElement {
+  // The text being edited spans the row below the record, so it has room.
+  private editRow(cells: HTMLElement[], text: string, index: number, when: string): HTMLTableRowElement[] {
     const field = el("input", {
       type: "text",
       value: text,
@@ -129,7 +130,10 @@ export class EventListView {
       if (e.key === "Enter") save.click();
       if (e.key === "Escape") cancel.click();
     });
-    return el("tr", { class: "editing" }, ...cells, el("td", {}, field, el("span", { class: "actions" }, save, cancel)));
+    return [
+      el("tr", { class: "editing" }, ...cells, el("td", { text })),
+      el("tr", { class: "editing" }, el("td", { colspan: 3 }, field, el("span", { class: "actions" }, save, cancel))),
+    ];
   }
 
   private after(notice: string): void {
