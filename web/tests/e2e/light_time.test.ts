@@ -110,7 +110,10 @@ test("an evening of Io's eclipses: the stop, Record Event, the list out, back in
   await page.getByLabel("Import a .CSV or .DAT file").setInputFiles({ name: "orbits.CSV", mimeType: "text/csv", buffer: Buffer.from(table) });
   await page.getByText(/records imported/).waitFor();
   await page.reload();
-  await startLightTime(page);
+  await page.getByLabel("Exercise").selectOption("light-time");
+  await page.getByText(/Time Io as it enters or leaves/).waitFor();
+  await assertAccessible(page, "the start with the light-time exercise chosen");
+  await start(page);
   assert.equal(await page.title(), "ZEVA Exercise - Lumitrack");
   assert.ok(await page.locator("#stop-on-eclipse").isChecked(), "the stop at an eclipse is on");
 
