@@ -4,6 +4,7 @@
 // the list and its rules; this view shows it and forwards the student's actions.
 import type { EventLogCore } from "./core.js";
 import { download, el } from "./dom.js";
+import { dashedDate } from "./format.js";
 import { t } from "./messages.js";
 
 export interface EventListCallbacks {
@@ -80,7 +81,7 @@ export class EventListView {
     if (this.editing >= events.length) this.editing = -1;
     this.body.replaceChildren(
       ...events.flatMap((e, index) => {
-        const when = `${e.date} ${e.time}`;
+        const when = `${dashedDate(e.date)} ${e.time}`;
         // The instant over its Julian date, the distance in AU over km: the row stays narrow.
         const cells = [
           el("th", { scope: "row" }, when, el("span", { class: "sub", text: `JD ${e.julianDate}` })),
@@ -96,7 +97,7 @@ export class EventListView {
         const del = el("button", { type: "button", text: t("delete"), "aria-label": `${t("delete")} ${when}` });
         del.addEventListener("click", () => {
           if (!this.log.remove(index)) return;
-          this.after(t("eventDeleted", { date: e.date, time: e.time }));
+          this.after(t("eventDeleted", { date: dashedDate(e.date), time: e.time }));
           this.undoButton.focus();
         });
         return [el("tr", {}, ...cells, el("td", {}, e.text, el("span", { class: "actions" }, edit, del)))];

@@ -4,6 +4,7 @@
 // the list. Beside the telescope, never a modal box.
 import type { EventLogCore } from "./core.js";
 import { el } from "./dom.js";
+import { dashedDate } from "./format.js";
 import { t } from "./messages.js";
 
 export class RecordEventView {
@@ -73,7 +74,7 @@ export class RecordEventView {
   refresh(): void {
     const f = this.log.fields();
     this.values.jd.textContent = f.julianDate;
-    this.values.ut.textContent = `${f.date} ${f.time} UT`;
+    this.values.ut.textContent = `${dashedDate(f.date)} ${f.time} UT`;
     this.values.au.textContent = t("eventAU", { au: f.au });
     this.values.km.textContent = t("eventKm", { km: f.km });
   }
@@ -85,7 +86,7 @@ export class RecordEventView {
   private record(): void {
     const f = this.log.fields();
     this.log.record(this.text.value);
-    this.recorded(t("eventRecorded", { date: f.date, time: f.time }));
+    this.recorded(t("eventRecorded", { date: dashedDate(f.date), time: f.time }));
   }
 
   // Says where the last record went once the list is safely stored.
