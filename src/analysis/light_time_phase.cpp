@@ -41,13 +41,32 @@ bool AnyWordStarts(const std::vector<std::string>& words,
   return false;
 }
 
+// The almanacs' codes: "I.Ec.D" (Io disappears into the shadow), "I.Ec.R" (reappears); "II",
+// "III" and "IV" are the other moons.
+bool HasCode(const std::vector<std::string>& words, std::string_view kind) {
+  for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+    if (words[i] == "ec" && words[i + 1] == kind) return true;
+  }
+  return false;
+}
+
+bool NamesAnotherMoon(const std::vector<std::string>& words) {
+  if (AnyWordStarts(words, kOtherMoons)) return true;
+  for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+    if ((words[i] == "ii" || words[i] == "iii" || words[i] == "iv") && words[i + 1] == "ec") {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 EclipsePhase EclipsePhaseOf(std::string_view event_text) {
   const std::vector<std::string> words = LowerWords(event_text);
-  if (AnyWordStarts(words, kOtherMoons)) return EclipsePhase::Neither;
-  const bool entering = AnyWordStarts(words, kEnteringWords);
-  const bool leaving = AnyWordStarts(words, kLeavingWords);
+  if (NamesAnotherMoon(words)) return EclipsePhase::Neither;
+  const bool entering = AnyWordStarts(words, kEnteringWords) || HasCode(words, "d");
+  const bool leaving = AnyWordStarts(words, kLeavingWords) || HasCode(words, "r");
   if (entering == leaving) return EclipsePhase::Neither;
   return entering ? EclipsePhase::Entering : EclipsePhase::Leaving;
 }

@@ -1,6 +1,7 @@
 // Which of Io's two eclipse events an event text tells: the moon entering Jupiter's shadow,
 // leaving it, or neither. The record dialog offers "Io is entering eclipse." and "Io is leaving
-// Eclipse.", and a student may type their own ("Io enters eclipse", "egress of Io").
+// Eclipse.", and a student may type their own ("Io enters eclipse", "egress of Io", the
+// almanacs' "I.Ec.D").
 #pragma once
 
 #include <string_view>
