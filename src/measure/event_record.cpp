@@ -55,8 +55,19 @@ EventDialogFields DialogFields(const DateTimeRec& observation_time, const EventR
   return f;
 }
 
+std::string EventTextOf(const std::string& typed) {
+  return FirstCharacters(typed, kEventTextLength);
+}
+
+DateTimeRec EventSessionTime(const EventRecord& record, float zone_hours) {
+  DateTimeRec session_time;
+  session_time.ZoneOffset = zone_hours / 24.0_r;
+  SetFromSerial(session_time, record.DateTime);
+  return session_time;
+}
+
 void AppendEvent(EventList& list, EventRecord record, const std::string& event_text) {
-  record.Event = FirstCharacters(event_text, kEventTextLength);
+  record.Event = EventTextOf(event_text);
   list.ItemAt(list.LastIndex());  // on the last record (no cursor when the list is empty)
   list.InsertAfterCursor(record);
 }
@@ -69,10 +80,7 @@ std::string EventSavedText() {
 std::vector<std::string> EventListLines(const EventList& list, float zone_hours) {
   std::vector<std::string> lines;
   list.ForEach([&](const EventRecord& r) {
-    DateTimeRec session_time;
-    session_time.ZoneOffset = zone_hours / 24.0_r;
-    SetFromSerial(session_time, r.DateTime);
-    const DateTimeRec t = UniversalTime(session_time);
+    const DateTimeRec t = UniversalTime(EventSessionTime(r, zone_hours));
     lines.push_back(LongDateText(t) + " " + TimeText(t.UTTime, 0, ":", ":", "") + " UT (JD: " +
                     JDText(t, 6) + ")");
     lines.push_back("Jupiter-Earth Distance: " + Format("%.5" JOVI_REAL_LEN "f", r.DistanceAU) + " AU (" +

@@ -56,6 +56,12 @@ EventDialogFields DialogFields(const DateTimeRec& observation_time, const EventR
 
 // Appends a copy of the record with the event text (cut to 80 characters) after the last one.
 void AppendEvent(EventList& list, EventRecord record, const std::string& event_text);
+// The event text as a record keeps it: the first 80 characters (never half a UTF-8 character).
+std::string EventTextOf(const std::string& typed);
+
+// The session's time of a record (its local serial with the session's time-zone difference),
+// from which the dialog's and the list's UT fields are made.
+DateTimeRec EventSessionTime(const EventRecord& record, float zone_hours);
 
 // "Event data recorded.  Select ..." shown after OK, and its caption.
 std::string EventSavedText();

@@ -1,9 +1,7 @@
 #include "session/event_file_commands.h"
 
-#include <algorithm>
-
-#include "journal/journal_format.h"
 #include "session/event_csv.h"
+#include "session/event_list_edits.h"
 #include "util/atomic_file.h"
 
 namespace jovi {
@@ -65,16 +63,8 @@ bool EventFileCommands::Load(const std::string& user_dir, float zone_hours) {
                    kEventFileErrorCaption, Icon::Stop);
     return false;
   }
-  const std::vector<EventRecord> held = EventRecords(events_);
-  const bool was_empty = held.empty();
-  int added = 0;
-  for (const EventRecord& record : content.Records) {
-    const auto same = [&](const EventRecord& r) { return SameEvent(r, record); };
-    if (std::any_of(held.begin(), held.end(), same)) continue;
-    events_.ItemAt(events_.LastIndex());  // after the last record, as Record appends
-    events_.InsertAfterCursor(record);
-    ++added;
-  }
+  const bool was_empty = events_.IsEmpty();
+  const int added = AddNewEvents(events_, content.Records);
   last_path_ = path;
   if (was_empty) {
     saved_ = true;

@@ -21,6 +21,7 @@
 #include "session/cursor_reading.h"
 #include "session/date_entry.h"
 #include "session/exercise_session.h"
+#include "session/feature_choice.h"
 #include "session/observation_step.h"
 #include "session/pending_record.h"
 #include "session/random_source.h"
@@ -140,7 +141,9 @@ using namespace page;
 
 class Lab {
  public:
-  Lab(const std::string& names, const std::string& table)
+  // `exercise` is "orbits" or "light-time".
+  Lab(const std::string& names, const std::string& table,
+      const std::string& exercise = "orbits")
       : window_(StudentsOf(names, table)),
         session_(prompter_),
         random_(MakeClockSeededRandom()),
@@ -148,7 +151,7 @@ class Lab {
         review_(scope_.Measurements(), prompter_) {
     // The ephemerides and pictures are looked for in the program's folder.
     SetProgramDir(kDataFolder);
-    started_ = session_.Start({"jovitrack", "NEWTON"}, storage_) && session_.LogIn(window_);
+    started_ = session_.Start({"jovitrack", exercise == "light-time" ? "ROEMER" : "NEWTON"}, storage_) && session_.LogIn(window_);
     if (!started_) return;
     session_.Run();
     session_.UseMeasurementStore(scope_.Measurements());
@@ -158,6 +161,48 @@ class Lab {
 
   bool started() const { return started_; }
   std::string message() const { return prompter_.last_text; }
+
+  std::string exercise() const {
+    return session_.Mode() == ExerciseMode::Roemer ? "light-time" : "orbits";
+  }
+  // The desktop window's caption for the exercise.
+  std::string caption() const { return std::string(ExerciseCaption(session_.Mode())); }
+
+  // The features' "Stop Animation on Eclipse": offered when the teacher's options allow the
+  // eclipse aids; set as the features dialog sets it. Gives the setting now in force.
+  bool stopOnEclipseAllowed() {
+    return FeatureBoxesFor(session_.Features(), session_.Options())[3].enabled;
+  }
+  bool setStopOnEclipse(bool stop) {
+    FeatureSettings& features = session_.Features();
+    FeatureBoxes boxes = FeatureBoxesFor(features, session_.Options());
+    boxes[3].checked = stop && boxes[3].enabled;
+    features = FeaturesFromBoxes(boxes);
+    return features.StopOnEclipse;
+  }
+
+  // The page's animation runs as the desktop's timer does: while it plays, an eclipse seen
+  // stops it and leaves a notice.
+  void play(bool playing) {
+    if (playing) scope_.StartAnimation();
+    else scope_.StopAnimation();
+  }
+  bool playing() const { return scope_.Animating(); }
+  // The eclipse that stopped the animation ({moon 1..4, entered}), or null.
+  val eclipseStop() const {
+    const std::optional<EclipseNotice>& notice = scope_.PendingNotice();
+    if (!notice) return val::null();
+    val out = val::object();
+    out.set("moon", notice->moon);
+    out.set("entered", notice->entered);
+    return out;
+  }
+  // The notice's OK: the animation goes on. Dismissing it leaves the animation stopped.
+  void continueAnimation() { scope_.AnswerEclipseNotice(); }
+  void dismissEclipseStop() {
+    scope_.AnswerEclipseNotice();
+    scope_.StopAnimation();
+  }
 
   val time() const { return Calendar(ToJD(session_.ObservationTime())); }
 
@@ -402,6 +447,7 @@ class Lab {
 
  // For the other views of the page over the same session.
   MeasurementStore& store() { return scope_.Measurements(); }
+  const DateTimeRec& observationTime() const { return session_.ObservationTime(); }
   const OptsRec& options() const { return session_.Options(); }
   PagePrompter& prompter() { return prompter_; }
 

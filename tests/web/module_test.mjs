@@ -144,3 +144,70 @@ test('the light-time analysis over an event list', () => {
   assert.ok(Number.isNaN(bad.residualSeconds()));
   bad.delete();
 });
+
+test('the light-time lab: the stop at an eclipse, Record Event and the list the page keeps', () => {
+  const lab = new core.Lab('Ana Lima', '7', 'light-time');
+  const log = new core.EventLog(lab);
+  try {
+    assert.ok(lab.started());
+    assert.equal(lab.exercise(), 'light-time');
+    assert.equal(lab.caption(), 'ZEVA Exercise - Lumitrack');
+    assert.ok(lab.stopOnEclipseAllowed());
+    assert.equal(lab.setStopOnEclipse(true), true);
+
+    // Io leaves Jupiter's shadow at 2461481.173053 (jovitrack-cli events): one-minute steps
+    // from five minutes before stop at the first one after it, naming the moon.
+    const egress = 2461481.173053;
+    assert.ok(lab.setJD(egress - 5 / 1440));
+    lab.play(true);
+    let steps = 0;
+    while (!lab.eclipseStop() && steps < 10) {
+      assert.ok(lab.step(1 / 60));
+      ++steps;
+    }
+    assert.deepEqual(lab.eclipseStop(), { moon: 1, entered: false });
+    assert.equal(lab.playing(), false);
+    const stoppedAt = lab.time().jd;
+    assert.ok(stoppedAt >= egress && stoppedAt - egress < 60 / 86400, `${stoppedAt}`);
+    lab.continueAnimation();
+    assert.equal(lab.playing(), true);
+    assert.equal(lab.eclipseStop(), null);
+
+    // The record dialog's fields at the telescope's time; two records at one instant are two.
+    const fields = log.fields();
+    assert.equal(fields.julianDate, stoppedAt.toFixed(6));
+    assert.match(fields.au, /^\d\.\d{5}$/);
+    assert.deepEqual(log.choices(), ['Io is entering eclipse.', 'Io is leaving Eclipse.']);
+    assert.equal(log.record('Io is leaving Eclipse.'), 1);
+    assert.equal(log.record('x'.repeat(90)), 2);
+    assert.equal(log.list()[1].text, 'x'.repeat(80));
+    assert.equal(log.list()[0].julianDate, fields.julianDate);
+
+    // What the page keeps comes back whole, duplicates and all; a file adds only what is new.
+    const kept = log.csv();
+    const again = new core.EventLog(lab);
+    assert.equal(again.restore(kept), true);
+    assert.equal(again.csv(), kept);
+    assert.deepEqual(again.importCsv(kept), { error: '', added: 0, already: 2 });
+    assert.equal(again.restore('not an event list'), false);
+    assert.equal(again.list().length, 0);
+    again.delete();
+
+    // Corrections, one undo, and a damaged file that changes nothing.
+    assert.ok(log.setText(1, 'Io is leaving Eclipse.'));
+    assert.ok(log.remove(0));
+    assert.equal(log.list().length, 1);
+    assert.ok(log.undo());
+    assert.equal(log.list().length, 2);
+    assert.equal(log.list()[1].text, 'Io is leaving Eclipse.');
+    assert.equal(log.canUndo(), false);
+    assert.equal(log.remove(5), false);
+    const damaged = log.importCsv(kept.replace(/2461\d+\.\d+/, 'soon'));
+    assert.match(damaged.error, /^line 2: /);
+    assert.equal(log.csv().split('\r\n').length, kept.split('\r\n').length);
+    assert.match(log.phenomena()[0], /^Jupiter phenomena occurring near March 16, 2027/);
+  } finally {
+    log.delete();
+    lab.delete();
+  }
+});

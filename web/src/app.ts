@@ -1,6 +1,6 @@
 // The page: starts the core, asks the students who they are, lays out the lab and forwards
 // every action to the core, saving the table in the browser after each change.
-import { loadCore, type CoreModule, type Lab } from "./core.js";
+import { loadCore, type CoreModule, type Exercise, type Lab, type LightLab } from "./core.js";
 import { byId, download, el } from "./dom.js";
 import { dateText, localTimeText, offsetText, parseDateTime, timeText } from "./format.js";
 import { moonName, t } from "./messages.js";
@@ -12,6 +12,7 @@ import { keepOffline } from "./offline.js";
 import { openTeacherSettings } from "./instructor_view.js";
 import { MoonEventsView } from "./moon_events_view.js";
 import { HotlistView } from "./hotlist_view.js";
+import { LightTimeLab } from "./light_lab.js";
 import { TableView } from "./table_view.js";
 import { TelescopeView, type CrossHair } from "./telescope_view.js";
 import { paintTopView, TOP_VIEW_ARROW } from "./top_view.js";
@@ -43,19 +44,20 @@ async function main(): Promise<void> {
   } catch {
     store = null; // private windows may refuse storage; the lab still runs
   }
-  const [core, students, saved] = await Promise.all([
+  const [core, students, saved, exercise] = await Promise.all([
     loadCore(base),
     store?.get<Students>("settings", "students"),
     store?.get<SavedSession>("table", "session"),
+    store?.get<Exercise>("settings", "exercise"),
   ]);
   setStatus("");
   // The offline copy is fetched once the lab has started, so that it never slows the first visit.
   keepOffline(byId("top-offline"), base);
   new HelpView(core, base);
-  showStart(core, store, students ?? { names: "", table: "" }, saved);
+  showStart(core, store, students ?? { names: "", table: "" }, saved, exercise ?? "orbits");
 }
 
-function showStart(core: CoreModule, store: LocalStore | null, students: Students, saved: SavedSession | undefined): void {
+function showStart(core: CoreModule, store: LocalStore | null, students: Students, saved: SavedSession | undefined, chosen: Exercise): void {
   const section = byId("start");
   const names = el("input", { id: "names", name: "names", autocomplete: "name", value: students.names, required: true });
   const table = el("input", { id: "table-no", name: "table", value: students.table, size: 8, required: true });
@@ -66,8 +68,18 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
   const exercise = el(
     "select",
     { id: "exercise" },
-    el("option", { value: "orbits", text: t("exerciseOrbits"), selected: true }),
+    el("option", { value: "orbits", text: t("exerciseOrbits"), selected: chosen === "orbits" }),
+    el("option", { value: "light-time", text: t("exerciseLightTime"), selected: chosen === "light-time" }),
   );
+  const intro = el("p", { id: "start-intro" });
+  const showIntro = (): void => {
+    intro.textContent = t(exercise.value === "light-time" ? "startIntroLight" : "startIntro");
+  };
+  exercise.addEventListener("change", () => {
+    showIntro();
+    void store?.put("settings", "exercise", exercise.value);
+  });
+  showIntro();
   const check = (): boolean => {
     const problem = checkStudents({ names: names.value, table: table.value });
     namesError.textContent = problem === "names" ? t("namesRequired") : "";
@@ -84,12 +96,16 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
     if (!check()) return;
     const who = { names: names.value.trim(), table: table.value.trim() };
     await store?.put("settings", "students", who);
-    const lab = new core.Lab(who.names, who.table);
+    const chosenExercise: Exercise = exercise.value === "light-time" ? "light-time" : "orbits";
+    await store?.put("settings", "exercise", chosenExercise);
+    const lab = new core.Lab(who.names, who.table, chosenExercise);
     if (!lab.started()) {
       setStatus(t("loadFailed", { reason: lab.message() }));
       return;
     }
-    if (resume && saved) {
+    if (chosenExercise === "light-time") {
+      // The table of the orbits exercise stays as it is for another visit.
+    } else if (resume && saved) {
       lab.importFile("saved.DAT", saved.table, false);
       lab.restorePending(saved.pending);
       lab.setJD(saved.jd);
@@ -104,7 +120,7 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
     "form",
     { class: "start-form", novalidate: true },
     el("h2", { id: "start-heading", text: t("startHeading") }),
-    el("p", { text: t("startIntro") }),
+    intro,
     el("label", { for: "names", text: t("studentNames") }),
     names,
     namesError,
@@ -115,7 +131,7 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
     exercise,
   );
   if (hasSaved) {
-    form.append(el("p", { class: "offer", text: t("savedTableOffer", { count: saved.records, pending: saved.pendingValues ?? 0 }) }));
+    const offer = el("p", { class: "offer", text: t("savedTableOffer", { count: saved.records, pending: saved.pendingValues ?? 0 }) });
     const resume = el("button", { type: "submit", class: "primary", text: t("continueButton") });
     const fresh = el("button", { type: "button", text: t("newTableButton") });
     // Starting afresh discards the saved table: the button asks once, in place.
@@ -130,7 +146,16 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
       warning.textContent = t("discardWarning", { count: saved.records });
       fresh.textContent = t("discardConfirm");
     });
-    form.append(el("div", { class: "buttons" }, resume, fresh), warning);
+    // The saved table belongs to the orbits exercise; the light-time exercise starts beside it.
+    const orbitsOffer = el("div", {}, offer, el("div", { class: "buttons" }, resume, fresh), warning);
+    const lightStart = el("div", { class: "buttons" }, el("button", { type: "submit", class: "primary", text: t("startButton") }));
+    const showOffer = (): void => {
+      orbitsOffer.hidden = exercise.value === "light-time";
+      lightStart.hidden = !orbitsOffer.hidden;
+    };
+    exercise.addEventListener("change", showOffer);
+    showOffer();
+    form.append(orbitsOffer, lightStart);
     form.addEventListener("submit", (e) => {
       e.preventDefault();
       void go(true);
@@ -149,8 +174,14 @@ function showStart(core: CoreModule, store: LocalStore | null, students: Student
   names.focus();
 }
 
-function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students: Students): void {
-  byId("top-exercise").textContent = t("exerciseOrbits");
+function showLab(core: CoreModule, lab: Lab & LightLab, store: LocalStore | null, students: Students): void {
+  const lightTime = lab.exercise() === "light-time";
+  byId("top-exercise").textContent = t(lightTime ? "exerciseLightTime" : "exerciseOrbits");
+  if (lightTime) {
+    // The desktop names the window after its exercise.
+    document.title = lab.caption();
+    byId("app-title").textContent = lab.caption();
+  }
   byId("top-names").textContent = `${students.names} · ${t("tableNumber")} ${students.table}`;
   const root = byId("lab");
 
@@ -236,6 +267,13 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
   if (animField.parentElement) animField.parentElement.hidden = !settings.allowAnimation;
   topButton.hidden = !settings.allowTopView;
 
+  // The light-time exercise's own parts around the same telescope and clock.
+  const light = lightTime ? new LightTimeLab(core, lab, store, { continued: () => startPlay(), fileStem: () => stem() }) : null;
+  if (light) {
+    clockForm.append(light.stopControl, light.phenomena.button);
+    void light.restore();
+  }
+
   // The view and the reading.
   const canvas = el("canvas", { id: "scope", tabindex: 0, role: "img", "aria-label": t("telescopeView") });
   const readingText = el("p", { id: "reading", class: "reading", text: t("readingIdle") });
@@ -252,7 +290,9 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
   const datButton = el("button", { type: "button", id: "export-dat", text: t("exportDat") });
 
   const persist = async (notice: string): Promise<void> => {
-    if (!store) return;
+    // The light-time exercise keeps its events itself; the orbits table saved on another visit
+    // stays as it was.
+    if (!store || light) return;
     await store.put("table", "session", {
       table: lab.datBytes(),
       records: lab.table().length,
@@ -286,7 +326,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
         cross = at;
         showReading();
       },
-      record: () => record(),
+      record: () => (light ? light.focusRecord() : record()),
     },
     (w, h) => lab.jupiterRect(w, h),
   );
@@ -323,6 +363,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
     cross = view.crossHair();
     showReading();
     showPending();
+    light?.timeChanged();
   };
 
   const record = (): void => {
@@ -344,14 +385,14 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
   const stopPlay = (): void => {
     if (playing) clearInterval(playing);
     playing = 0;
+    if (light) lab.play(false);
     playButton.textContent = t("play");
     playButton.setAttribute("aria-pressed", "false");
   };
-  playButton.addEventListener("click", () => {
-    if (playing) {
-      stopPlay();
-      void persist(t("savedLocally"));
-      return;
+  const startPlay = (): void => {
+    if (light) {
+      light.beforePlay();
+      lab.play(true);
     }
     const reduced = window.matchMedia("(prefers-reduced-motion: reduce)").matches;
     playButton.textContent = t("pause");
@@ -363,7 +404,20 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
         return;
       }
       redraw();
+      // An eclipse seen while animating stops the animation (the features' stop).
+      if (light?.stopped(document.activeElement === playButton)) {
+        stopPlay();
+        void persist(t("savedLocally"));
+      }
     }, reduced ? 1000 : Math.max(40, settings.animationTimerMs));
+  };
+  playButton.addEventListener("click", () => {
+    if (playing) {
+      stopPlay();
+      void persist(t("savedLocally"));
+      return;
+    }
+    startPlay();
   });
 
   nextButton.addEventListener("click", () => {
@@ -442,7 +496,7 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
   const scopeButton = el("button", { type: "button", "aria-pressed": "true", text: t("telescope") });
   const analysisButton = el("button", { type: "button", "aria-pressed": "false", text: t("analysis") });
   const observing = el("div", { class: "observing" });
-  const analysisPanel = el("div", { class: "analysis-panel" }, analysisView.root);
+  const analysisPanel = el("div", { class: "analysis-panel" }, light ? light.analysis.root : analysisView.root);
   analysisPanel.hidden = true;
   const showView = (analysis: boolean): void => {
     observing.hidden = analysis;
@@ -451,7 +505,8 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
     analysisButton.setAttribute("aria-pressed", String(analysis));
     if (analysis) {
       if (playing) stopPlay();
-      analysisView.show();
+      if (light) light.analysis.show();
+      else analysisView.show();
     } else {
       tableView.render();
       redraw();
@@ -466,12 +521,16 @@ function showLab(core: CoreModule, lab: Lab, store: LocalStore | null, students:
       { class: "scope-column", "aria-labelledby": "scope-heading" },
       el("h2", { id: "scope-heading", class: "visually-hidden", text: t("telescope") }),
       el("div", { class: "scope-frame" }, canvas),
+      light?.notice.root,
       clockForm,
+      light?.phenomena.root,
       topPanel,
       eventsView.root,
       hotlistView.root,
     ),
-    el(
+    light
+      ? el("section", { class: "side-column", "aria-labelledby": "record-event-heading" }, ...light.side)
+      : el(
       "section",
       { class: "side-column", "aria-labelledby": "reading-heading" },
       el("h2", { id: "reading-heading", text: t("reading") }),

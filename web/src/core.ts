@@ -219,14 +219,86 @@ export interface HotlistModule {
   Hotlist: new (lab: Lab, saved: Uint8Array | null) => HotlistCore;
 }
 
+// The telescope in the light-time exercise: the features' stop at an eclipse.
+export interface EclipseStop {
+  moon: number; // 1..4
+  entered: boolean; // entering the shadow, else leaving it
+}
+
+export interface LightLab {
+  exercise(): Exercise;
+  caption(): string; // the desktop window's caption for the exercise
+  stopOnEclipseAllowed(): boolean;
+  setStopOnEclipse(stop: boolean): boolean;
+  play(playing: boolean): void;
+  playing(): boolean;
+  eclipseStop(): EclipseStop | null;
+  continueAnimation(): void;
+  dismissEclipseStop(): void;
+}
+
+export type Exercise = "orbits" | "light-time";
+
+// What the record dialog shows for an instant, as the core writes it.
+export interface EventFields {
+  julianDate: string;
+  date: string; // UT
+  time: string; // UT
+  au: string;
+  km: string;
+}
+
+export interface EventLogCore {
+  zoneHours(): number;
+  fields(): EventFields;
+  choices(): string[];
+  longestText(): number;
+  record(text: string): number;
+  list(): (EventFields & { text: string })[];
+  setText(index: number, text: string): boolean;
+  remove(index: number): boolean;
+  undo(): boolean;
+  canUndo(): boolean;
+  csv(): string;
+  importCsv(text: string): { error: string; added?: number; already?: number };
+  restore(text: string): boolean;
+  phenomena(): string[];
+}
+
+export interface LightTimePoint {
+  julianDate: number;
+  distanceAU: number;
+  orbits: number;
+  delaySeconds: number;
+  text: string;
+}
+
+export interface LightTimeFitCore {
+  error(): string;
+  count(phase: number): number; // 0 entering, 1 leaving
+  setPhase(phase: number): void;
+  size(): number;
+  setModel(periodDays: number, allowForIrregularities: boolean, offsetSeconds: number, slopeSecondsPerAU: number): void;
+  point(i: number): LightTimePoint;
+  residualSeconds(): number;
+  speedOfLightKmPerS(): number;
+  plot(): { minAU: number; maxAU: number; minDelay: number; maxDelay: number };
+  startPeriodDays(): number;
+  delete(): void;
+}
+
 export interface CoreModule extends HelpCore, MoonEventsModule, HotlistModule {
+  EventLog: new (lab: Lab) => EventLogCore;
+  LightTimeFit: new (eventCsvText: string, zoneHours: number) => LightTimeFitCore;
+  // Whether a residual is larger than the one before (NaN before the first).
+  residualWorse(rms: number, previous: number): boolean;
   Instructor: new () => InstructorCore;
   labSettings(lab: Lab): LabSettings;
   teacherOptionsFolder(): string;
   optionsFileName(): string;
   Analysis: new (lab: Lab) => AnalysisCore;
   // The lab of the orbit exercise for these students (names separated by commas).
-  Lab: new (names: string, table: string) => Lab & { started(): boolean; message(): string };
+  Lab: new (names: string, table: string, exercise?: Exercise) => Lab & LightLab & { started(): boolean; message(): string };
 }
 
 interface ModuleFS {

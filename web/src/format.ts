@@ -113,3 +113,9 @@ export function powerOfTenText(value: number, significant: number): string {
     .replace(/[0-9]/g, (d) => superscript[Number(d)] ?? d);
   return `${mantissa} × 10${power}`;
 }
+
+// A date the core writes as the desktop's dialogs do ("2027/01/15") in the page's one way of
+// writing dates ("2027-01-15").
+export function dashedDate(slashed: string): string {
+  return slashed.replace(/^(\d{4})\/(\d\d)\/(\d\d)$/, "$1-$2-$3");
+}
