@@ -196,7 +196,7 @@ function showLab(core: CoreModule, lab: Lab & LightLab, store: LocalStore | null
   const stepField = el("input", { id: "step", type: "number", min: 0.01, step: "any", value: 24, size: 6 });
   const nextButton = el("button", { type: "button", id: "next", class: "primary", text: t("next") });
   const playButton = el("button", { type: "button", id: "play", text: t("play"), "aria-pressed": "false" });
-  const animField = el("input", { id: "anim-step", type: "number", min: 1, step: "any", value: 10, size: 5 });
+  const animField = el("input", { id: "anim-step", type: "number", min: 0.01, step: "any", value: 10, size: 5 });
   const topButton = el("button", { type: "button", id: "top-view-button", "aria-pressed": "false", "aria-controls": "top-view", text: t("topView") });
   const topCanvas = el("canvas", { id: "top-view-canvas", role: "img", "aria-label": t("topViewLabel") });
   const eventsButton = el("button", { type: "button", id: "moon-events-button", "aria-pressed": "false", "aria-controls": "moon-events", text: t("moonEvents") });
