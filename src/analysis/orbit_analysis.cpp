@@ -212,6 +212,7 @@ AnalysisFrame OrbitAnalysis::Frame() {
     frame.RmsText = shown.Text;
     frame.RmsColour = shown.Colour;
     frame.RmsWorse = shown.Worse;
+    frame.RmsFirst = shown.First;
   }
   if (IsMoon(view.Moon) && InsidePlotArea(cross_x_, cross_y_)) {
     frame.CrossX = {true, XToDay(State(), cross_x_)};

@@ -46,6 +46,7 @@ struct AnalysisFrame {
   std::string RmsText;  // empty while no curve is shown
   PlotColour RmsColour;
   bool RmsWorse = false;  // larger than at the frame before: what RmsColour says, in a flag
+  bool RmsFirst = false;  // the first value since the curve was shown: nothing to compare
   bool ToggleEnabled = false;
   bool Monochrome = false;
 };

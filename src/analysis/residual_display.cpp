@@ -10,7 +10,8 @@ std::string RmsDisplayText(Real rms) { return "    " + ExponentText(rms, 8) + " 
 ResidualShown ShowResidual(Real rms, Real& previous, bool monochrome) {
   ResidualShown shown;
   shown.Text = RmsDisplayText(rms);
-  shown.Worse = previous != 0 && rms > previous;
+  shown.First = previous == 0;
+  shown.Worse = !shown.First && rms > previous;
   if (shown.Worse) {
     shown.Colour = monochrome ? PlotColour{192, 192, 192} : PlotColour{255, 0, 0};
   } else {

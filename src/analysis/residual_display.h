@@ -17,6 +17,7 @@ struct ResidualShown {
   std::string Text;
   PlotColour Colour;
   bool Worse = false;  // larger than the one before
+  bool First = false;  // there was no value before
 };
 
 // Green (white in the monochrome scheme) when there was no value before or the new one is not

@@ -137,6 +137,7 @@ class Analysis {
                                analysis_.Sine(analysis_.SelectedMoon()).RmsResidual))
                          : val::null());
     out.set("rmsWorse", f.RmsWorse);
+    out.set("rmsFirst", f.RmsFirst);
     return out;
   }
 

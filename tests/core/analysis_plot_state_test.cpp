@@ -275,13 +275,17 @@ TEST(AnalysisModel, ResidualTextAndColour) {
     Real previous, rms;
     bool mono;
     PlotColour colour;
-  } cases[] = {{0, 5, false, green},  {2, 1, false, green}, {2, 2, false, green},
-               {2, 3, false, red},    {0, 5, true, white},  {2, 3, true, silver}};
+    bool first, worse;
+  } cases[] = {{0, 5, false, green, true, false}, {2, 1, false, green, false, false},
+               {2, 2, false, green, false, false}, {2, 3, false, red, false, true},
+               {0, 5, true, white, true, false},   {2, 3, true, silver, false, true}};
   for (const Case& c : cases) {
     Real previous = c.previous;
     const ResidualShown shown = ShowResidual(c.rms, previous, c.mono);
     EXPECT_EQ(shown.Colour, c.colour) << static_cast<double>(c.previous) << " -> "
                                       << static_cast<double>(c.rms);
+    EXPECT_EQ(shown.First, c.first);
+    EXPECT_EQ(shown.Worse, c.worse);
     EXPECT_EQ(previous, c.rms);
   }
 }

@@ -195,7 +195,7 @@ export class AnalysisView {
     if (f.rms === null) {
       this.residual.textContent = `${t("residual")}: ${t("residualNone")}`;
     } else {
-      this.residual.textContent = `${t("residual")}: ${numberText(f.rms, 4)} ${t("diameters")} — ${f.rmsWorse ? t("residualWorse") : t("residualBetter")}`;
+      this.residual.textContent = `${t("residual")}: ${numberText(f.rms, 4)} ${t("diameters")} — ${f.rmsFirst ? t("residualFirst") : f.rmsWorse ? t("residualWorse") : t("residualBetter")}`;
     }
     this.residual.classList.toggle("worse", f.rmsWorse);
     this.cross.textContent =

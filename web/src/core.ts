@@ -117,6 +117,7 @@ export interface AnalysisFrame {
   crossOffset: number | null;
   rms: number | null;
   rmsWorse: boolean;
+  rmsFirst: boolean; // nothing before it to compare with
 }
 
 export interface AnalysisCore {
