@@ -33,11 +33,17 @@ const teacherFile = new URL("JUP_OPTS.INI", base).href;
 
 scope.addEventListener("install", (event) => {
   event.waitUntil(
-    caches.open(CACHE).then((cache) =>
-      // Straight from the server, never from the browser's HTTP cache, so that a version's
-      // cache holds that version's files.
-      cache.addAll(JOVI_OFFLINE.urls.map((u) => new Request(new URL(u, base).href, { cache: "reload" }))),
-    ),
+    Promise.all([
+      caches.open(CACHE).then((cache) =>
+        // Straight from the server, never from the browser's HTTP cache, so that a version's
+        // cache holds that version's files.
+        cache.addAll(JOVI_OFFLINE.urls.map((u) => new Request(new URL(u, base).href, { cache: "reload" }))),
+      ),
+      // The visit that installs the worker read the teacher's file before the worker answered
+      // for the page: keep a copy now, so that a student who goes offline after that one visit
+      // keeps the teacher's settings. Without a network the last copy stays.
+      fetch(teacherFile, { cache: "no-cache" }).then(rememberTeacherOptions, () => undefined),
+    ]),
   );
 });
 
@@ -54,14 +60,21 @@ scope.addEventListener("message", (event) => {
   if (event.data === "activate") void scope.skipWaiting();
 });
 
-async function teacherOptions(request: Request): Promise<Response> {
+// The server's answer for the teacher's file: a copy kept, or the kept one dropped when the
+// teacher took the file away.
+async function rememberTeacherOptions(response: Response): Promise<void> {
   const cache = await caches.open(TEACHER_CACHE);
+  if (response.ok) await cache.put(teacherFile, response);
+  else if (response.status === 404) await cache.delete(teacherFile);
+}
+
+async function teacherOptions(request: Request): Promise<Response> {
   try {
     const response = await fetch(request, { cache: "no-cache" });
-    if (response.ok) await cache.put(teacherFile, response.clone());
-    else if (response.status === 404) await cache.delete(teacherFile);
+    await rememberTeacherOptions(response.clone());
     return response;
   } catch {
+    const cache = await caches.open(TEACHER_CACHE);
     return (await cache.match(teacherFile)) ?? new Response("", { status: 404, statusText: "offline" });
   }
 }

@@ -94,11 +94,22 @@ async function assertDrawsBitmap(page: Page, url: string): Promise<void> {
 }
 
 test("after one visit the lab opens and a night is measured with the network cut", async () => {
-  const server = await serve(sitePath);
+  // A teacher's options file beside the page, the shipped one with the orbits exercise's clouds
+  // switched off (its flag is byte 2317), so that no random cloud covers the picture checked
+  // below; offline the lab must start with this copy.
+  const options = new Uint8Array(await readFile(path.join(sitePath, "data/JUP_OPTS.INI")));
+  assert.equal(options[2317], 1, "the shipped options have clouds in the orbits exercise");
+  options[2317] = 0;
+  const server = await serve(sitePath, new Map([["/JUP_OPTS.INI", options]]));
   const { context, page } = await open(browser, undefined, server.url);
   await page.locator("#offline-note", { hasText: "works without the network" }).waitFor({ timeout: 60000 });
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
   assert.equal((await siteCaches(page)).length, 1);
+  const teacherKept = await page.evaluate(async () => {
+    const kept = await (await caches.open("jovitrack-teacher")).match(new URL("JUP_OPTS.INI", location.href).href);
+    return kept ? (await kept.arrayBuffer()).byteLength : 0;
+  });
+  assert.equal(teacherKept, options.length, "the teacher's file kept for offline by the visit that installed the worker");
   // Installable: the browser finds the manifest sound and nothing missing but a profile of its
   // own (the test's browser runs as a private window).
   const cdp = await context.newCDPSession(page);
